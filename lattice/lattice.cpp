@@ -1,0 +1,39 @@
+// The default operations every lattice shares.
+#include "lattice.h"
+
+#include "randomGenerator.h"
+
+#include <GL/gl.h>
+
+lattice::~lattice() = default;
+
+void lattice::build() {}
+
+int lattice::directionCount() const { return neighbourDirections; }
+
+int lattice::oppositeDirection(int direction) const
+{
+    if (direction < 0 || direction >= neighbourDirections) return -1;
+    return oppositeDirectionTable[direction];
+}
+
+int lattice::randomNeighbour(latticeCursor& cursor, int index, int* directionOut) const
+{
+    const int direction = generator::rand() % neighbourDirections;
+    if (directionOut) *directionOut = direction;
+    return neighbour(cursor, index, direction);
+}
+
+int lattice::firstCell(latticeCursor& cursor) const
+{
+    cursor.i = 0;
+    cursor.j = 0;
+    return 0;
+}
+
+void lattice::cellVertex(const latticeCursor& cursor, int index, float height) const
+{
+    float position[3];
+    cellPosition(cursor, index, position, height);
+    glVertex3fv(position);
+}

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quillmoss needs for one purpose (run, test or bench), only when some are missing.
+set -euo pipefail
+
+runPackages=(g++ make cmake freeglut3-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri)
+testPackages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool)
+benchPackages=(libbenchmark-dev xvfb)
+
+case "${1:-}" in
+  run) wanted=("${runPackages[@]}") ;;
+  test) wanted=("${runPackages[@]}" "${testPackages[@]}") ;;
+  bench) wanted=("${runPackages[@]}" "${benchPackages[@]}") ;;
+  *) echo "usage: $0 run|test|bench" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+  status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$package" 2>/dev/null || true)
+  [[ "$status" == ii* ]] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+  asRoot=()
+elif command -v sudo >/dev/null 2>&1; then
+  asRoot=(sudo)
+else
+  echo "Missing packages: ${missing[*]}. Install them as root (apt-get install ${missing[*]}) or run this as root." >&2
+  exit 1
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${asRoot[@]}" apt-get update -qq
+"${asRoot[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
