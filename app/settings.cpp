@@ -1,0 +1,6 @@
+// The settings and their values at start.
+#include "settings.h"
+
+#include "world.h"
+
+int topologyChoice = planeTopology;

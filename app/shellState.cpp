@@ -1,0 +1,4 @@
+// The shell's process-wide state.
+#include "shellState.h"
+
+int mainWindow = 0;

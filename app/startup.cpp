@@ -1,0 +1,51 @@
+// Start-up: the generator, the clock, the banner, the world window and the first world.
+#include "startup.h"
+
+#include "frameLoop.h"
+#include "platformTimer.h"
+#include "programClock.h"
+#include "randomGenerator.h"
+#include "settings.h"
+#include "shellState.h"
+#include "world.h"
+
+#include <GL/glut.h>
+
+#include <cstdio>
+#include <ctime>
+
+namespace {
+constexpr int mainWindowX = 500;
+constexpr int mainWindowY = 32;
+constexpr int mainWindowSize = 740;
+}  // namespace
+
+void printBanner()
+{
+    std::printf("Quillmoss\n");
+    std::printf("An artificial-life sandbox: cultures grow, adapt, spread and conquer.\n");
+    std::printf("Written by the Quillmoss developers.\n");
+    std::printf("Windows and input by freeglut, the Free OpenGL Utility Toolkit.\n");
+    std::printf("Control panels by the Quillmoss panel toolkit.\n");
+}
+
+int runQuillmoss(int argc, char** argv)
+{
+    generator::seed(static_cast<std::uint32_t>(std::time(nullptr)));
+    setMillisecondSource(platformMilliseconds);
+    startClock();
+    printBanner();
+
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    mainWindow = glutCreateWindow("Quillmoss");
+    glutPositionWindow(mainWindowX, mainWindowY);
+    glutReshapeWindow(mainWindowSize, mainWindowSize);
+
+    initWorld(topologyChoice);
+    glutDisplayFunc(display);
+    glEnable(GL_DEPTH_TEST);
+
+    glutMainLoop();
+    return 0;
+}
