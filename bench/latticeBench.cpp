@@ -1,59 +1,89 @@
-// Walking and exploring the plane, per real cell, beside a plain loop over the same indices.
+// Walking and exploring each topology, per real cell, beside a plain loop over the same number of indices.
 #include "planeLattice.h"
+#include "sphereLattice.h"
+#include "spiralLattice.h"
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 namespace {
 
-const planeLattice& worldPlane()
+// The three lattices as the world builds them, indexed by topology: plane, disc, sphere.
+const lattice& worldLattice(int topology)
 {
-    static const planeLattice plane{80, 80, 1.0f};
-    return plane;
+    static const std::unique_ptr<lattice> lattices[] = {
+        std::make_unique<planeLattice>(80, 80, 1.0f),
+        [] {
+            auto disc = std::make_unique<spiralLattice>(40);
+            disc->build();
+            return disc;
+        }(),
+        std::make_unique<sphereLattice>(160, 25.0f),
+    };
+    return *lattices[topology];
 }
 
-// The floor: a counted loop over the same indices with no lattice in between.
-void planeIndexLoopFloor(benchmark::State& state)
+int realCells(const lattice& cells)
 {
-    const int cells = worldPlane().cellCount();
+    latticeCursor cursor;
+    int count = 0;
+    for (int index = cells.firstCell(cursor); index != -1; index = cells.nextCell(cursor)) ++count;
+    return count;
+}
+
+void setTopologyLabel(benchmark::State& state)
+{
+    const char* const names[] = {"plane", "disc", "sphere"};
+    state.SetLabel(names[state.range(0)]);
+}
+
+// The floor: a counted loop over as many indices as the lattice has cells, with no lattice in between.
+void indexLoopFloor(benchmark::State& state)
+{
+    const int cells = realCells(worldLattice(static_cast<int>(state.range(0))));
     for (auto _ : state) {
         long sum = 0;
         for (int index = 0; index < cells; ++index) sum += index;
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(state.iterations() * cells);
+    setTopologyLabel(state);
 }
-BENCHMARK(planeIndexLoopFloor);
+BENCHMARK(indexLoopFloor)->DenseRange(0, 2);
 
-void planeIteration(benchmark::State& state)
+void iteration(benchmark::State& state)
 {
-    const lattice& plane = worldPlane();
+    const lattice& cells = worldLattice(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         latticeCursor cursor;
         long sum = 0;
-        for (int index = plane.firstCell(cursor); index != -1; index = plane.nextCell(cursor)) sum += index;
+        for (int index = cells.firstCell(cursor); index != -1; index = cells.nextCell(cursor)) sum += index;
         benchmark::DoNotOptimize(sum);
     }
-    state.SetItemsProcessed(state.iterations() * plane.cellCount());
+    state.SetItemsProcessed(state.iterations() * realCells(cells));
+    setTopologyLabel(state);
 }
-BENCHMARK(planeIteration);
+BENCHMARK(iteration)->DenseRange(0, 2);
 
 // Every neighbour of every cell, as the step and the smoothing pass explore them.
-void planeNeighbours(benchmark::State& state)
+void neighbours(benchmark::State& state)
 {
-    const lattice& plane = worldPlane();
+    const lattice& cells = worldLattice(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         latticeCursor cursor;
         long sum = 0;
-        for (int index = plane.firstCell(cursor); index != -1; index = plane.nextCell(cursor)) {
+        for (int index = cells.firstCell(cursor); index != -1; index = cells.nextCell(cursor)) {
             for (int d = 0; d < neighbourDirections; ++d) {
                 latticeCursor copy = cursor;
-                sum += plane.neighbour(copy, index, d);
+                sum += cells.neighbour(copy, index, d);
             }
         }
         benchmark::DoNotOptimize(sum);
     }
-    state.SetItemsProcessed(state.iterations() * plane.cellCount());
+    state.SetItemsProcessed(state.iterations() * realCells(cells));
+    setTopologyLabel(state);
 }
-BENCHMARK(planeNeighbours);
+BENCHMARK(neighbours)->DenseRange(0, 2);
 
 }  // namespace

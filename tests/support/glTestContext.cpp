@@ -57,6 +57,18 @@ std::vector<FeedbackVertex> feedbackQuad(const std::vector<FeedbackPrimitive>& p
     return {first[0], first[1], second[1], first[2]};
 }
 
+std::vector<std::vector<FeedbackVertex>> feedbackQuads(const std::vector<FeedbackPrimitive>& primitives)
+{
+    std::vector<std::vector<FeedbackVertex>> quads;
+    if (primitives.size() % 2 != 0) return quads;
+    for (size_t first = 0; first < primitives.size(); first += 2) {
+        auto quad = feedbackQuad({primitives[first], primitives[first + 1]});
+        if (quad.empty()) return {};
+        quads.push_back(quad);
+    }
+    return quads;
+}
+
 void useTestWindow(int width, int height)
 {
     if (testWindow == 0) {

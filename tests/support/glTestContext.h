@@ -24,3 +24,6 @@ std::vector<FeedbackPrimitive> captureFeedback(const std::function<void()>& draw
 // Mesa's feedback reports a quad (v0, v1, v2, v3) as the triangles (v0, v1, v3) and (v1, v2, v3).
 // Puts the four corners back in drawing order; empty when the primitives are not one such quad.
 std::vector<FeedbackVertex> feedbackQuad(const std::vector<FeedbackPrimitive>& primitives);
+
+// The quads of a capture that drew nothing but quads, each in drawing order; empty when it drew anything else.
+std::vector<std::vector<FeedbackVertex>> feedbackQuads(const std::vector<FeedbackPrimitive>& primitives);

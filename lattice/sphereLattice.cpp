@@ -1,0 +1,177 @@
+// The sphere of 160 equator cells and radius 25 as the world builds it: 79 rows, 8112 cells.
+#include "sphereLattice.h"
+
+#include "randomGenerator.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <cstdio>
+#include <numeric>
+#include <utility>
+
+namespace {
+
+constexpr float fullTurn = 6.28f;
+constexpr float degreesToTurns = 0.0027777778f;  // 1 / 360
+
+float toRadians(float degrees) { return degrees * degreesToTurns * fullTurn; }
+
+std::vector<sphereRow> makeRows(std::int32_t stride)
+{
+    const std::int32_t quarter = stride / 4;
+    const std::int32_t equator = quarter - 1;
+    const float latitudeStep = 90.0f / static_cast<float>(quarter);
+    std::vector<sphereRow> rows(static_cast<size_t>(2 * equator + 1));
+    for (std::int32_t r = 0; r < static_cast<std::int32_t>(rows.size()); ++r) {
+        sphereRow& row = rows[static_cast<size_t>(r)];
+        row.latitude = static_cast<float>(equator - r) * latitudeStep;
+        row.cellsInRow = r == equator ? stride
+                                      : static_cast<std::int32_t>(static_cast<float>(stride) * std::cos(toRadians(row.latitude)));
+    }
+    return rows;
+}
+
+std::int32_t totalCells(const std::vector<sphereRow>& rows)
+{
+    return std::accumulate(rows.begin(), rows.end(), 0,
+                           [](std::int32_t sum, const sphereRow& row) { return sum + row.cellsInRow; });
+}
+
+}  // namespace
+
+sphereLattice::sphereLattice(std::int32_t equatorCells, float sphereRadius)
+    : sphereLattice(makeRows(equatorCells), equatorCells, sphereRadius)
+{
+}
+
+sphereLattice::sphereLattice(std::vector<sphereRow> rows, std::int32_t equatorCells, float sphereRadius)
+    : stride(equatorCells),
+      rowCount(static_cast<std::int32_t>(rows.size())),
+      cellTotal(totalCells(rows)),
+      indexCount(rowCount * equatorCells),
+      radius(sphereRadius),
+      cellSize(sphereRadius * fullTurn / static_cast<float>(equatorCells)),
+      equatorRow(equatorCells / 4 - 1),
+      heightScale(cellSize * 0.25f),
+      rowTable(std::move(rows))
+{
+}
+
+std::int32_t sphereLattice::rowLength(std::int32_t row) const
+{
+    if (row < 0 || row >= rowCount) return 0;
+    return rowTable[static_cast<size_t>(row)].cellsInRow;
+}
+
+bool sphereLattice::holdsCell(const latticeCursor& cursor) const
+{
+    return cursor.i >= 0 && cursor.i < rowLength(cursor.j);
+}
+
+int sphereLattice::cellCount() const { return indexCount; }
+
+int sphereLattice::randomCell() const
+{
+    int k = generator::rand() % cellTotal;
+    std::int32_t row = 0;
+    while (k >= rowLength(row)) {
+        k -= rowLength(row);
+        row += 1;
+    }
+    return row * stride + k;
+}
+
+int sphereLattice::neighbour(latticeCursor& cursor, int, int direction) const
+{
+    if (direction < 0 || direction >= neighbourDirections || rowLength(cursor.j) == 0) return -1;
+    std::int32_t i = cursor.i;
+    std::int32_t j = cursor.j;
+    const std::int32_t row = j + directionStepJ[direction];
+    if (row != j) {
+        if (row < 0 || row >= rowCount) return -1;
+        // Carry the position over in proportion to the two row lengths.
+        i = static_cast<std::int32_t>(static_cast<float>(rowLength(row)) / static_cast<float>(rowLength(j)) *
+                                      static_cast<float>(i));
+        j = row;
+    }
+    i += directionStepI[direction];
+    i = i >= 0 ? i % rowLength(j) : rowLength(j) + i;
+    cursor.i = i;
+    cursor.j = j;
+    return j * stride + i;
+}
+
+int sphereLattice::nextCell(latticeCursor& cursor) const
+{
+    if (!holdsCell(cursor)) std::printf("%d:%d (#%d:%d)\n", cursor.j, cursor.i, rowCount, rowLength(cursor.j));
+    if (cursor.j < 0 || cursor.j >= rowCount) return -1;
+    cursor.i += 1;
+    // >= rather than ==: a cursor past its row's end moves on to the next row instead of running on
+    // through indices that belong to other rows.
+    if (cursor.i >= rowLength(cursor.j)) {
+        cursor.i = 0;
+        cursor.j += 1;
+        if (cursor.j == rowCount) return -1;
+    }
+    return cursor.j * stride + cursor.i;
+}
+
+void sphereLattice::emitSquare(unsigned primitive, const latticeCursor& cursor, float height, float size) const
+{
+    if (!holdsCell(cursor)) return;
+    const sphereRow& row = rowTable[static_cast<size_t>(cursor.j)];
+    const float z = radius + height * heightScale;
+    const float half = size * cellSize * 0.5f;
+    glPushMatrix();
+    // In call order: each vertex turns about x (latitude) first, then about y (longitude).
+    glRotatef(static_cast<float>(cursor.i) / static_cast<float>(row.cellsInRow) * 360.0f, 0.0f, 1.0f, 0.0f);
+    glRotatef(-row.latitude, 1.0f, 0.0f, 0.0f);
+    glBegin(primitive);
+    glVertex3f(-half, -half, z);
+    glVertex3f(-half, half, z);
+    glVertex3f(half, half, z);
+    glVertex3f(half, -half, z);
+    glEnd();
+    glPopMatrix();
+}
+
+void sphereLattice::drawCellOutline(const latticeCursor& cursor, int, float height) const
+{
+    emitSquare(GL_LINE_LOOP, cursor, height, 1.0f);
+}
+
+void sphereLattice::drawCellFilled(const latticeCursor& cursor, int, float height) const
+{
+    emitSquare(GL_QUADS, cursor, height, 1.0f);
+}
+
+void sphereLattice::drawCellTile(const latticeCursor& cursor, int, float height, float size) const
+{
+    emitSquare(GL_QUADS, cursor, height, size);
+}
+
+float* sphereLattice::cellPosition(const latticeCursor& cursor, int, float* out, float height) const
+{
+    if (!holdsCell(cursor)) {
+        out[0] = out[1] = out[2] = 0.0f;
+        return out;
+    }
+    const sphereRow& row = rowTable[static_cast<size_t>(cursor.j)];
+    const float distance = radius + height * heightScale;
+    const float latitude = toRadians(row.latitude);
+    const float longitude = toRadians(static_cast<float>(cursor.i) / static_cast<float>(row.cellsInRow) * 360.0f);
+    out[0] = distance * std::cos(latitude) * std::sin(longitude);
+    out[1] = distance * std::sin(latitude);
+    out[2] = distance * std::cos(latitude) * std::cos(longitude);
+    return out;
+}
+
+bool sphereLattice::locate(int index, latticeCursor& cursor) const
+{
+    cursor.i = index % stride;
+    cursor.j = index / stride;
+    return holdsCell(cursor);
+}
+
+int sphereLattice::cellIndex(const latticeCursor& cursor) const { return cursor.j * stride + cursor.i; }

@@ -1,0 +1,194 @@
+// The disc of 40 rings as the world builds it: 4955 cells in an index space of 9840.
+#include "spiralLattice.h"
+
+#include "randomGenerator.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr float fullTurn = 6.28f;
+constexpr double degreesToRadians = 3.14159265358979323846 / 180.0;
+
+struct point {
+    float x, y;
+};
+
+point operator+(point a, point b) { return {a.x + b.x, a.y + b.y}; }
+point operator-(point a, point b) { return {a.x - b.x, a.y - b.y}; }
+point operator*(point a, float t) { return {a.x * t, a.y * t}; }
+
+// The corners at radius r and r + 1 for an angle in whole degrees, measured from +y toward -x.
+discTile tileAt(std::int32_t ring, std::int32_t degrees)
+{
+    const double sine = std::sin(degrees * degreesToRadians);
+    const double cosine = std::cos(degrees * degreesToRadians);
+    const double inner = ring;
+    const double outer = ring + 1;
+    return {static_cast<float>(-inner * sine), static_cast<float>(inner * cosine), static_cast<float>(-outer * sine),
+            static_cast<float>(outer * cosine)};
+}
+
+}  // namespace
+
+// A = inner corner of the cell, D = its outer corner, C and B the inner and outer corners of the next cell.
+struct spiralLattice::cellCorners {
+    point a, b, c, d;
+};
+
+spiralLattice::spiralLattice(std::int32_t ringTotal)
+    : ringCount(ringTotal), stride(static_cast<std::int32_t>(static_cast<float>(ringTotal) * fullTurn))
+{
+}
+
+void spiralLattice::build()
+{
+    const std::int32_t step = stride;
+    rings.assign(static_cast<size_t>(ringCount), {});
+    cellTotal = 0;
+    std::int32_t longest = 0;
+    for (std::int32_t r = 0; r < ringCount; ++r) {
+        const std::int32_t size = r * step / ringCount + 2;
+        std::vector<discTile>& ring = rings[static_cast<size_t>(r)];
+        ring.reserve(static_cast<size_t>(size));
+        for (std::int32_t k = 0; k < size; ++k) ring.push_back(tileAt(r, 360 * k / size));
+        cellTotal += size;
+        longest = std::max(longest, size);
+    }
+    stride = longest;
+    indexCount = stride * ringCount;
+}
+
+std::int32_t spiralLattice::numRings() const { return static_cast<std::int32_t>(rings.size()); }
+
+std::int32_t spiralLattice::ringSize(std::int32_t ring) const
+{
+    if (ring < 0 || ring >= numRings()) return 0;
+    return static_cast<std::int32_t>(rings[static_cast<size_t>(ring)].size());
+}
+
+bool spiralLattice::holdsCell(const latticeCursor& cursor) const
+{
+    return cursor.j >= 0 && cursor.j < ringSize(cursor.i);
+}
+
+int spiralLattice::cellCount() const { return indexCount; }
+
+int spiralLattice::randomCell() const
+{
+    int q = generator::rand() % cellTotal;
+    std::int32_t ring = 0;
+    while (q >= ringSize(ring)) {
+        q -= ringSize(ring);
+        ring += 1;
+    }
+    return ring * stride + q;
+}
+
+int spiralLattice::neighbour(latticeCursor& cursor, int, int direction) const
+{
+    if (direction < 0 || direction >= neighbourDirections || ringSize(cursor.i) == 0) return -1;
+    std::int32_t ring = cursor.i;
+    std::int32_t position = cursor.j;
+    if (directionStepI[direction] != 0) {
+        const std::int32_t across = ring + directionStepI[direction];
+        if (across < 0 || across >= numRings()) return -1;
+        // Carry the position over by its fraction of the turn; the form (n' + 0.5)(f + 1) is the lattice's own.
+        const float fraction = static_cast<float>(position) / static_cast<float>(ringSize(ring));
+        const double carried = (ringSize(across) + 0.5) * (fraction + 1.0);
+        position = static_cast<std::int32_t>(carried) % ringSize(across);
+        ring = across;
+    }
+    const std::int32_t size = ringSize(ring);
+    position = (size + position + directionStepJ[direction]) % size;
+    cursor.i = ring;
+    cursor.j = position;
+    return ring * stride + position;
+}
+
+int spiralLattice::nextCell(latticeCursor& cursor) const
+{
+    if (cursor.i < 0 || cursor.i >= numRings()) return -1;
+    cursor.j += 1;
+    // >= rather than ==: a cursor on a hole moves on to the next ring instead of running on
+    // through indices that belong to other rings.
+    if (cursor.j >= ringSize(cursor.i)) {
+        cursor.j = 0;
+        cursor.i += 1;
+        if (cursor.i == numRings()) return -1;
+    }
+    return cursor.i * stride + cursor.j;
+}
+
+spiralLattice::cellCorners spiralLattice::cornersOf(const latticeCursor& cursor) const
+{
+    const std::vector<discTile>& ring = rings[static_cast<size_t>(cursor.i)];
+    const discTile& own = ring[static_cast<size_t>(cursor.j)];
+    const discTile& next = ring[(static_cast<size_t>(cursor.j) + 1) % ring.size()];
+    return {{own.innerX, own.innerY}, {next.outerX, next.outerY}, {next.innerX, next.innerY}, {own.outerX, own.outerY}};
+}
+
+void spiralLattice::emitCorners(unsigned primitive, const latticeCursor& cursor, float height) const
+{
+    if (!holdsCell(cursor)) return;
+    const cellCorners corners = cornersOf(cursor);
+    glBegin(primitive);
+    glVertex3f(corners.a.x, corners.a.y, height);
+    glVertex3f(corners.c.x, corners.c.y, height);
+    glVertex3f(corners.b.x, corners.b.y, height);
+    glVertex3f(corners.d.x, corners.d.y, height);
+    glEnd();
+}
+
+void spiralLattice::drawCellOutline(const latticeCursor& cursor, int, float height) const
+{
+    emitCorners(GL_LINE_LOOP, cursor, height);
+}
+
+void spiralLattice::drawCellFilled(const latticeCursor& cursor, int, float height) const
+{
+    emitCorners(GL_QUADS, cursor, height);
+}
+
+void spiralLattice::drawCellTile(const latticeCursor& cursor, int, float height, float size) const
+{
+    if (!holdsCell(cursor)) return;
+    const cellCorners corners = cornersOf(cursor);
+    // Each corner moves toward the midpoint of its diagonal: size 1 gives the full cell, 0 the midpoints.
+    const float t = 0.5f + 0.5f * size;
+    const point first = corners.b + (corners.a - corners.b) * t;
+    const point second = corners.d + (corners.c - corners.d) * t;
+    const point third = corners.a + (corners.b - corners.a) * t;
+    const point fourth = corners.c + (corners.d - corners.c) * t;
+    glBegin(GL_QUADS);
+    glVertex3f(first.x, first.y, height);
+    glVertex3f(second.x, second.y, height);
+    glVertex3f(third.x, third.y, height);
+    glVertex3f(fourth.x, fourth.y, height);
+    glEnd();
+}
+
+float* spiralLattice::cellPosition(const latticeCursor& cursor, int, float* out, float height) const
+{
+    point centre{0.0f, 0.0f};
+    if (holdsCell(cursor)) {
+        const cellCorners corners = cornersOf(cursor);
+        centre = corners.a + (corners.b - corners.a) * 0.5f;
+    }
+    out[0] = centre.x;
+    out[1] = centre.y;
+    out[2] = height;
+    return out;
+}
+
+bool spiralLattice::locate(int index, latticeCursor& cursor) const
+{
+    cursor.i = index / stride;
+    cursor.j = index % stride;
+    return index >= 0 && index < indexCount;
+}
+
+int spiralLattice::cellIndex(const latticeCursor& cursor) const { return cursor.i * stride + cursor.j; }
