@@ -57,6 +57,43 @@ TEST_F(WorldState, PlaneBuildStartsANewWorld)
     }
 }
 
+TEST_F(WorldState, EveryTopologyBuildsItsLattice)
+{
+    const int indexSpaces[] = {6400, 9840, 12640};
+    for (int topology : {discTopology, sphereTopology, planeTopology}) {
+        EXPECT_EQ(setTopology(topology), 1);
+        EXPECT_EQ(world.topology, topology);
+        EXPECT_EQ(world.cellCount, indexSpaces[topology]);
+        EXPECT_EQ(world.currentLattice->cellCount(), indexSpaces[topology]);
+    }
+}
+
+TEST_F(WorldState, SwitchingBackAndForthLeavesNoSelectionBehind)
+{
+    const int someCell[] = {81, 250, 170};
+    for (int round = 0; round < 30; ++round) {
+        const int topology = round % 3;
+        ASSERT_EQ(setTopology(topology), 1);
+        EXPECT_EQ(getSelectedIndex(), -1);
+        EXPECT_EQ(getSelectedCell(), nullptr);
+        selectCell(someCell[topology]);
+        ASSERT_EQ(getSelectedCell(), &world.cells[someCell[topology]]);
+        setSelectedField(populationField, 0.5f);
+    }
+}
+
+TEST_F(WorldState, SelectionFollowsEachLatticesIdeaOfACell)
+{
+    ASSERT_EQ(setTopology(sphereTopology), 1);
+    selectCell(6);  // a hole of the sphere's first row
+    EXPECT_EQ(getSelectedIndex(), -1);
+    ASSERT_EQ(setTopology(discTopology), 1);
+    selectCell(5);  // the disc accepts every index of its index space
+    EXPECT_EQ(getSelectedIndex(), 5);
+    selectCell(9840);
+    EXPECT_EQ(getSelectedIndex(), -1);
+}
+
 TEST_F(WorldState, SameTopologyAgainTouchesNothing)
 {
     ASSERT_EQ(setTopology(planeTopology), 1);

@@ -4,6 +4,8 @@
 #include "environment.h"
 #include "planeLattice.h"
 #include "programClock.h"
+#include "sphereLattice.h"
+#include "spiralLattice.h"
 #include "worldActions.h"
 
 #include <cstdio>
@@ -14,6 +16,9 @@ namespace {
 constexpr int planeWidth = 80;
 constexpr int planeHeight = 80;
 constexpr float planeCellSize = 1.0f;
+constexpr int discRings = 40;
+constexpr int sphereEquatorCells = 160;
+constexpr float sphereRadius = 25.0f;
 constexpr int seededCells = 6;
 
 void emptyWorld()
@@ -32,6 +37,8 @@ std::unique_ptr<lattice> makeLattice(int topology)
 {
     switch (topology) {
     case planeTopology: return std::make_unique<planeLattice>(planeWidth, planeHeight, planeCellSize);
+    case discTopology: return std::make_unique<spiralLattice>(discRings);
+    case sphereTopology: return std::make_unique<sphereLattice>(sphereEquatorCells, sphereRadius);
     default: return nullptr;
     }
 }
