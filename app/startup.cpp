@@ -2,6 +2,7 @@
 #include "startup.h"
 
 #include "frameLoop.h"
+#include "platformStack.h"
 #include "platformTimer.h"
 #include "programClock.h"
 #include "randomGenerator.h"
@@ -31,6 +32,7 @@ void printBanner()
 
 int runQuillmoss(int argc, char** argv)
 {
+    reserveStack(stackReserve);
     generator::seed(static_cast<std::uint32_t>(std::time(nullptr)));
     setMillisecondSource(platformMilliseconds);
     startClock();

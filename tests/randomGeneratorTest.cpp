@@ -1,22 +1,10 @@
 // The generator: its exact sequence, the replay of its state, and the range of u().
+#include "generatorControl.h"
 #include "randomGenerator.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-
 namespace {
-
-// The state that makes the next rand() return value: a new state with value in bits 16..30,
-// stepped back once through the generator's rule.
-std::uint32_t stateBefore(int value)
-{
-    const std::uint32_t multiplier = 214013u;
-    std::uint32_t inverse = multiplier;  // Newton's iteration for the inverse modulo 2^32
-    for (int round = 0; round < 5; ++round) inverse *= 2u - multiplier * inverse;
-    const std::uint32_t next = static_cast<std::uint32_t>(value) << 16;
-    return (next - 2531011u) * inverse;
-}
 
 TEST(RandomGenerator, SeedOneGivesTheKnownSequence)
 {

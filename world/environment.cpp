@@ -1,7 +1,18 @@
-// Terrain generation for the world's lattice.
+// Terrain generation and disasters on the world's lattice and cells.
 #include "environment.h"
+
+#include "world.h"
+
+terrain worldTerrain() { return terrain(*world.currentLattice, world.cells[0].field, sizeof(Cell), world.cellCount); }
 
 void generateEnvironment()
 {
-    // The generators arrive with the terrain work; until then a new world keeps Environment 0.
+    if (!world.currentLattice || !world.cells) return;
+    generateEnvironment(worldTerrain());
+}
+
+void environmentDisaster()
+{
+    if (!world.currentLattice || !world.cells) return;
+    environmentDisaster(worldTerrain());
 }

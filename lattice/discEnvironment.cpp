@@ -1,0 +1,67 @@
+// The disc's terrain: spiral arms drawn from ring 2 outward around a central plateau.
+#include "terrain.h"
+
+#include "randomGenerator.h"
+#include "spiralLattice.h"
+
+namespace {
+
+constexpr int strokeBase = 15;
+constexpr int strokeSpread = 20;  // 15..34 strokes
+constexpr int startRing = 2;
+constexpr float plateauLevel = 0.88f;
+constexpr int outward = 6;
+
+// Arms alternate between high and low ground and start a quarter turn apart.
+constexpr float armStart[4] = {0.0f, 0.25f, 0.5f, 0.75f};
+constexpr float armHeight[4] = {1.0f, 0.0f, 1.0f, 0.0f};
+
+}  // namespace
+
+int paintDiscArm(const terrain& land, const spiralLattice& disc, int stroke)
+{
+    const int startSize = disc.ringSize(startRing);
+    const int rimSize = disc.ringSize(disc.numRings() - 1);
+    float keep = u() * 0.012222f + 0.024445f;
+    const int arm = stroke % 4;
+    latticeCursor cursor{startRing, static_cast<int>(static_cast<float>(startSize) * armStart[arm]) % startSize};
+    int lap = 0;
+    while (true) {
+        const int ring = cursor.i;
+        land.environment(disc.cellIndex(cursor)) = armHeight[arm];
+        const int size = disc.ringSize(ring);
+        cursor.j = (cursor.j + 1) % size;
+        // Stay on this ring with chance 1 - 1/(size * keep), and never for more than a full lap.
+        if (lap != size) {
+            const float leave = 1.0f / (static_cast<float>(size) * keep);
+            if (leave <= u()) {
+                lap += 1;
+                continue;
+            }
+        }
+        keep = (1.0f - static_cast<float>(size) / static_cast<float>(rimSize)) * 0.1f;
+        lap = 0;
+        if (disc.neighbour(cursor, disc.cellIndex(cursor), outward) == -1) return ring;
+    }
+}
+
+void raiseDiscPlateau(const terrain& land, const spiralLattice& disc)
+{
+    const float rings = static_cast<float>(disc.numRings());
+    latticeCursor cursor;
+    for (int cell = disc.firstCell(cursor); cell != -1; cell = disc.nextCell(cursor)) {
+        const float level = 1.0f - static_cast<float>(cursor.i) / rings;
+        if (level > plateauLevel) land.environment(cell) = level;
+    }
+}
+
+void generateDiscEnvironment(const terrain& land)
+{
+    const auto* disc = dynamic_cast<const spiralLattice*>(&land.ground);
+    if (!disc) return;
+    fillEnvironment(land, 0.0f);
+    const int strokes = generator::rand() % strokeSpread + strokeBase;
+    for (int stroke = 0; stroke < strokes; ++stroke) paintDiscArm(land, *disc, stroke);
+    raiseDiscPlateau(land, *disc);
+    smoothField(land, 0);
+}

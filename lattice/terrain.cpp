@@ -1,0 +1,86 @@
+// The terrain view of the cells, the choice of generator, filling, smoothing and the disaster.
+#include "terrain.h"
+
+#include "planeLattice.h"
+#include "randomGenerator.h"
+#include "sphereLattice.h"
+#include "spiralLattice.h"
+
+namespace {
+
+constexpr int smoothingTries = 4;
+constexpr float smoothingPull = 0.35f;
+constexpr float smoothingPush = 0.65f;
+constexpr int disasterWalkLimit = 30;  // rand() % 30: up to 29 cells
+constexpr float disasterPull = 0.5f;
+
+void disasterWalk(const terrain& land)
+{
+    int cell = land.ground.randomCell();
+    latticeCursor cursor;
+    land.ground.locate(cell, cursor);
+    const float target = u();
+    const int steps = generator::rand() % disasterWalkLimit;
+    for (int step = 0; step < steps; ++step) {
+        float& ground = land.environment(cell);
+        ground = ground + (target - ground) * disasterPull;
+        land.population(cell) = 0.0f;
+        cell = land.ground.randomNeighbour(cursor, cell, nullptr);
+        if (cell == -1) return;
+    }
+}
+
+}  // namespace
+
+terrain::terrain(const lattice& cells, float* fieldsOfFirst, std::size_t size, int recordCount)
+    : ground(cells), first(reinterpret_cast<unsigned char*>(fieldsOfFirst)), recordSize(size), records(recordCount)
+{
+}
+
+float& terrain::field(int index, int f) const
+{
+    return reinterpret_cast<float*>(first + static_cast<std::size_t>(index) * recordSize)[f];
+}
+
+void generateEnvironment(const terrain& land)
+{
+    if (const auto* plane = dynamic_cast<const planeLattice*>(&land.ground)) {
+        fillEnvironment(land, 0.5f);
+        planeRelief(land, 1.0f, 0, 0, plane->gridWidth, plane->gridHeight, 6);
+    } else if (dynamic_cast<const spiralLattice*>(&land.ground)) {
+        generateDiscEnvironment(land);
+    } else if (dynamic_cast<const sphereLattice*>(&land.ground)) {
+        generateSphereEnvironment(land);
+    }
+}
+
+void environmentDisaster(const terrain& land)
+{
+    if (dynamic_cast<const planeLattice*>(&land.ground) || dynamic_cast<const spiralLattice*>(&land.ground)) {
+        disasterWalk(land);
+    } else if (dynamic_cast<const sphereLattice*>(&land.ground)) {
+        environmentStroke(land, u());
+    }
+}
+
+void fillEnvironment(const terrain& land, float value)
+{
+    for (int index = 0; index < land.recordCount(); ++index) land.environment(index) = value;
+}
+
+void smoothField(const terrain& land, int f)
+{
+    latticeCursor cursor;
+    for (int cell = land.ground.firstCell(cursor); cell != -1; cell = land.ground.nextCell(cursor)) {
+        for (int attempt = 0; attempt < smoothingTries; ++attempt) {
+            latticeCursor copy = cursor;
+            const int a = land.ground.cellIndex(copy);
+            const int b = land.ground.randomNeighbour(copy, a, nullptr);
+            if (b == -1) continue;
+            const float x = land.field(a, f);
+            const float difference = land.field(b, f) - x;
+            land.field(a, f) = x + smoothingPull * difference;
+            land.field(b, f) = x + smoothingPush * difference;
+        }
+    }
+}

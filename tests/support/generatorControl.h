@@ -1,0 +1,30 @@
+// Steering the generator in tests: states that make a chosen value come next, and draw counting.
+#pragma once
+
+#include "randomGenerator.h"
+
+#include <cstdint>
+
+// The state after which rand() returns value; lowBits (0..65535) picks one of the many such states.
+inline std::uint32_t stateBefore(int value, std::uint32_t lowBits = 0)
+{
+    const std::uint32_t multiplier = 214013u;
+    std::uint32_t inverse = multiplier;  // Newton's iteration for the inverse modulo 2^32
+    for (int round = 0; round < 5; ++round) inverse *= 2u - multiplier * inverse;
+    const std::uint32_t next = (static_cast<std::uint32_t>(value) << 16) | (lowBits & 0xffffu);
+    return (next - 2531011u) * inverse;
+}
+
+// How many rand() calls lead from state from to state to; -1 when not within limit calls.
+inline int drawsBetween(std::uint32_t from, std::uint32_t to, int limit = 100000)
+{
+    const std::uint32_t saved = generator::state();
+    generator::setState(from);
+    int draws = 0;
+    while (generator::state() != to && draws <= limit) {
+        generator::rand();
+        ++draws;
+    }
+    generator::setState(saved);
+    return draws <= limit ? draws : -1;
+}
