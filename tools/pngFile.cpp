@@ -1,0 +1,24 @@
+// PNG output through libpng.
+#include "pngFile.h"
+
+#include <png.h>
+
+#include <cstdio>
+
+bool writePng(const Picture& picture, const std::string& path)
+{
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) {
+        std::perror(path.c_str());
+        return false;
+    }
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(picture.width);
+    image.height = static_cast<png_uint_32>(picture.height);
+    image.format = PNG_FORMAT_RGBA;
+    const bool written = png_image_write_to_stdio(&image, file, 0, picture.rgba.data(), 0, nullptr) != 0;
+    if (!written) std::fprintf(stderr, "%s: %s\n", path.c_str(), image.message);
+    png_image_free(&image);
+    return std::fclose(file) == 0 && written;
+}

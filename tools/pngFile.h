@@ -1,0 +1,18 @@
+// Writing pictures as PNG files.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// An RGBA picture, rows from the top.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rgba;
+
+    std::uint8_t* pixel(int x, int y) { return &rgba[(static_cast<size_t>(y) * width + x) * 4]; }
+};
+
+// Writes the picture; false (with errno or libpng's message on standard error) when it cannot.
+bool writePng(const Picture& picture, const std::string& path);
