@@ -28,3 +28,27 @@ inline int drawsBetween(std::uint32_t from, std::uint32_t to, int limit = 100000
     generator::setState(saved);
     return draws <= limit ? draws : -1;
 }
+
+#include <functional>
+#include <vector>
+
+// The next count values rand() would give from state, without disturbing the generator.
+inline std::vector<int> peekDraws(std::uint32_t state, int count)
+{
+    const std::uint32_t saved = generator::state();
+    generator::setState(state);
+    std::vector<int> draws;
+    for (int draw = 0; draw < count; ++draw) draws.push_back(generator::rand());
+    generator::setState(saved);
+    return draws;
+}
+
+// The value u() makes of a rand() value.
+inline float uniformOf(int draw) { return static_cast<float>(draw) * 3.0518509e-5f; }
+
+// The first state, going through the seeds 1, 2, 3, ..., whose next count draws satisfy wanted.
+inline std::uint32_t findState(int count, const std::function<bool(const std::vector<int>&)>& wanted)
+{
+    for (std::uint32_t seed = 1;; ++seed)
+        if (wanted(peekDraws(seed, count))) return seed;
+}
