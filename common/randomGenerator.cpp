@@ -23,4 +23,4 @@ int rand()
 
 }  // namespace generator
 
-float u() { return static_cast<float>(generator::rand()) * 3.0518509e-5f; }
+double u() { return generator::rand() * 3.0518509e-5; }

@@ -20,5 +20,7 @@ int rand();
 
 }  // namespace generator
 
-// One uniform draw in 0..1, both ends included: rand() / 32767.
-float u();
+// One uniform draw: rand() * 3.0518509e-5, about rand() / 32767. It is a double, so in a
+// comparison the largest draw stays just below 1 (a disaster rate of 1 strikes every time), while
+// stored in a float it rounds to 1: 0 <= u() <= 1 wherever a value is kept.
+double u();

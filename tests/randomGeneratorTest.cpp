@@ -43,11 +43,12 @@ TEST(RandomGenerator, UniformDrawCoversZeroToOneInclusive)
     generator::setState(stateBefore(0));
     EXPECT_EQ(u(), 0.0f);
     generator::setState(stateBefore(generator::randMax));
-    const float top = u();
-    EXPECT_LE(top, 1.0f);
-    EXPECT_GT(top, 0.99999f);
+    const double top = u();
+    EXPECT_LT(top, 1.0) << "below 1 in a comparison";
+    EXPECT_GT(top, 0.99999);
+    EXPECT_EQ(static_cast<float>(top), 1.0f) << "and 1 once kept in a float";
     generator::setState(stateBefore(16384));
-    EXPECT_NEAR(u(), 16384.0f / 32767.0f, 1e-7f);
+    EXPECT_NEAR(u(), 16384.0 / 32767.0, 1e-8);
 }
 
 TEST(RandomGenerator, UniformDrawIsOneCallOfRand)
@@ -55,7 +56,7 @@ TEST(RandomGenerator, UniformDrawIsOneCallOfRand)
     generator::seed(5);
     const int value = generator::rand();
     generator::seed(5);
-    EXPECT_FLOAT_EQ(u(), static_cast<float>(value) * 3.0518509e-5f);
+    EXPECT_DOUBLE_EQ(u(), value * 3.0518509e-5);
 }
 
 }  // namespace

@@ -306,7 +306,7 @@ walkPlan planOf(const lattice& ground, std::uint32_t state)
 {
     const std::uint32_t saved = generator::state();
     generator::setState(state);
-    walkPlan plan{ground.randomCell(), u(), generator::rand() % 30};
+    walkPlan plan{ground.randomCell(), static_cast<float>(u()), generator::rand() % 30};
     generator::setState(saved);
     return plan;
 }

@@ -80,7 +80,7 @@ TEST_F(WorldActions, SeedingDrawsTheCellThenTheTraitsInOrder)
     for (int f = groupMembershipField; f < technologyField; ++f) EXPECT_EQ(cell.field[f], uniformOf(draws[f - 2])) << f;
     EXPECT_EQ(cell.field[cultureRedField], uniformOf(draws[7]));
     EXPECT_EQ(cell.field[cultureBlueField], uniformOf(draws[9]));
-    EXPECT_EQ(cell.field[technologyField], uniformOf(draws[10]) * 0.1f) << "a further draw replaces the ninth";
+    EXPECT_FLOAT_EQ(cell.field[technologyField], uniformOf(draws[10]) * 0.1f) << "a further draw replaces the ninth";
     EXPECT_EQ(living(), 1);
 }
 

@@ -43,8 +43,8 @@ inline std::vector<int> peekDraws(std::uint32_t state, int count)
     return draws;
 }
 
-// The value u() makes of a rand() value.
-inline float uniformOf(int draw) { return static_cast<float>(draw) * 3.0518509e-5f; }
+// The value u() makes of a rand() value, as a float keeps it.
+inline float uniformOf(int draw) { return static_cast<float>(draw * 3.0518509e-5); }
 
 // The first state, going through the seeds 1, 2, 3, ..., whose next count draws satisfy wanted.
 inline std::uint32_t findState(int count, const std::function<bool(const std::vector<int>&)>& wanted)
