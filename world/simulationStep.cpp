@@ -1,0 +1,245 @@
+// The simulation step: growth, adaptation, terraforming, pollution, technology, teaching,
+// spreading and takeovers, group upkeep, recruiting, founding and culture drift.
+#include "simulationStep.h"
+
+#include "clamp01.h"
+#include "culture.h"
+#include "environment.h"
+#include "groups.h"
+#include "lineages.h"
+#include "programClock.h"
+#include "randomGenerator.h"
+#include "world.h"
+#include "worldSettings.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr float actingChance = 0.9f;  // of Metabolism
+constexpr float adaptationRate = 0.005f;
+constexpr float phenotypeDriftWidth = 0.01f;
+constexpr float phenotypeDriftCentre = 0.005f;
+constexpr float pollutionScale = 0.05f;
+constexpr float learningRate = 0.005f;
+constexpr float conflictWeight = 1.5f;
+constexpr float defenceBase = 0.025f;
+constexpr float foundingRate = 0.003125f;  // 1/320
+constexpr float colourDriftRate = 0.005f;
+
+// The rules as the step reads them, once per step.
+struct stepRules {
+    float pollution;
+    float spreadCost;
+    bool groupDefence;
+    bool selfMutation;
+    float drift;
+    bool human;
+    bool lineages;
+};
+
+stepRules readRules()
+{
+    const float* rules = world.rules;
+    return {clamp01(rules[0]), clamp01(rules[1]), rules[2] > 0.5f, rules[3] == 0.0f, rules[4], rules[5] > 0.5f, rules[6] > 0.5f};
+}
+
+// The shares of one visit: activity, leftover, growth and stress.
+struct visitShares {
+    float activity;  // K
+    float fit;
+    float leftover;  // R
+    float growth;  // D
+    float stress;  // E
+};
+
+visitShares sharesOf(const Cell& c, float activity, bool human)
+{
+    const float* f = c.field;
+    const float fit = 1.0f - std::fabs(f[environmentField] - f[phenotypeField]);
+    const float crowding = (1.0f - f[populationField]) * (1.0f - f[populationField]);
+    const float misfit = human ? 0.0f : (1.0f - fit) * (1.0f - fit);
+    const float total = crowding + misfit;
+    const float normaliser = total < 1.0f ? 1.0f : 1.0f / total;
+    const float leftover = total < 1.0f ? 1.0f - total : 0.0f;
+    return {activity, fit, leftover, crowding * normaliser * activity, misfit * normaliser * activity};
+}
+
+// Steps 12a-12f: the cell's own life, for a cell no other culture spread into this step.
+void live(Cell& c, int index, const latticeCursor& cursor, const visitShares& shares, const stepRules& rules)
+{
+    const float* f = c.field;
+    const float pop = f[populationField];
+    const float phen = f[phenotypeField];
+    const float env = f[environmentField];
+    const float terra = f[terraformField];
+    const float tech = f[technologyField];
+
+    // Growth toward the capacity fit^6, by a random part of the growth share below it.
+    const float fitSquared = shares.fit * shares.fit;
+    const float capacity = fitSquared * fitSquared * fitSquared;
+    float growth = u();
+    if (pop < capacity) growth *= shares.growth;
+    c.next[populationField] = clamp01(pop + growth * (capacity - pop));
+
+    // A phenotype drift is drawn and stored, then the adaptation below starts again from the
+    // current phenotype: only the adaptation reaches the next block, but the draw is part of the sequence.
+    const float phenotypeDrift = (u() * phenotypeDriftWidth - phenotypeDriftCentre) * ((1.0f - terra) * shares.stress + 0.5f);
+    c.next[phenotypeField] = clamp01(phen + phenotypeDrift);
+    const float adaptation = std::min((1.0f - terra) * shares.activity * adaptationRate, 1.0f);
+    c.next[phenotypeField] = clamp01(phen + adaptation * (env - phen));
+
+    const float reshaping = std::min(terra, 1.0f);
+    c.next[environmentField] = clamp01(env + reshaping * shares.stress * (phen - env));
+    const float npop = c.next[populationField];
+    c.next[environmentField] = clamp01(c.next[environmentField] + (u() * npop - 0.5f * npop) * rules.pollution * pollutionScale);
+
+    // Technology grows from the leftover share, faster with a more advanced live parent.
+    const bool liveParent = hasLiveParent(c);
+    float learning = learningRate;
+    if (liveParent) learning = clamp01(std::max((world.cells[c.parent].field[technologyField] - tech) * learningRate, 0.0f) + learningRate);
+    float ntech = tech + learning * shares.leftover;
+    if (ntech > 2.0f * pop) ntech = 2.0f * pop;
+    c.next[technologyField] = clamp01(ntech);
+
+    // A more advanced neighbour than the cell's teacher becomes its parent, at once.
+    latticeCursor around = cursor;
+    const int n = world.currentLattice->randomNeighbour(around, index, nullptr);
+    if (n == -1) return;
+    const Cell& reference = liveParent ? world.cells[c.parent] : c;
+    if (world.cells[n].field[technologyField] > reference.field[technologyField]) {
+        c.parent = n;
+        c.parentBirthStep = world.cells[n].birthStep;
+    }
+}
+
+// Steps 13a-13g: an attempt to spread into a random neighbour, taking it over when stronger.
+void spread(Cell& c, int index, const latticeCursor& cursor, const stepRules& rules)
+{
+    latticeCursor around = cursor;
+    int direction = 0;
+    const int target = world.currentLattice->randomNeighbour(around, index, &direction);
+    if (target == -1) return;
+    Cell& t = world.cells[target];
+    if (rules.groupDefence && t.group.id != -1 && t.group.id == c.group.id && u() <= c.field[groupMembershipField]) return;
+    if (rules.lineages && t.lineage != -1 && t.lineage == c.lineage) return;
+    if (spareParent != 0 && c.parent == target && c.parentBirthStep == t.birthStep) return;
+
+    const float* f = c.field;
+    const float pop = f[populationField];
+    const float suitability = (1.0f - std::fabs(t.field[environmentField] - f[phenotypeField]));
+    const float u4 = u();
+    const float attack = (1.0f - f[metabolismField]) * pop * conflictWeight + suitability * suitability * f[technologyField] * u4 * pop;
+    const float targetPop = t.field[populationField];
+    const float defence = (1.0f - t.field[metabolismField]) * targetPop * conflictWeight + t.field[technologyField] * targetPop + defenceBase;
+    if (defence < attack) {
+        // The takeover writes the conquered cell at once; a later visit of it sees the new links.
+        t.next[phenotypeField] = f[phenotypeField];
+        t.next[populationField] = attack - targetPop;  // not clamped: the next growth clamps it
+        const float assimilation = targetPop == 0.0f ? 1.0f : f[assimilateField];
+        const float distance = cultureDistance(c, t);
+        copyCultureFrom(t, c, 1.0f - (1.0f - distance) * (1.0f - assimilation));
+        t.overtaken = 1;
+        mutate(t);
+        t.birthStep = world.stepCount;
+        t.parentBirthStep = c.birthStep;
+        t.parent = index;
+    }
+    // Spreading costs the attacker a random share of its people, won or lost.
+    if (rules.spreadCost != 0.0f) c.next[populationField] = u4 * pop;
+    c.next[populationField] = clamp01(c.next[populationField]);
+}
+
+// Step 16: the parent or a random neighbour recruits the cell into its group when it is the
+// stronger member, and grows by the recruit's population.
+void recruit(Cell& c, int index, const latticeCursor& cursor)
+{
+    int n = -1;
+    if (c.parent != -1 && generator::rand() % 2 == 0) {
+        n = c.parent;
+    } else {
+        latticeCursor around = cursor;
+        n = world.currentLattice->randomNeighbour(around, index, nullptr);
+    }
+    if (n == -1) return;
+    Cell& recruiter = world.cells[n];
+    if (recruiter.group.id == -1) return;
+    if (c.group.id != -1 && !(recruiter.field[groupMembershipField] > c.field[groupMembershipField])) return;
+    c.nextGroup = recruiter.group;
+    recruiter.next[groupMembershipField] = std::min(recruiter.field[groupMembershipField] + c.field[populationField], 1.0f);
+}
+
+// Step 18: a member's colour drifts toward its group's colour.
+void driftColour(Cell& c, float drift)
+{
+    const float share = c.field[groupMembershipField] * drift * colourDriftRate;
+    const float groupColour[] = {c.group.colour.red, c.group.colour.green, c.group.colour.blue};
+    for (int k = 0; k < 3; ++k) {
+        const float own = c.field[cultureRedField + k];
+        c.next[cultureRedField + k] = own + (groupColour[k] - own) * share;
+    }
+}
+
+void visit(int index, const latticeCursor& cursor, const stepRules& rules)
+{
+    Cell& c = world.cells[index];
+    const float* f = c.field;
+    float activity = 0.3f * f[technologyField] + f[populationField] + 2.0f * (1.0f - f[metabolismField]) * f[populationField];
+    if (activity >= 1.0f) activity = 1.0f;
+    if (activity == 0.0f) return;  // exact: a trace of life still acts, and a negative K is used as it is
+    if (u() > actingChance * f[metabolismField]) return;
+
+    const visitShares shares = sharesOf(c, activity, rules.human);
+    if (!c.overtaken) live(c, index, cursor, shares, rules);
+    if (u() < f[spreadRateField]) spread(c, index, cursor, rules);
+    if (rules.selfMutation) mutate(c);
+    if (c.group.id != -1) updateMembership(c.group, c);
+    recruit(c, index, cursor);
+
+    const float founding = c.group.id == -1 ? 1.0f : 1.0f - f[groupMembershipField];
+    if (u() < founding * f[populationField] * foundingRate) foundGroup(c.nextGroup, c);
+    if (!c.overtaken && c.group.id != -1) driftColour(c, rules.drift);
+}
+
+}  // namespace
+
+void beginStep()
+{
+    for (int index = 0; index < world.cellCount; ++index) {
+        Cell& cell = world.cells[index];
+        std::copy(cell.field, cell.field + cellFieldCount, cell.next);
+        cell.nextGroup = cell.group;
+        cell.overtaken = 0;
+    }
+}
+
+void commitStep()
+{
+    for (int index = 0; index < world.cellCount; ++index) {
+        Cell& cell = world.cells[index];
+        cell.group = cell.nextGroup;
+        // Some results are left unclamped (a conquered cell's population, a recruiter's strength,
+        // colours that overshoot); should one overflow, it is clamped as clamp01 does, so that no
+        // infinity or NaN enters the world and spreads through every later comparison.
+        for (int f = 0; f < cellFieldCount; ++f) {
+            const float value = cell.next[f];
+            cell.field[f] = std::isfinite(value) ? value : clamp01(value);
+        }
+    }
+}
+
+void simulationStep()
+{
+    world.lastStepTime = elapsedSeconds();
+    if (!world.cells || !world.currentLattice) return;
+    incrementStep();
+    if (u() < disasterRate) environmentDisaster();
+    beginStep();
+    const stepRules rules = readRules();
+    if (rules.lineages) computeLineages();
+    latticeCursor cursor;
+    for (int index = world.currentLattice->firstCell(cursor); index != -1; index = world.currentLattice->nextCell(cursor))
+        visit(index, cursor, rules);
+    commitStep();
+}

@@ -1,0 +1,13 @@
+// One generation of the world.
+#pragma once
+
+// Sets lastStepTime to now, then (on a world that is not empty) advances every cell once in the
+// lattice's visiting order. Most results are double-buffered, but takeovers, teacher links and
+// group foundings write at once, so the visiting order is part of the behaviour.
+void simulationStep();
+
+// For every record: next = field, nextGroup = group, overtaken = 0.
+void beginStep();
+
+// For every record: group = nextGroup, field = next, an infinite or NaN value clamped to 0..1.
+void commitStep();

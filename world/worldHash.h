@@ -1,0 +1,8 @@
+// A fingerprint of the world, so that "same seed, same world" is one comparison.
+#pragma once
+
+#include <cstdint>
+
+// Hashes every real cell's fields, group and family links, with the step count, the group
+// counter and the topology. 0 for an empty world.
+std::uint64_t worldHash();
