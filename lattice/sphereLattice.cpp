@@ -14,6 +14,7 @@ namespace {
 
 constexpr float fullTurn = 6.28f;
 constexpr float degreesToTurns = 0.0027777778f;  // 1 / 360
+constexpr double degreesToRadians = 3.14159265358979323846 / 180.0;
 
 float toRadians(float degrees) { return degrees * degreesToTurns * fullTurn; }
 
@@ -121,19 +122,28 @@ void sphereLattice::emitSquare(unsigned primitive, const latticeCursor& cursor, 
 {
     if (!holdsCell(cursor)) return;
     const sphereRow& row = rowTable[static_cast<size_t>(cursor.j)];
-    const float z = radius + height * heightScale;
-    const float half = size * cellSize * 0.5f;
-    glPushMatrix();
-    // In call order: each vertex turns about x (latitude) first, then about y (longitude).
-    glRotatef(static_cast<float>(cursor.i) / static_cast<float>(row.cellsInRow) * 360.0f, 0.0f, 1.0f, 0.0f);
-    glRotatef(-row.latitude, 1.0f, 0.0f, 0.0f);
+    // The square lies in the plane z = distance of a frame turned about x by -latitude, then about
+    // y by the longitude, both in exact degrees. The turned frame's axes are computed here rather
+    // than by rotating the modelview, so that consecutive tiles share one stream of vertices.
+    const double latitude = row.latitude * degreesToRadians;
+    const double longitude = static_cast<double>(cursor.i) / row.cellsInRow * 360.0 * degreesToRadians;
+    const double sinLatitude = std::sin(latitude);
+    const double cosLatitude = std::cos(latitude);
+    const double sinLongitude = std::sin(longitude);
+    const double cosLongitude = std::cos(longitude);
+    const double east[3] = {cosLongitude, 0.0, -sinLongitude};
+    const double north[3] = {-sinLatitude * sinLongitude, cosLatitude, -sinLatitude * cosLongitude};
+    const double out[3] = {cosLatitude * sinLongitude, sinLatitude, cosLatitude * cosLongitude};
+    const double z = radius + height * heightScale;
+    const double half = size * cellSize * 0.5f;
+    const double corners[4][2] = {{-half, -half}, {-half, half}, {half, half}, {half, -half}};
     glBegin(primitive);
-    glVertex3f(-half, -half, z);
-    glVertex3f(-half, half, z);
-    glVertex3f(half, half, z);
-    glVertex3f(half, -half, z);
+    for (const auto& corner : corners) {
+        double vertex[3];
+        for (int axis = 0; axis < 3; ++axis) vertex[axis] = corner[0] * east[axis] + corner[1] * north[axis] + z * out[axis];
+        glVertex3dv(vertex);
+    }
     glEnd();
-    glPopMatrix();
 }
 
 void sphereLattice::drawCellOutline(const latticeCursor& cursor, int, float height) const
