@@ -1,5 +1,23 @@
-// The frame: drawing the world window.
+// The frame: drawing the world window, pacing the steps, and the idle function that runs it all.
 #pragma once
 
-// The display callback of the world window: clears it and shows the frame.
+// Seconds between automatic steps for each speed; "Paused" (0) never steps.
+inline constexpr float stepInterval[5] = {0.000001f, 3.0f, 0.75f, 0.1f, 1.0f / 30.0f};
+
+// The outer layer (full tiles) and, when it is not None and differs from the outer, the inner
+// layer (tileSize tiles, 0.1 higher), in whatever projection is loaded.
+void drawWorldLayers();
+
+// Clears the world window, loads the camera and draws the layers: the picture of the frame,
+// before it is shown.
+void drawFrame();
+
+// The display callback of the world window: drawFrame, then swap the buffers.
 void display();
+
+// Runs one simulation step when the chosen speed says one is due; true when it did.
+bool stepIfDue();
+
+// One frame: draw, feed the rules, apply the topology choice (resetting the view after a rebuild),
+// zoom by the wheel, step when due, and touch while the left button is held.
+void idle();

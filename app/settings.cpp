@@ -1,6 +1,9 @@
-// The settings and their values at start.
+// The shell's settings at start.
 #include "settings.h"
 
 #include "world.h"
+#include "worldActions.h"
 
 int topologyChoice = planeTopology;
+int speed = 3;
+int touchTool = selectCellTool;

@@ -2,8 +2,10 @@
 #include "startup.h"
 
 #include "frameLoop.h"
+#include "input.h"
 #include "platformStack.h"
 #include "platformTimer.h"
+#include "platformWheel.h"
 #include "programClock.h"
 #include "randomGenerator.h"
 #include "settings.h"
@@ -46,7 +48,14 @@ int runQuillmoss(int argc, char** argv)
 
     initWorld(topologyChoice);
     glutDisplayFunc(display);
+    glutPassiveMotionFunc(onMousePosition);
+    glutMotionFunc(onMousePosition);
+    glutMouseFunc(onMouseButton);
+    glutSpecialFunc(onSpecialKey);
+    glutKeyboardFunc(onKeyboard);
     glEnable(GL_DEPTH_TEST);
+    openWheelMouse();
+    glutIdleFunc(idle);
 
     glutMainLoop();
     return 0;

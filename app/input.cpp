@@ -1,0 +1,128 @@
+// Turning the user's mouse and keys into camera moves and the touch state.
+#include "input.h"
+
+#include "camera.h"
+#include "platformWheel.h"
+#include "programClock.h"
+#include "settings.h"
+#include "world.h"
+
+#include <GL/glut.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr float keyTurn = 5.0f;  // degrees per arrow key
+constexpr float pitchLimit = 90.0f;
+constexpr float nearestDistance = 20.0f;
+constexpr float farthestDistance = 1000.0f;
+constexpr float panPerPixel = 0.02f * 0.5f;  // of the camera distance
+constexpr float fullTurn = 6.28f;
+constexpr float degreesToTurns = 0.0027777778f;
+
+}  // namespace
+
+int mouseX = 0;
+int mouseY = 0;
+int dragLastX = 0;
+int dragLastY = 0;
+int mouseModifiers = 0;
+bool touchHeld = false;
+float touchStartTime = 0.0f;
+
+void onMousePosition(int x, int y)
+{
+    mouseX = x;
+    mouseY = y;
+}
+
+void handleMouseButton(int button, int state, int x, int y, int modifiers)
+{
+    mouseX = x;
+    mouseY = y;
+    mouseModifiers = modifiers;
+    if (button == GLUT_LEFT_BUTTON && state == GLUT_DOWN) {
+        // A second press report while held keeps the first time, so the touch keeps growing.
+        if (!touchHeld) {
+            touchHeld = true;
+            touchStartTime = elapsedSeconds();
+        }
+        glutMotionFunc(onMousePosition);
+        return;
+    }
+    touchHeld = false;
+    if (button == GLUT_RIGHT_BUTTON && state == GLUT_DOWN) {
+        dragLastX = x;
+        dragLastY = y;
+        glutMotionFunc(onDrag);
+    } else {
+        glutMotionFunc(onMousePosition);
+    }
+}
+
+void onMouseButton(int button, int state, int x, int y)
+{
+    if (takeWheelButton(button, state)) return;
+    handleMouseButton(button, state, x, y, glutGetModifiers());
+}
+
+void onDrag(int x, int y)
+{
+    const float dx = static_cast<float>(x - dragLastX);
+    const float dy = static_cast<float>(y - dragLastY);
+    if (topologyChoice == sphereTopology) {
+        // The sphere always turns under the mouse, whatever Shift does.
+        cameraYaw += dx;
+        cameraPitch += dy;
+    } else if (mouseModifiers & GLUT_ACTIVE_SHIFT) {
+        cameraRoll += dx;
+        cameraPitch += dy;
+    } else {
+        // The pan is turned by the roll, so the world follows the mouse on screen.
+        const float scale = cameraDistance * panPerPixel;
+        const float fx = scale * dx;
+        const float fy = scale * dy;
+        const float roll = cameraRoll * degreesToTurns * fullTurn;
+        const float length = std::hypot(fx, fy);
+        const float angle = std::atan2(fy, fx) + roll;
+        cameraPanX += length * std::cos(angle);
+        cameraPanY -= length * std::sin(angle);
+    }
+    dragLastX = mouseX = x;
+    dragLastY = mouseY = y;
+}
+
+void onSpecialKey(int key, int, int)
+{
+    switch (key) {
+    case GLUT_KEY_LEFT:
+        cameraYaw -= keyTurn;
+        while (cameraYaw < 0.0f) cameraYaw += 360.0f;
+        break;
+    case GLUT_KEY_RIGHT:
+        cameraYaw += keyTurn;
+        while (cameraYaw > 360.0f) cameraYaw -= 360.0f;  // exactly 360 stays
+        break;
+    case GLUT_KEY_UP:
+        cameraPitch += keyTurn;
+        if (cameraPitch > pitchLimit) cameraPitch = pitchLimit;
+        break;
+    case GLUT_KEY_DOWN:
+        cameraPitch -= keyTurn;
+        if (cameraPitch < -pitchLimit) cameraPitch = -pitchLimit;
+        break;
+    default: break;
+    }
+}
+
+void onKeyboard(unsigned char key, int, int)
+{
+    if (key == '+' || key == '=') {
+        cameraDistance += 1.0f;
+        if (cameraDistance > farthestDistance) cameraDistance = farthestDistance;
+    } else if (key == '-') {
+        cameraDistance -= 1.0f;
+        if (cameraDistance < nearestDistance) cameraDistance = nearestDistance;
+    }
+}

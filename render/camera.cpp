@@ -1,0 +1,54 @@
+// The camera's values and the transform they make.
+#include "camera.h"
+
+#include <GL/glu.h>
+#include <GL/glut.h>
+
+namespace {
+constexpr double fieldOfView = 90.0;
+constexpr double nearPlane = 1.0;
+constexpr double farPlane = 1000.0;
+}  // namespace
+
+float cameraDistance = initialCameraDistance;
+float cameraPitch = 0.0f;
+float cameraYaw = 0.0f;
+float cameraRoll = 0.0f;
+float cameraPanX = 0.0f;
+float cameraPanY = 0.0f;
+
+void resetView()
+{
+    cameraDistance = initialCameraDistance;
+    cameraPitch = 0.0f;
+    cameraYaw = 0.0f;
+    cameraRoll = 0.0f;
+    cameraPanX = 0.0f;
+    cameraPanY = 0.0f;
+}
+
+void multiplyProjection()
+{
+    const double width = glutGet(GLUT_WINDOW_WIDTH);
+    const double height = glutGet(GLUT_WINDOW_HEIGHT);
+    gluPerspective(fieldOfView, width / height, nearPlane, farPlane);
+}
+
+void loadCamera()
+{
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(0.0f, 0.0f, -cameraDistance);
+    glRotatef(cameraPitch, 1.0f, 0.0f, 0.0f);
+    glRotatef(cameraYaw, 0.0f, 1.0f, 0.0f);
+    glRotatef(cameraRoll, 0.0f, 0.0f, 1.0f);
+    glTranslatef(cameraPanX, cameraPanY, 0.0f);
+}
+
+void setProjectionAndCamera()
+{
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    multiplyProjection();
+    loadCamera();
+}

@@ -1,0 +1,97 @@
+// One layer of the world: tiles coloured by a render mode, the Geneology links, the highlight.
+#include "worldLayer.h"
+
+#include "modeColours.h"
+#include "programClock.h"
+#include "renderMode.h"
+#include "world.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+constexpr float reliefRange = 12.0f;
+constexpr float highlightLift = 0.1f;
+constexpr float highlightWidth = 2.0f;
+
+void setColour(const Colour& colour) { glColor3f(colour.red, colour.green, colour.blue); }
+
+void drawTiles(int mode, const reliefScale& relief, float lift, float size)
+{
+    const lattice& cells = *world.currentLattice;
+    latticeCursor cursor;
+    Colour colour{};
+    for (int index = cells.firstCell(cursor); index != -1; index = cells.nextCell(cursor)) {
+        const Cell& cell = world.cells[index];
+        if (!tileColour(mode, cell, colour)) continue;
+        setColour(colour);
+        cells.drawCellTile(cursor, index, cellHeight(cell, relief, lift), size);
+    }
+}
+
+// A segment from each cell to its live, living parent, blending their colours; a point for a
+// living cell without one.
+void drawGeneology(const reliefScale& relief, float lift)
+{
+    const lattice& cells = *world.currentLattice;
+    latticeCursor cursor;
+    for (int index = cells.firstCell(cursor); index != -1; index = cells.nextCell(cursor)) {
+        const Cell& cell = world.cells[index];
+        latticeCursor parentCursor;
+        const bool linked = cell.parent != -1 && cells.locate(cell.parent, parentCursor) &&
+                            world.cells[cell.parent].birthStep == cell.parentBirthStep &&
+                            world.cells[cell.parent].field[populationField] > 0.0f;
+        if (linked) {
+            const Cell& parent = world.cells[cell.parent];
+            glBegin(GL_LINES);
+            setColour(lineageColour(cell));
+            cells.cellVertex(cursor, index, cellHeight(cell, relief, lift));
+            setColour(lineageColour(parent));
+            cells.cellVertex(parentCursor, cell.parent, cellHeight(parent, relief, lift));
+            glEnd();
+        } else if (cell.field[populationField] > 0.0f) {
+            glBegin(GL_POINTS);
+            setColour(lineageColour(cell));
+            cells.cellVertex(cursor, index, cellHeight(cell, relief, lift));
+            glEnd();
+        }
+    }
+}
+
+void drawHighlight(const reliefScale& relief, float lift)
+{
+    if (world.selectedIndex == -1 || !world.selectedCell) return;
+    latticeCursor cursor;
+    world.currentLattice->locate(world.selectedIndex, cursor);
+    setColour(lerpColour(colourWhite, colourRed, clockTriangle(0.0f, 1.0f)));
+    glLineWidth(highlightWidth);
+    world.currentLattice->drawCellOutline(cursor, world.selectedIndex, cellHeight(*world.selectedCell, relief, lift) + highlightLift);
+    glLineWidth(1.0f);
+}
+
+}  // namespace
+
+reliefScale reliefOf(int heightMode, float elevation)
+{
+    const int field = heightMode >= 0 && heightMode < renderModeCount ? renderModeField[heightMode] : -1;
+    if (field == -1) return {environmentField, 0.0f};
+    return {field, elevation * reliefRange};
+}
+
+float cellHeight(const Cell& cell, const reliefScale& relief, float lift)
+{
+    return (cell.field[relief.field] - 0.5f) * relief.scale + lift;
+}
+
+void drawWorldLayer(int mode, int heightMode, float elevation, float lift, float size)
+{
+    if (!world.cells || !world.currentLattice) return;
+    const reliefScale relief = reliefOf(heightMode, elevation);
+    if (mode == geneologyMode) {
+        drawGeneology(relief, lift);
+    } else {
+        drawTiles(mode, relief, lift, size);
+    }
+    drawHighlight(relief, lift);
+    setColour(noGroupColour);
+}
