@@ -4,7 +4,7 @@ set -euo pipefail
 
 runPackages=(g++ make cmake freeglut3-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri)
 testPackages=(libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libpng-dev xvfb xdotool)
-benchPackages=(libbenchmark-dev xvfb)
+benchPackages=("${testPackages[@]}")
 
 case "${1:-}" in
   run) wanted=("${runPackages[@]}") ;;

@@ -1,0 +1,153 @@
+// A frame of the world window on a populated world of each topology (Outer Environment, Inner
+// Culture, Z Environment), beside the same triangles drawn from vertex arrays: the ceiling of
+// this GL path on this machine.
+#include "camera.h"
+#include "frameLoop.h"
+#include "renderMode.h"
+#include "renderSettings.h"
+#include "shellState.h"
+#include "simulationStep.h"
+#include "world.h"
+#include "worldScenes.h"
+#include "worldSettings.h"
+
+#include <GL/glut.h>
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <vector>
+
+namespace {
+
+const char* const topologyNames[] = {"plane", "disc", "sphere"};
+constexpr std::uint32_t calendarSeed = 1733500000u;
+constexpr int frameSize = 740;
+constexpr double populated = 0.75;
+constexpr float captureExtent = 128.0f;  // object coordinates within +-128 are captured one to one
+constexpr int captureSize = 256;
+constexpr int referenceFrames = 100;
+
+void openWindow()
+{
+    static bool open = false;
+    if (open) return;
+    int argc = 1;
+    char name[] = "displayBench";
+    char* argv[] = {name, nullptr};
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(frameSize, frameSize);
+    mainWindow = glutCreateWindow("displayBench");
+    glEnable(GL_DEPTH_TEST);
+    open = true;
+}
+
+double livingShare()
+{
+    latticeCursor cursor;
+    int living = 0;
+    int cells = 0;
+    for (int index = world.currentLattice->firstCell(cursor); index != -1; index = world.currentLattice->nextCell(cursor)) {
+        living += world.cells[index].field[populationField] != 0.0f;
+        ++cells;
+    }
+    return static_cast<double>(living) / cells;
+}
+
+void populate(int topology)
+{
+    growWorld(topology, calendarSeed, 0);
+    for (int grown = 0; grown < 10000 && livingShare() < populated; grown += 50)
+        for (int step = 0; step < 50; ++step) simulationStep();
+    outerRenderMode = environmentMode;
+    innerRenderMode = cultureMode;
+    zRenderMode = environmentMode;
+    resetView();
+}
+
+// The triangles the frame draws, in object coordinates with their colours, through GL feedback.
+struct triangles {
+    std::vector<float> vertices;  // x, y, z per vertex
+    std::vector<float> colours;  // r, g, b per vertex
+};
+
+triangles captureFrame()
+{
+    std::vector<float> buffer(1 << 23);
+    glViewport(0, 0, captureSize, captureSize);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-captureExtent, captureExtent, -captureExtent, captureExtent, -captureExtent, captureExtent);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR, buffer.data());
+    glRenderMode(GL_FEEDBACK);
+    drawWorldLayers();
+    const int count = glRenderMode(GL_RENDER);
+    glViewport(0, 0, frameSize, frameSize);
+
+    // Each vertex comes as x, y, z, then red, green, blue, alpha.
+    triangles captured;
+    for (int at = 0; at < count;) {
+        const int token = static_cast<int>(buffer[at++]);
+        if (token != GL_POLYGON_TOKEN) break;
+        const int corners = static_cast<int>(buffer[at++]);
+        for (int corner = 0; corner < corners; ++corner, at += 7) {
+            captured.vertices.push_back(buffer[at] - captureExtent);
+            captured.vertices.push_back(buffer[at + 1] - captureExtent);
+            captured.vertices.push_back((0.5f - buffer[at + 2]) * 2.0f * captureExtent);
+            captured.colours.insert(captured.colours.end(), &buffer[at + 3], &buffer[at + 6]);
+        }
+    }
+    return captured;
+}
+
+void drawReference(const triangles& frame)
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    setProjectionAndCamera();
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, frame.vertices.data());
+    glColorPointer(3, GL_FLOAT, 0, frame.colours.data());
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(frame.vertices.size() / 3));
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glutSwapBuffers();
+    glFinish();
+}
+
+double secondsPerReferenceFrame(const triangles& frame)
+{
+    drawReference(frame);
+    const auto start = std::chrono::steady_clock::now();
+    for (int drawn = 0; drawn < referenceFrames; ++drawn) drawReference(frame);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / referenceFrames;
+}
+
+void frame(benchmark::State& state)
+{
+    const int topology = static_cast<int>(state.range(0));
+    openWindow();
+    populate(topology);
+    const triangles reference = captureFrame();
+    const double referenceSeconds = secondsPerReferenceFrame(reference);
+
+    display();
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        display();
+        glFinish();
+    }
+    const double ourSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / static_cast<double>(state.iterations());
+
+    state.counters["fps"] = 1.0 / ourSeconds;
+    state.counters["referenceFps"] = 1.0 / referenceSeconds;
+    state.counters["referenceToOurs"] = referenceSeconds / ourSeconds;  // goal: at least 0.75
+    state.counters["triangles"] = static_cast<double>(reference.vertices.size() / 9);
+    state.SetLabel(topologyNames[topology]);
+}
+BENCHMARK(frame)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+}  // namespace
