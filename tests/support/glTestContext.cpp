@@ -69,16 +69,26 @@ std::vector<std::vector<FeedbackVertex>> feedbackQuads(const std::vector<Feedbac
     return quads;
 }
 
+void initialiseGlut()
+{
+    static bool initialised = false;
+    if (initialised) return;
+    int argc = 1;
+    char name[] = "quillmossTests";
+    char* argv[] = {name, nullptr};
+    glutInit(&argc, argv);
+    initialised = true;
+}
+
 void useTestWindow(int width, int height)
 {
     if (testWindow == 0) {
-        int argc = 1;
-        char name[] = "quillmossTests";
-        char* argv[] = {name, nullptr};
-        glutInit(&argc, argv);
+        initialiseGlut();
         glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
         glutInitWindowSize(width, height);
         testWindow = glutCreateWindow("quillmossTests");
+        // freeglut insists on a display callback once events are processed; tests draw themselves.
+        glutDisplayFunc([] {});
     }
     glutSetWindow(testWindow);
     glutReshapeWindow(width, height);

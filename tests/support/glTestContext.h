@@ -5,6 +5,9 @@
 #include <functional>
 #include <vector>
 
+// Initialises GLUT once for the test program.
+void initialiseGlut();
+
 // Opens (once per process) a double-buffered RGB window with depth of the given size and makes it current.
 void useTestWindow(int width, int height);
 

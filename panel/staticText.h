@@ -1,0 +1,11 @@
+// A line of text.
+#pragma once
+
+#include "control.h"
+
+class StaticText : public Control {
+public:
+    StaticText();
+    void updateSize() override;
+    void draw() override;
+};
