@@ -3,6 +3,7 @@
 
 #include "frameLoop.h"
 #include "input.h"
+#include "panelManager.h"
 #include "platformStack.h"
 #include "platformTimer.h"
 #include "platformWheel.h"
@@ -55,7 +56,7 @@ int runQuillmoss(int argc, char** argv)
     glutKeyboardFunc(onKeyboard);
     glEnable(GL_DEPTH_TEST);
     openWheelMouse();
-    glutIdleFunc(idle);
+    panelManager.setIdleCallback(idle);
 
     glutMainLoop();
     return 0;
