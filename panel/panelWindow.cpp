@@ -287,6 +287,12 @@ void PanelWindow::display()
     glTranslated(-w / 2.0, -h / 2.0, 0.0);
     rootPanel->drawTree();
     glFinish();
+    // Mesa's software rasterizer under X can lose the first frame drawn into a single-buffered
+    // window after its size changed: one more full redraw after each reshape shows it for sure.
+    if (redrawAfterReshape) {
+        redrawAfterReshape = false;
+        glutPostRedisplay();
+    }
 }
 
 void PanelWindow::reshape(int w, int h)
@@ -294,6 +300,7 @@ void PanelWindow::reshape(int w, int h)
     pack();
     if (w != width || h != height) glutReshapeWindow(width, height);
     glViewport(0, 0, width, height);
+    redrawAfterReshape = true;
 }
 
 void PanelWindow::keyboard(unsigned char key, int keyModifiers)

@@ -94,4 +94,5 @@ private:
     Control* containerOrRoot(Control* parent) const;
 
     std::vector<std::unique_ptr<Control>> controls;  // every control of the window, for its lifetime
+    bool redrawAfterReshape = false;
 };
