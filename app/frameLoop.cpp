@@ -2,6 +2,8 @@
 #include "frameLoop.h"
 
 #include "camera.h"
+#include "controlPanels.h"
+#include "input.h"
 #include "platformWheel.h"
 #include "programClock.h"
 #include "renderMode.h"
@@ -9,6 +11,7 @@
 #include "settings.h"
 #include "shellState.h"
 #include "simulationStep.h"
+#include "touchPass.h"
 #include "world.h"
 #include "worldLayer.h"
 #include "worldSettings.h"
@@ -61,5 +64,6 @@ void idle()
     glutSetWindow(mainWindow);
     const int wheel = readWheel();
     cameraDistance = cameraDistance - cameraDistance * wheelZoom * static_cast<float>(wheel);
-    stepIfDue();
+    if (stepIfDue() && getSelectedCell()) syncPanelFromSelection();
+    if (touchHeld) pickAndTouch();
 }

@@ -7,3 +7,6 @@
 int topologyChoice = planeTopology;
 int speed = 3;
 int touchTool = selectCellTool;
+float cellSliders[cellFieldCount] = {};
+int entireGroup = 0;
+Group panelGroup = Group{-1, 0, 0.0f, 0.0f, noGroupColour};

@@ -1,6 +1,8 @@
 // The settings the control panels edit that the shell reads.
 #pragma once
 
+#include "cell.h"
+
 // Topology radio: 0 Plane, 1 Disc, 2 Sphere.
 extern int topologyChoice;
 
@@ -9,3 +11,13 @@ extern int speed;
 
 // Touch radio: a TouchTool, 4 "Select Cell" at start.
 extern int touchTool;
+
+// The Cell sliders, one per cell field; the panel refresh fills them from the selected cell.
+extern float cellSliders[cellFieldCount];
+
+// "Entire Group": the Cell sliders write the whole panel group rather than the selected cell.
+extern int entireGroup;
+
+// The panel's group record: the Group radio and the two Parameter sliders edit its field,
+// centre and deviation; the panel refresh reads the selected cell's group into it.
+extern Group panelGroup;

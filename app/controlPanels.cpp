@@ -1,0 +1,163 @@
+// Building the two control windows and answering their buttons and sliders.
+#include "controlPanels.h"
+
+#include "cellField.h"
+#include "environment.h"
+#include "panelToolkit.h"
+#include "renderMode.h"
+#include "renderSettings.h"
+#include "settings.h"
+#include "shellState.h"
+#include "simulationStep.h"
+#include "world.h"
+#include "worldActions.h"
+#include "worldSettings.h"
+
+#include <GL/glut.h>
+
+#include <cstdio>
+#include <initializer_list>
+
+PanelWindow* simulationPanel = nullptr;
+PanelWindow* renderPanel = nullptr;
+
+namespace {
+
+constexpr int noId = -1;
+constexpr int renderPanelX = 0;
+constexpr int renderPanelY = 680;
+
+enum ShivaButton { killAllButton = 0, seedLifeButton = 1, generateEnvButton = 2, stepButton = 3 };
+enum GroupEditId { centreSlider = 0, deviationSlider = 1, groupRadio = 2 };
+
+Panel* titledPanel(PanelWindow& window, Control* parent, const char* title)
+{
+    return window.addPanel(parent, title, Panel::embossedBorder);
+}
+
+void addRadioButtons(PanelWindow& window, RadioGroup* group, std::initializer_list<const char*> labels)
+{
+    for (const char* label : labels) window.addRadioButton(group, label);
+}
+
+Slider* unitSlider(PanelWindow& window, Control* parent, const char* label, float* variable, int id, ControlCallback callback)
+{
+    Slider* slider = window.addSlider(parent, label, Control::floatLive, variable, id, callback);
+    slider->setFloatLimits(0.0f, 1.0f);
+    return slider;
+}
+
+void buildFirstColumn(PanelWindow& window)
+{
+    Panel* rules = titledPanel(window, nullptr, "Rules");
+    window.addCheckbox(rules, "Pollution", &pollutionOn, noId, nullptr);
+    window.addCheckbox(rules, "Human Rules", &humanRulesOn, noId, nullptr);
+
+    Panel* topology = titledPanel(window, nullptr, "Topology");
+    addRadioButtons(window, window.addRadioGroup(topology, &topologyChoice, noId, nullptr), {"Plane", "Disc", "Sphere"});
+
+    Panel* touch = titledPanel(window, nullptr, "Touch");
+    addRadioButtons(window, window.addRadioGroup(touch, &touchTool, noId, nullptr),
+                    {"Paint with 1", "Paint with 0", "Paint noise", "Copy Culture", "Select Cell"});
+
+    Panel* shiva = titledPanel(window, nullptr, "Shiva");
+    window.addButton(shiva, "Kill All", killAllButton, onShivaButton);
+    window.addButton(shiva, "Seed Life", seedLifeButton, onShivaButton);
+    window.addButton(shiva, "Generate Env", generateEnvButton, onShivaButton);
+    unitSlider(window, shiva, "Disaster Rate", &disasterRate, noId, nullptr);
+
+    Panel* pace = titledPanel(window, nullptr, "Speed");
+    addRadioButtons(window, window.addRadioGroup(pace, &speed, noId, nullptr), {"Paused", "Turtle", "Llama", "Swallow", "Cheetah"});
+    window.addButton(pace, "Step", stepButton, onShivaButton);
+}
+
+void buildCellColumn(PanelWindow& window)
+{
+    Panel* cell = titledPanel(window, nullptr, "Cell");
+    for (int f = 0; f < cellFieldCount; ++f) {
+        cellSliders[f] = 0.0f;
+        unitSlider(window, cell, cellFieldNames[f], &cellSliders[f], f, onCellSlider);
+    }
+    window.addStaticText("");
+    // Added after the empty line, but into the Cell panel: it shows below the twelve sliders.
+    window.addCheckbox(cell, "Entire Group", &entireGroup, noId, nullptr);
+}
+
+void buildGroupColumn(PanelWindow& window)
+{
+    Panel* group = titledPanel(window, nullptr, "Group");
+    RadioGroup* field = window.addRadioGroup(group, &panelGroup.field, groupRadio, onGroupEdit);
+    for (const char* name : cellFieldNames) window.addRadioButton(field, name);
+    unitSlider(window, group, "Parameter Center", &panelGroup.center, centreSlider, onGroupEdit);
+    unitSlider(window, group, "Parameter Deviation", &panelGroup.deviation, deviationSlider, onGroupEdit);
+    window.addStaticText(group, "Population");
+}
+
+void addRenderChoice(PanelWindow& window, const char* title, int* mode)
+{
+    Panel* panel = titledPanel(window, nullptr, title);
+    RadioGroup* group = window.addRadioGroup(panel, mode, noId, nullptr);
+    for (const char* name : renderModeNames) window.addRadioButton(group, name);
+}
+
+}  // namespace
+
+void buildSimulationPanel()
+{
+    simulationPanel = panelManager.createPanelWindow("Simulation", -1, -1);
+    simulationPanel->setMainGraphicsWindow(mainWindow);
+    buildFirstColumn(*simulationPanel);
+    simulationPanel->addColumnBreak(0);
+    buildCellColumn(*simulationPanel);
+    simulationPanel->addColumnBreak(0);
+    buildGroupColumn(*simulationPanel);
+}
+
+void buildRenderPanel()
+{
+    renderPanel = panelManager.createPanelWindow("Render", -1, -1);
+    renderPanel->setMainGraphicsWindow(mainWindow);
+    glutSetWindow(renderPanel->windowId);
+    glutPositionWindow(renderPanelX, renderPanelY);
+    addRenderChoice(*renderPanel, "Outer", &outerRenderMode);
+    renderPanel->addColumnBreak(0);
+    addRenderChoice(*renderPanel, "Inner", &innerRenderMode);
+    unitSlider(*renderPanel, nullptr, "Tile size", &tileSize, noId, nullptr);
+    renderPanel->addColumnBreak(0);
+    addRenderChoice(*renderPanel, "Z", &zRenderMode);
+    unitSlider(*renderPanel, nullptr, "Elevation", &elevation, noId, nullptr);
+}
+
+void onShivaButton(int id)
+{
+    switch (id) {
+    case killAllButton: killAll(); break;
+    case seedLifeButton: seedLife(1); break;
+    case generateEnvButton: generateEnvironment(); break;
+    case stepButton: simulationStep(); break;
+    default: break;
+    }
+    syncPanelFromSelection();
+}
+
+void onCellSlider(int id)
+{
+    if (id < 0 || id >= cellFieldCount) return;
+    if (entireGroup) {
+        setGroupField(panelGroup.id, id, cellSliders[id]);
+    } else {
+        setSelectedField(id, cellSliders[id]);
+    }
+}
+
+void onGroupEdit(int) { applyGroup(panelGroup); }
+
+void syncPanelFromSelection()
+{
+    for (int f = 0; f < cellFieldCount; ++f) {
+        cellSliders[f] = getSelectedField(f);
+        if (cellSliders[f] < 0.0f || cellSliders[f] > 1.0f) std::printf("cell field %d = %f\n", f, cellSliders[f]);
+    }
+    getSelectedGroup(panelGroup);
+    if (simulationPanel) simulationPanel->syncLive();
+}

@@ -1,0 +1,27 @@
+// The pick pass feeding the Touch tools.
+#include "touchPass.h"
+
+#include "controlPanels.h"
+#include "input.h"
+#include "picking.h"
+#include "programClock.h"
+#include "settings.h"
+#include "worldActions.h"
+
+namespace {
+constexpr float brushGrowth = 5.0f;  // seconds to the full brush
+}  // namespace
+
+float touchRadius()
+{
+    const float ramp = rampSince(touchStartTime, brushGrowth);
+    return ramp * ramp;
+}
+
+void pickAndTouch()
+{
+    const int cell = pickCellAt(mouseX, mouseY);
+    const int tool = touchHeld ? touchTool : -1;
+    touch(cell, tool, touchRadius());
+    if (tool == selectCellTool) syncPanelFromSelection();
+}
