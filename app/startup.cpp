@@ -1,6 +1,9 @@
-// Start-up: the generator, the clock, the banner, the world window and the first world.
+// Start-up: from the generator's seed to the event loop, in the order the program depends on.
 #include "startup.h"
 
+#include "aboutNotice.h"
+#include "controlPanels.h"
+#include "driverReport.h"
 #include "frameLoop.h"
 #include "input.h"
 #include "panelManager.h"
@@ -22,6 +25,16 @@ namespace {
 constexpr int mainWindowX = 500;
 constexpr int mainWindowY = 32;
 constexpr int mainWindowSize = 740;
+
+void registerWorldCallbacks()
+{
+    glutDisplayFunc(display);
+    glutPassiveMotionFunc(onMousePosition);
+    glutMotionFunc(onMousePosition);
+    glutMouseFunc(onMouseButton);
+    glutSpecialFunc(onSpecialKey);
+    glutKeyboardFunc(onKeyboard);
+}
 }  // namespace
 
 void printBanner()
@@ -46,18 +59,20 @@ int runQuillmoss(int argc, char** argv)
     mainWindow = glutCreateWindow("Quillmoss");
     glutPositionWindow(mainWindowX, mainWindowY);
     glutReshapeWindow(mainWindowSize, mainWindowSize);
+    reportDriver();
 
     initWorld(topologyChoice);
-    glutDisplayFunc(display);
-    glutPassiveMotionFunc(onMousePosition);
-    glutMotionFunc(onMousePosition);
-    glutMouseFunc(onMouseButton);
-    glutSpecialFunc(onSpecialKey);
-    glutKeyboardFunc(onKeyboard);
+    registerWorldCallbacks();
     glEnable(GL_DEPTH_TEST);
     openWheelMouse();
-    panelManager.setIdleCallback(idle);
 
+    buildSimulationPanel();
+    buildRenderPanel();
+    glutSetWindow(mainWindow);
+    glutPushWindow();
+
+    panelManager.setIdleCallback(idle);
+    showAboutNotice();
     glutMainLoop();
     return 0;
 }

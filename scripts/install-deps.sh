@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Quillmoss needs for one purpose (run, test or bench), only when some are missing.
+# Installs the Debian packages Quillmoss needs for one purpose (run, test, bench or docs), only when some are missing.
 set -euo pipefail
 
 runPackages=(g++ make cmake freeglut3-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri)
 testPackages=(libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libpng-dev xvfb xdotool)
 benchPackages=("${testPackages[@]}")
+docsPackages=(xvfb xdotool imagemagick)
 
 case "${1:-}" in
   run) wanted=("${runPackages[@]}") ;;
   test) wanted=("${runPackages[@]}" "${testPackages[@]}") ;;
   bench) wanted=("${runPackages[@]}" "${benchPackages[@]}") ;;
-  *) echo "usage: $0 run|test|bench" >&2; exit 2 ;;
+  docs) wanted=("${runPackages[@]}" "${docsPackages[@]}") ;;
+  *) echo "usage: $0 run|test|bench|docs" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -8,8 +8,8 @@ namespace {
 TEST(Startup, OpensTheWorldWindowAfterTheBanner)
 {
     QuillmossSession session;
-    ASSERT_FALSE(session.banner().empty()) << "no banner on standard output";
-    EXPECT_EQ(session.banner()[0], "Quillmoss");
+    ASSERT_FALSE(session.output().empty()) << "no banner on standard output";
+    EXPECT_EQ(session.output()[0], "Quillmoss");
     ASSERT_TRUE(session.ready()) << "no 740 x 740 window titled Quillmoss at (500, 32)";
     EXPECT_TRUE(session.program().running());
 }

@@ -23,7 +23,7 @@ std::string trimmed(const std::string& text)
 }
 }  // namespace
 
-ChildProcess::ChildProcess(const std::vector<std::string>& arguments)
+ChildProcess::ChildProcess(const std::vector<std::string>& arguments, const std::string& workingDirectory)
 {
     int fds[2];
     if (pipe(fds) != 0) return;
@@ -33,6 +33,7 @@ ChildProcess::ChildProcess(const std::vector<std::string>& arguments)
         close(fds[0]);
         dup2(fds[1], STDOUT_FILENO);
         close(fds[1]);
+        if (!workingDirectory.empty() && chdir(workingDirectory.c_str()) != 0) _exit(126);
         std::vector<char*> argv;
         for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
         argv.push_back(nullptr);

@@ -9,7 +9,8 @@
 // A child process whose standard output the test reads; it is killed when the object goes.
 class ChildProcess {
 public:
-    explicit ChildProcess(const std::vector<std::string>& arguments);
+    // Runs the program of arguments[0] in the working directory (the test's own when empty).
+    explicit ChildProcess(const std::vector<std::string>& arguments, const std::string& workingDirectory = "");
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;

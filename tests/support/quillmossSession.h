@@ -7,14 +7,27 @@
 #include <string>
 #include <vector>
 
+// A program run in a fresh working directory of its own, which the session removes again.
 class QuillmossSession {
 public:
-    // Starts the program and waits until its world window stands at its place and size.
-    QuillmossSession();
+    // Starts the program in a new empty directory, with copyright.txt holding the given text
+    // when it is not empty. Unless asked to leave it, dismisses the about notice with Enter and
+    // waits until the world window stands at its place and size.
+    explicit QuillmossSession(bool dismissNotice = true, const std::string* copyrightText = nullptr);
+    ~QuillmossSession();
+    QuillmossSession(const QuillmossSession&) = delete;
+    QuillmossSession& operator=(const QuillmossSession&) = delete;
 
     bool ready() const { return !worldWindow.empty(); }
     ChildProcess& program() { return quillmoss; }
-    const std::vector<std::string>& banner() const { return bannerLines; }
+    // The lines of standard output read so far: the banner and the driver report.
+    const std::vector<std::string>& output() const { return lines; }
+
+    // The about notice's window ("" when none is shown), and its caption.
+    std::string noticeWindow() const;
+    std::string noticeCaption() const;
+    // Presses Enter on the notice and waits for the world window; true when it came.
+    bool dismissNotice();
 
     // Presses keys on the world window (xdotool key names), each once, then lets frames pass.
     void key(const std::string& names, int times = 1);
@@ -22,13 +35,25 @@ public:
     void wheel(int steps);
     // A drag with a mouse button (1 left, 3 right) from one window point to another.
     void drag(int button, int fromX, int fromY, int toX, int toY);
+    // A left click at a point of a window.
+    void click(const std::string& window, int x, int y);
+    // Holds the left button on a point of the world window for a while.
+    void hold(int x, int y, int milliseconds);
     // Waits for frames to show the last input.
     static void settle();
     WindowPicture capture() const { return captureWindow(worldWindow); }
 
+    // The id of the window with exactly this title ("" when none).
+    static std::string windowNamed(const std::string& title);
+    // The window's geometry as "X=.. Y=.. WIDTH=.. HEIGHT=..".
+    static std::string geometryOf(const std::string& window);
+
     std::string worldWindow;
+    std::string directory;
 
 private:
+    bool waitForWorldWindow();
+
     ChildProcess quillmoss;
-    std::vector<std::string> bannerLines;
+    std::vector<std::string> lines;
 };
