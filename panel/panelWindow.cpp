@@ -196,8 +196,12 @@ void PanelWindow::deactivateCurrent()
         focusedControl->redrawControl();
         focusedControl = nullptr;
     }
-    panelManager.focusWindow = nullptr;
-    panelManager.focusControl = nullptr;
+    // Only this window's focus is given up: a Tab here must not forget the control another
+    // window still shows focused, or the next activation would leave two.
+    if (panelManager.focusWindow == this) {
+        panelManager.focusWindow = nullptr;
+        panelManager.focusControl = nullptr;
+    }
 }
 
 Control* PanelWindow::nextFocusable(Control* from)

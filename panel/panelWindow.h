@@ -53,7 +53,8 @@ public:
     Control* findControlAt(int x, int y);
     // Gives the focus to c when it can take it (taking it from any other window); otherwise clears it.
     void activateControl(Control* c);
-    // Takes the focus from this window's control, repainting it.
+    // Takes the focus from this window's control, repainting it; the program's focus owner is
+    // cleared when it was this window.
     void deactivateCurrent();
     // The focusable control after (before) from in tree order; none past the last (before the first).
     Control* nextFocusable(Control* from);

@@ -116,6 +116,21 @@ TEST_F(PanelRouting, TheFocusMovesBetweenWindows)
     EXPECT_EQ(glutGetWindow(), other->windowId) << "the switch to repaint the other window is undone";
 }
 
+TEST_F(PanelRouting, TabInOneWindowTakesTheFocusFromTheOther)
+{
+    PanelWindow* other = freshPanelWindow("Other tab");
+    int otherValue = 0;
+    other->addCheckbox(nullptr, "Elsewhere", &otherValue, 21, record);
+    click(*window, centreX(*first), centreY(*first));
+    ASSERT_EQ(focusedControlsInProgram(), 1);
+    glutSetWindow(other->windowId);
+    other->keyboard('\t', 0);
+    EXPECT_EQ(focusedControlsInProgram(), 1);
+    EXPECT_FALSE(first->focused);
+    window->keyboard('\t', 0);
+    EXPECT_EQ(focusedControlsInProgram(), 1);
+}
+
 TEST_F(PanelRouting, TabWalksTheFocusableControlsThenStopsOnce)
 {
     window->keyboard('\t', 0);
