@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Quillmoss needs for one purpose (run, test, bench or docs), only when some are missing.
+# Installs the Debian packages Quillmoss needs for one purpose (run, test, bench, docs or fuzz), only when some are missing.
 set -euo pipefail
 
 runPackages=(g++ make cmake freeglut3-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri)
 testPackages=(libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libpng-dev xvfb xdotool)
 benchPackages=("${testPackages[@]}")
 docsPackages=(xvfb xdotool imagemagick)
+fuzzPackages=(clang libclang-rt-14-dev xvfb)
 
 case "${1:-}" in
   run) wanted=("${runPackages[@]}") ;;
   test) wanted=("${runPackages[@]}" "${testPackages[@]}") ;;
   bench) wanted=("${runPackages[@]}" "${benchPackages[@]}") ;;
   docs) wanted=("${runPackages[@]}" "${docsPackages[@]}") ;;
-  *) echo "usage: $0 run|test|bench|docs" >&2; exit 2 ;;
+  fuzz) wanted=("${runPackages[@]}" "${fuzzPackages[@]}") ;;
+  *) echo "usage: $0 run|test|bench|docs|fuzz" >&2; exit 2 ;;
 esac
 
 missing=()

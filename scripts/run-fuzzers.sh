@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Runs each fuzzer for the given seconds on a copy of its corpus; a crash input lands in
+# fuzz/regressions/<target>/ to be kept as a regression test once fixed.
+set -euo pipefail
+binDir=$1
+seconds=$2
+cd "$(dirname "$0")/.."
+for target in world panel notice; do
+  fuzzer="$binDir/${target}Fuzzer"
+  corpus=$(mktemp -d)
+  cp "fuzz/corpus/$target/"* "$corpus/"
+  echo "== ${target}Fuzzer for ${seconds}s"
+  "$fuzzer" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 -print_final_stats=1 \
+    -artifact_prefix="fuzz/regressions/$target/" "$corpus"
+  rm -rf "$corpus"
+done
