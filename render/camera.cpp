@@ -4,6 +4,8 @@
 #include <GL/glu.h>
 #include <GL/glut.h>
 
+#include <algorithm>
+
 namespace {
 constexpr double fieldOfView = 90.0;
 constexpr double nearPlane = 1.0;
@@ -27,11 +29,14 @@ void resetView()
     cameraPanY = 0.0f;
 }
 
+double projectionAspect(int width, int height)
+{
+    return static_cast<double>(std::max(width, 1)) / std::max(height, 1);
+}
+
 void multiplyProjection()
 {
-    const double width = glutGet(GLUT_WINDOW_WIDTH);
-    const double height = glutGet(GLUT_WINDOW_HEIGHT);
-    gluPerspective(fieldOfView, width / height, nearPlane, farPlane);
+    gluPerspective(fieldOfView, projectionAspect(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT)), nearPlane, farPlane);
 }
 
 void loadCamera()

@@ -17,6 +17,10 @@ void resetView();
 // back by the distance, pitch, yaw, roll, then the pan.
 void setProjectionAndCamera();
 
+// Width over height of a window, as the perspective takes it; a window shrunk to nothing in
+// either direction counts as one pixel there, so the projection stays finite.
+double projectionAspect(int width, int height);
+
 // The same perspective and camera on top of whatever projection is loaded (the pick pass's pick matrix).
 void multiplyProjection();
 void loadCamera();

@@ -48,11 +48,16 @@ int nearestHit(const GLuint* buffer, int hits, int bufferSize)
 
 int pickCellAt(int x, int y)
 {
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    // A window shrunk to nothing shows no cell; its pick matrix would squash every tile onto the mouse.
+    if (viewport[2] <= 0 || viewport[3] <= 0) {
+        pickedCell = -1;
+        return pickedCell;
+    }
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
     gluPickMatrix(x, viewport[3] - y, pickRegion, pickRegion, viewport);
     multiplyProjection();
     loadCamera();

@@ -15,8 +15,8 @@ extern int pickedCell;
 void drawPickTiles(float elevation, int heightMode, float size);
 
 // Finds the nearest tile under window pixel (x, y) (y down, as GLUT reports the mouse) with the
-// camera of the frame and stores its cell in pickedCell: -1 where no tile is, and when there
-// are more hits than the buffer holds. Leaves the projection matrix as it was.
+// camera of the frame and stores its cell in pickedCell: -1 where no tile is, in a window with no
+// pixels, and when there are more hits than the buffer holds. Leaves the projection matrix as it was.
 int pickCellAt(int x, int y);
 
 // The nearest hit of a selection buffer holding hits records: the first name of the record with

@@ -3,6 +3,7 @@
 #include "frameLoop.h"
 #include "glTestContext.h"
 #include "modeColours.h"
+#include "picking.h"
 #include "programClock.h"
 #include "renderMode.h"
 #include "renderSettings.h"
@@ -303,6 +304,23 @@ TEST_F(WorldRendering, EveryTopologyDrawsWithoutGlErrors)
         for (unsigned char component : pixels) lit += component != 0;
         EXPECT_GT(lit, frameSize * frameSize / 4) << "topology " << topology;
     }
+}
+
+TEST_F(WorldRendering, AWindowShrunkToNothingKeepsTheProjectionFinite)
+{
+    EXPECT_EQ(projectionAspect(740, 740), 1.0);
+    EXPECT_EQ(projectionAspect(0, 0), 1.0);
+    EXPECT_EQ(projectionAspect(740, 0), 740.0);
+    EXPECT_EQ(projectionAspect(0, 740), 1.0 / 740.0);
+
+    glViewport(0, 0, 0, 0);
+    drawFrame();
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    EXPECT_EQ(pickCellAt(0, 0), -1) << "nothing is under the mouse in an empty window";
+    GLfloat projection[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    for (GLfloat entry : projection) EXPECT_TRUE(std::isfinite(entry));
+    glViewport(0, 0, frameSize, frameSize);
 }
 
 }  // namespace
