@@ -78,13 +78,19 @@ bool ChildProcess::running()
     return !exited;
 }
 
+std::optional<int> ChildProcess::waitForExit(int timeoutMs)
+{
+    for (int waited = 0; waited < timeoutMs && running(); waited += pollStepMs)
+        std::this_thread::sleep_for(std::chrono::milliseconds(pollStepMs));
+    if (running()) return std::nullopt;
+    return status;
+}
+
 int ChildProcess::stop()
 {
     if (!running()) return status;
     kill(pid, SIGTERM);
-    for (int waited = 0; waited < stopGraceMs && running(); waited += pollStepMs)
-        std::this_thread::sleep_for(std::chrono::milliseconds(pollStepMs));
-    if (running()) {
+    if (!waitForExit(stopGraceMs)) {
         kill(pid, SIGKILL);
         waitpid(pid, &status, 0);
         exited = true;

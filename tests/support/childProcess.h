@@ -18,6 +18,9 @@ public:
     // The next line of standard output without its newline, or nothing when none came in time.
     std::optional<std::string> readLine(int timeoutMs);
     bool running();
+    // The wait status once the process has ended by itself, or nothing when it still runs after
+    // the timeout.
+    std::optional<int> waitForExit(int timeoutMs);
     // Ends the process (SIGTERM, then SIGKILL) and returns its wait status.
     int stop();
 

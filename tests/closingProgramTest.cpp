@@ -1,0 +1,59 @@
+// A long session ended as a person ends it: frames on every topology, switched from the panel,
+// then the world window's close box. The program must leave cleanly; built with the sanitizers,
+// LeakSanitizer checks at that exit that nothing of ours was lost.
+#include "quillmossSession.h"
+#include "windowClose.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+struct point {
+    int x, y;
+};
+// The topology radio of the Simulation window.
+constexpr point planeButton{38, 87};
+constexpr point discButton{38, 103};
+constexpr point sphereButton{38, 119};
+constexpr int rounds = 3;
+constexpr int framesTimeMs = 1500;
+// The exit includes the leak check, which walks the whole heap when sanitized.
+constexpr int exitTimeoutMs = 60000;
+
+// Lit pixels in the window's top left corner, which only the plane reaches.
+int litCorner(const WindowPicture& picture)
+{
+    int lit = 0;
+    for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 120; ++x) lit += picture.pixel(x, y)[0] || picture.pixel(x, y)[1] || picture.pixel(x, y)[2];
+    return lit;
+}
+
+TEST(ClosingTheProgram, AfterTopologySwitchesTheCloseBoxEndsItCleanly)
+{
+    QuillmossSession session;
+    ASSERT_TRUE(session.ready());
+    const std::string simulation = QuillmossSession::windowNamed("Simulation");
+    for (int round = 0; round < rounds; ++round) {
+        for (const point& button : {discButton, sphereButton, planeButton}) {
+            session.click(simulation, button.x, button.y);
+            std::this_thread::sleep_for(std::chrono::milliseconds(framesTimeMs));
+            const bool plane = button.y == planeButton.y;
+            EXPECT_EQ(litCorner(session.capture()) > 0, plane) << "round " << round << ", button at " << button.y;
+        }
+    }
+    ASSERT_TRUE(session.program().running());
+
+    ASSERT_TRUE(askWindowToClose(session.worldWindow));
+    const auto status = session.program().waitForExit(exitTimeoutMs);
+    ASSERT_TRUE(status.has_value()) << "the program is still running";
+    ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal " << WTERMSIG(*status);
+    EXPECT_EQ(WEXITSTATUS(*status), 0);
+}
+
+}  // namespace
