@@ -23,6 +23,8 @@ int truncated(double value)
     return static_cast<int>(value);
 }
 
+constexpr int drawableKnobLimit = 1 << 20;
+
 double share(double value, double minimum, double maximum)
 {
     const double range = maximum - minimum;
@@ -80,7 +82,9 @@ void Slider::onMouseDown(int x, int y)
 {
     const int localX = x - xAbs;
     const int localY = y - yAbs;
-    dragging = knobPos < localX && localX < knobPos + knobWidth && height / 2 < localY && localY < height;
+    // In a wider type: a value far off the scale leaves the knob near the int range's ends.
+    const long long knob = knobPos;
+    dragging = knob < localX && localX < knob + knobWidth && height / 2 < localY && localY < height;
     redrawControl();
 }
 
@@ -113,7 +117,8 @@ void Slider::draw()
     const FrontBufferGuard front;
     const int w = width;
     const int h = height;
-    const int p = knobPos;
+    // A knob far off the scale is drawn as far off as any window reaches, with room for its width.
+    const int p = std::clamp(knobPos, -drawableKnobLimit, drawableKnobLimit);
     setGrey(200);
     fillQuad(-1, h / 2 - 1, w, h / 2 - 1, w, h + 1, -1, h + 1);
     drawLabel(*this, 0, h / 4 + 4);

@@ -248,6 +248,12 @@ TEST_F(SliderControl, ValuesThatAreNotNumbersLeaveTheKnobSafe)
     level = std::numeric_limits<float>::infinity();
     window->syncLive();
     EXPECT_EQ(slider->knobPos, std::numeric_limits<int>::max());
+    window->mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, slider->xAbs + 5, knobY(), 0);  // the knob is far away
+    EXPECT_FALSE(slider->dragging);
+    release(slider->xAbs + 5, knobY());
+    level = -std::numeric_limits<float>::infinity();
+    window->syncLive();
+    EXPECT_EQ(slider->knobPos, std::numeric_limits<int>::min());
     level = std::nanf("");
     window->syncLive();  // unordered: counts as no change
     slider->setFloat(std::nanf(""));
