@@ -6,11 +6,14 @@ JOBS := $(shell nproc)
 # Seconds each fuzzer runs in make fuzz.
 FUZZ_SECONDS ?= 60
 
-# Sanitizer reports stop the run; leaks inside the system's GL and X libraries are not ours (the full
-# unwinder finds them through Mesa, which has no frame pointers).
-SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:fast_unwind_on_malloc=0 \
-	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+# Sanitizer reports stop the run. Leaks inside the system's GL and X libraries are not ours and are
+# suppressed; the preloaded library keeps Mesa's driver mapped until the report, so they can be named.
+ASAN_CHECKS := detect_leaks=1:abort_on_error=1:strict_string_checks=1
+SANITIZER_REPORTS := UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0
+FUZZ_ENV := ASAN_OPTIONS=$(ASAN_CHECKS) $(SANITIZER_REPORTS)
+SANITIZER_ENV := ASAN_OPTIONS=$(ASAN_CHECKS):verify_asan_link_order=0 $(SANITIZER_REPORTS) \
+	LD_PRELOAD=$(CURDIR)/$(SANITIZE_DIR)/lib/libkeep-libraries-loaded.so
 
 .PHONY: run test bench configure test-sanitize soak fuzz
 
@@ -52,4 +55,4 @@ fuzz:
 	@scripts/install-deps.sh fuzz
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMOSS_FUZZ=ON
 	cmake --build $(FUZZ_DIR) --target worldFuzzer panelFuzzer noticeFuzzer -j $(JOBS)
-	$(SANITIZER_ENV) scripts/run-fuzzers.sh $(FUZZ_DIR)/bin $(FUZZ_SECONDS)
+	$(FUZZ_ENV) scripts/run-fuzzers.sh $(FUZZ_DIR)/bin $(FUZZ_SECONDS)

@@ -22,12 +22,12 @@ std::string runNoticeScript(const std::uint8_t* data, std::size_t size)
     const std::string path = noticePath();
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return {};
-    std::fwrite(data, 1, size, file);
+    if (size > 0) std::fwrite(data, 1, size, file);
     std::fclose(file);
     const Notice notice = aboutNoticeFrom(path.c_str());
     std::remove(path.c_str());
 
-    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const std::string bytes = size > 0 ? std::string(reinterpret_cast<const char*>(data), size) : std::string();
     if (notice.caption != "Quillmoss") return "a readable file under another caption";
     if (size <= noticeLimit && notice.text != bytes) return "the notice is not the file's bytes";
     if (size > noticeLimit && notice.text.compare(0, noticeLimit, bytes, 0, noticeLimit) != 0)
