@@ -314,7 +314,8 @@ void PanelWindow::keyboard(unsigned char key, int keyModifiers)
         Control* target = (modifiers & GLUT_ACTIVE_SHIFT) ? previousFocusable(focusedControl) : nextFocusable(focusedControl);
         deactivateCurrent();
         activateControl(target);
-    } else if (key == spaceKey && focusedControl) {
+    } else if (key == spaceKey && focusedControl && !buttonHeld) {
+        // While the button holds a press, a Space press would overwrite what the release restores.
         Control* pressed = focusedControl;
         pressed->onMouseDown(0, 0);
         pressed->onMouseUp(0, 0, true);
@@ -333,7 +334,7 @@ void PanelWindow::mouse(int button, int state, int x, int y, int buttonModifiers
     modifiers = buttonModifiers;
     if (button != GLUT_LEFT_BUTTON) return;
     Control* under = findControlAt(x, y);
-    if (buttonHeld && focusedControl && state == GLUT_UP) {
+    if (buttonHeld && pressReachedFocus && focusedControl && state == GLUT_UP) {
         focusedControl->onMouseUp(x, y, under == focusedControl);
         glutSetCursor(GLUT_CURSOR_LEFT_ARROW);
         buttonHeld = false;
@@ -343,10 +344,14 @@ void PanelWindow::mouse(int button, int state, int x, int y, int buttonModifiers
             activateControl(under);
             under->onMouseDown(x, y);
             buttonHeld = true;
+            pressReachedFocus = true;
         } else {
             buttonHeld = false;
         }
     } else {
+        // A press beside every control is held, but neither its drag nor its release may reach a
+        // control the keyboard focused: that control was never pressed and has nothing to restore.
+        if (!buttonHeld) pressReachedFocus = false;
         buttonHeld = state == GLUT_DOWN;
     }
     glFinish();
@@ -354,7 +359,7 @@ void PanelWindow::mouse(int button, int state, int x, int y, int buttonModifiers
 
 void PanelWindow::motion(int x, int y)
 {
-    if (buttonHeld && focusedControl) focusedControl->onMouseHeld(x, y, findControlAt(x, y) == focusedControl);
+    if (buttonHeld && pressReachedFocus && focusedControl) focusedControl->onMouseHeld(x, y, findControlAt(x, y) == focusedControl);
     glFinish();
 }
 

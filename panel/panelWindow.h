@@ -81,6 +81,7 @@ public:
     Panel* rootPanel = nullptr;
     Control* focusedControl = nullptr;
     bool buttonHeld = false;  // the left button went down here and has not come up
+    bool pressReachedFocus = false;  // that press went to the focused control (not beside every control)
     int width = 0;  // the packed size, which the window always has
     int height = 0;
     std::string title;

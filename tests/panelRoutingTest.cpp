@@ -131,6 +131,36 @@ TEST_F(PanelRouting, TabInOneWindowTakesTheFocusFromTheOther)
     EXPECT_EQ(focusedControlsInProgram(), 1);
 }
 
+TEST_F(PanelRouting, APressBesideEveryControlNeverReleasesTheFocusedOne)
+{
+    window->keyboard('\t', 0);
+    ASSERT_EQ(window->focusedControl, first);
+    window->mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, -5, -5, 0);
+    EXPECT_TRUE(window->buttonHeld);
+    window->motion(centreX(*first), centreY(*first));
+    window->mouse(GLUT_LEFT_BUTTON, GLUT_UP, -5, -5, 0);
+    EXPECT_EQ(first->intValue, 0) << "no restore of a value the control never saved";
+    window->mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, -5, -5, 0);
+    window->mouse(GLUT_LEFT_BUTTON, GLUT_UP, centreX(*first), centreY(*first), 0);
+    EXPECT_EQ(first->intValue, 0) << "and no commit of a click that never pressed it";
+    EXPECT_EQ(firstValue, 0);
+    EXPECT_TRUE(fired.empty());
+    EXPECT_FALSE(window->buttonHeld);
+    EXPECT_EQ(window->focusedControl, first) << "the focus stays";
+}
+
+TEST_F(PanelRouting, SpaceWhileAPressIsHeldChangesNothing)
+{
+    window->mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, centreX(*first), centreY(*first), 0);
+    window->keyboard(' ', 0);
+    window->mouse(GLUT_LEFT_BUTTON, GLUT_UP, -5, -5, 0);
+    EXPECT_EQ(first->intValue, 0);
+    EXPECT_EQ(firstValue, 0) << "the control and its variable agree";
+    EXPECT_TRUE(fired.empty());
+    window->keyboard(' ', 0);
+    EXPECT_EQ(firstValue, 1) << "Space works again once the button is up";
+}
+
 TEST_F(PanelRouting, TabWalksTheFocusableControlsThenStopsOnce)
 {
     window->keyboard('\t', 0);
