@@ -11,7 +11,8 @@ FUZZ_SECONDS ?= 60
 ASAN_CHECKS := detect_leaks=1:abort_on_error=1:strict_string_checks=1
 SANITIZER_REPORTS := UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0
-FUZZ_ENV := ASAN_OPTIONS=$(ASAN_CHECKS) $(SANITIZER_REPORTS)
+FUZZ_ENV := ASAN_OPTIONS=$(ASAN_CHECKS) $(SANITIZER_REPORTS) \
+	LD_PRELOAD=$(CURDIR)/$(FUZZ_DIR)/lib/libkeep-libraries-loaded.so
 SANITIZER_ENV := ASAN_OPTIONS=$(ASAN_CHECKS):verify_asan_link_order=0 $(SANITIZER_REPORTS) \
 	LD_PRELOAD=$(CURDIR)/$(SANITIZE_DIR)/lib/libkeep-libraries-loaded.so
 
@@ -54,5 +55,5 @@ soak:
 fuzz:
 	@scripts/install-deps.sh fuzz
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMOSS_FUZZ=ON
-	cmake --build $(FUZZ_DIR) --target worldFuzzer panelFuzzer noticeFuzzer -j $(JOBS)
+	cmake --build $(FUZZ_DIR) --target worldFuzzer panelFuzzer noticeFuzzer keep-libraries-loaded -j $(JOBS)
 	$(FUZZ_ENV) scripts/run-fuzzers.sh $(FUZZ_DIR)/bin $(FUZZ_SECONDS)
