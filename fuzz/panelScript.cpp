@@ -98,15 +98,19 @@ std::string checkInvariants()
     if (fuzzed.radio->intValue < -1 || fuzzed.radio->intValue > 2) return "the radio group left its buttons";
     for (const Slider* slider : {fuzzed.floatSlider, fuzzed.intSlider, fuzzed.flatSlider})
         if (!sliderInRange(*slider)) return "a slider left its range";
-    // Once no button is held, every commit has reached the variables.
+    // Once no button is held, the next sync (the program makes one every frame) leaves every
+    // control showing its variable.
     if (!fuzzed.first->buttonHeld) {
+        fuzzed.first->syncLive();
         if (fuzzed.checked != fuzzed.checkbox->intValue) return "the check box and its variable differ";
         if (fuzzed.choice != fuzzed.radio->intValue) return "the radio group and its variable differ";
         if (fuzzed.level != fuzzed.floatSlider->floatValue) return "the float slider and its variable differ";
         if (fuzzed.count != fuzzed.intSlider->intValue) return "the int slider and its variable differ";
     }
-    if (!fuzzed.second->buttonHeld && fuzzed.otherChecked != fuzzed.otherCheckbox->intValue)
-        return "the second window's check box and its variable differ";
+    if (!fuzzed.second->buttonHeld) {
+        fuzzed.second->syncLive();
+        if (fuzzed.otherChecked != fuzzed.otherCheckbox->intValue) return "the second window's check box and its variable differ";
+    }
     return {};
 }
 

@@ -111,10 +111,18 @@ void Control::fireCallback()
     if (callback) callback(id);
 }
 
+bool Control::heldByUser() const
+{
+    // The control the user is pressing or dragging keeps what the user gives it; so does the radio
+    // group of a pressed button, whose choice the release may yet put back.
+    if (!window || !window->buttonHeld || !window->focusedControl) return false;
+    const Control* pressed = window->focusedControl;
+    return pressed == this || (kind == radioGroupKind && pressed->parent == this);
+}
+
 void Control::syncLive(bool recurse, bool redraw)
 {
-    // The control the user is pressing or dragging keeps what the user gives it.
-    if (window && window->focusedControl == this && window->buttonHeld) return;
+    if (heldByUser()) return;
     if (livePtr && liveKind == intLive) {
         const int value = *static_cast<int*>(livePtr);
         if (value != lastLiveInt) {

@@ -55,8 +55,10 @@ public:
     void writeLive(bool post);
     // Calls the callback with the main graphics window current.
     void fireCallback();
-    // Shows a value the program wrote to the live variable since the last read or write.
+    // Shows a value the program wrote to the live variable since the last read or write; not while
+    // the user holds the control (heldByUser).
     void syncLive(bool recurse, bool redraw);
+    bool heldByUser() const;
     // Draws the control at once into the front buffer of its window.
     void redrawControl();
     // Draws the control, then its children's trees, in order.

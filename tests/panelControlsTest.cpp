@@ -132,6 +132,24 @@ TEST_F(PanelControls, RadioPressReleasedOutsidePutsTheChoiceBack)
     EXPECT_TRUE(fired.empty());
 }
 
+TEST_F(PanelControls, AProgramWriteDuringARadioPressShowsOnceTheButtonIsUp)
+{
+    int choice = 0;
+    RadioGroup* group = window->addRadioGroup(nullptr, &choice, 7, record);
+    window->addRadioButton(group, "First");
+    RadioButton* second = window->addRadioButton(group, "Second");
+    window->addRadioButton(group, "Third");
+    window->mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, centreX(*second), centreY(*second), 0);
+    choice = 2;
+    window->syncLive();
+    EXPECT_EQ(group->intValue, 1) << "the pressed choice stays while the button is held";
+    release(centreX(*second), second->yAbs + 60);
+    window->syncLive();
+    EXPECT_EQ(group->intValue, 2) << "released outside: the program's choice shows";
+    EXPECT_EQ(choice, 2);
+    EXPECT_TRUE(fired.empty());
+}
+
 TEST_F(PanelControls, RadioGroupShowsAValueTheProgramSet)
 {
     int choice = 0;
