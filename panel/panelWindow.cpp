@@ -16,6 +16,7 @@
 namespace {
 constexpr unsigned char tabKey = 9;
 constexpr unsigned char spaceKey = 32;
+constexpr int outsideEveryControl = -1;  // a window point no control covers
 constexpr int rootWidth = 300;
 constexpr int rootHeight = 20;
 }  // namespace
@@ -192,6 +193,10 @@ void PanelWindow::deactivateCurrent()
 {
     if (focusedControl) {
         const CurrentWindowGuard restore(windowId);
+        // Losing the focus in the middle of a press (another window took it) ends the press as a
+        // release outside would: the control puts back what the press changed and fires nothing.
+        if (buttonHeld && pressReachedFocus) focusedControl->onMouseUp(outsideEveryControl, outsideEveryControl, false);
+        pressReachedFocus = false;
         focusedControl->deactivate();
         focusedControl->redrawControl();
         focusedControl = nullptr;

@@ -161,6 +161,24 @@ TEST_F(PanelRouting, SpaceWhileAPressIsHeldChangesNothing)
     EXPECT_EQ(firstValue, 1) << "Space works again once the button is up";
 }
 
+TEST_F(PanelRouting, APressCutShortByAnotherWindowPutsItsValueBack)
+{
+    PanelWindow* other = freshPanelWindow("Other press");
+    int otherValue = 0;
+    Checkbox* elsewhere = other->addCheckbox(nullptr, "Elsewhere", &otherValue, 21, record);
+    other->mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, centreX(*elsewhere), centreY(*elsewhere), 0);
+    ASSERT_EQ(elsewhere->intValue, 1) << "the box shows what a release would give";
+    window->keyboard('\t', 0);  // this window takes the focus while the other's button is down
+    EXPECT_EQ(elsewhere->intValue, 0) << "the press is undone";
+    EXPECT_FALSE(elsewhere->focused);
+    other->motion(centreX(*elsewhere), centreY(*elsewhere) + 40);
+    other->mouse(GLUT_LEFT_BUTTON, GLUT_UP, centreX(*elsewhere), centreY(*elsewhere), 0);
+    EXPECT_EQ(elsewhere->intValue, 0);
+    EXPECT_EQ(otherValue, 0);
+    EXPECT_TRUE(fired.empty());
+    EXPECT_FALSE(other->buttonHeld);
+}
+
 TEST_F(PanelRouting, TabWalksTheFocusableControlsThenStopsOnce)
 {
     window->keyboard('\t', 0);
