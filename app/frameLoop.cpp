@@ -13,32 +13,20 @@
 #include "simulationStep.h"
 #include "touchPass.h"
 #include "world.h"
-#include "worldLayer.h"
+#include "worldFrame.h"
 #include "worldSettings.h"
 
 #include <GL/glut.h>
 
 namespace {
-constexpr float innerLift = 0.1f;
 constexpr float wheelZoom = 0.02f * 8.0f;  // one wheel reading moves the camera 16 %
 constexpr int speedCount = 5;
 }  // namespace
 
-void drawWorldLayers()
-{
-    if (outerRenderMode != noneMode) drawWorldLayer(outerRenderMode, zRenderMode, elevation, 0.0f, 1.0f);
-    if (innerRenderMode != noneMode && innerRenderMode != outerRenderMode)
-        drawWorldLayer(innerRenderMode, zRenderMode, elevation, innerLift, tileSize);
-}
-
 void drawFrame()
 {
     glutSetWindow(mainWindow);
-    // The clear colour is never set: the background is black.
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    setProjectionAndCamera();
-    glDisable(GL_LIGHTING);
-    drawWorldLayers();
+    drawWorldFrame();
 }
 
 void display()

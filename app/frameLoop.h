@@ -4,12 +4,7 @@
 // Seconds between automatic steps for each speed; "Paused" (0) never steps.
 inline constexpr float stepInterval[5] = {0.000001f, 3.0f, 0.75f, 0.1f, 1.0f / 30.0f};
 
-// The outer layer (full tiles) and, when it is not None and differs from the outer, the inner
-// layer (tileSize tiles, 0.1 higher), in whatever projection is loaded.
-void drawWorldLayers();
-
-// Clears the world window, loads the camera and draws the layers: the picture of the frame,
-// before it is shown.
+// Makes the world window current and draws the frame's picture into it, before it is shown.
 void drawFrame();
 
 // The display callback of the world window: drawFrame, then swap the buffers.

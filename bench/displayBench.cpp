@@ -8,6 +8,7 @@
 #include "shellState.h"
 #include "simulationStep.h"
 #include "world.h"
+#include "worldFrame.h"
 #include "worldScenes.h"
 #include "worldSettings.h"
 

@@ -2,7 +2,6 @@
 #include "camera.h"
 
 #include <GL/glu.h>
-#include <GL/glut.h>
 
 #include <algorithm>
 
@@ -36,7 +35,10 @@ double projectionAspect(int width, int height)
 
 void multiplyProjection()
 {
-    gluPerspective(fieldOfView, projectionAspect(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT)), nearPlane, farPlane);
+    // The viewport is the window's size in a window (GLUT keeps it so) and the buffer's offscreen.
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    gluPerspective(fieldOfView, projectionAspect(viewport[2], viewport[3]), nearPlane, farPlane);
 }
 
 void loadCamera()

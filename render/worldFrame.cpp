@@ -1,0 +1,30 @@
+// The frame's picture: the camera, then the outer and the inner layer.
+#include "worldFrame.h"
+
+#include "camera.h"
+#include "renderMode.h"
+#include "renderSettings.h"
+#include "worldLayer.h"
+#include "worldSettings.h"
+
+#include <GL/gl.h>
+
+namespace {
+constexpr float innerLift = 0.1f;
+}  // namespace
+
+void drawWorldLayers()
+{
+    if (outerRenderMode != noneMode) drawWorldLayer(outerRenderMode, zRenderMode, elevation, 0.0f, 1.0f);
+    if (innerRenderMode != noneMode && innerRenderMode != outerRenderMode)
+        drawWorldLayer(innerRenderMode, zRenderMode, elevation, innerLift, tileSize);
+}
+
+void drawWorldFrame()
+{
+    // The clear colour is never set: the background is black.
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    setProjectionAndCamera();
+    glDisable(GL_LIGHTING);
+    drawWorldLayers();
+}

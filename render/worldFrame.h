@@ -1,0 +1,11 @@
+// The picture of the world window's frame, drawn into whatever GL context is current: the
+// program's window, a test's window or an offscreen buffer.
+#pragma once
+
+// The outer layer (full tiles) and, when it is not None and differs from the outer, the inner
+// layer (tileSize tiles, 0.1 higher), in whatever projection is loaded.
+void drawWorldLayers();
+
+// Clears colour and depth, loads the projection for the current viewport and the camera, and
+// draws the layers.
+void drawWorldFrame();
