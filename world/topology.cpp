@@ -33,6 +33,8 @@ void emptyWorld()
     world.selectedIndex = -1;
 }
 
+}  // namespace
+
 std::unique_ptr<lattice> makeLattice(int topology)
 {
     switch (topology) {
@@ -42,8 +44,6 @@ std::unique_ptr<lattice> makeLattice(int topology)
     default: return nullptr;
     }
 }
-
-}  // namespace
 
 int setTopology(int topology)
 {

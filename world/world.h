@@ -31,6 +31,10 @@ struct World {
 
 extern World world;
 
+// The lattice of a Topology, constructed but not yet built (the caller calls build()); nullptr for
+// any other number. Every world of one topology shares this lattice's shape and index space.
+std::unique_ptr<lattice> makeLattice(int topology);
+
 // Builds the world for a Topology with terrain and six seeded cells. -1 when that topology is
 // already built (nothing changes), 1 on success, 0 on failure: the world is then left empty, and
 // any next call, even with the topology it had before, rebuilds.
