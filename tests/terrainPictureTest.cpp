@@ -2,11 +2,11 @@
 #include "childProcess.h"
 #include "environment.h"
 #include "modeColours.h"
+#include "pngFile.h"
 #include "randomGenerator.h"
 #include "world.h"
 
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <cmath>
 #include <cstdio>
@@ -17,29 +17,6 @@
 #include <vector>
 
 namespace {
-
-struct Png {
-    int width = 0;
-    int height = 0;
-    std::vector<unsigned char> rgba;
-    const unsigned char* pixel(int x, int y) const { return &rgba[(static_cast<size_t>(y) * width + x) * 4]; }
-};
-
-Png readPng(const std::string& path)
-{
-    Png result;
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) return result;
-    image.format = PNG_FORMAT_RGBA;
-    result.rgba.resize(PNG_IMAGE_SIZE(image));
-    if (png_image_finish_read(&image, nullptr, result.rgba.data(), 0, nullptr)) {
-        result.width = static_cast<int>(image.width);
-        result.height = static_cast<int>(image.height);
-    }
-    png_image_free(&image);
-    return result;
-}
 
 std::string bytesOf(const std::string& path)
 {
@@ -77,7 +54,7 @@ TEST_F(TerrainPicture, PlaneIsTheGroundRampCellByCell)
     const std::string path = directory + "/plane.png";
     std::string errors;
     ASSERT_EQ(run("--topology plane --seed 1733500000 --scale 3 --out " + path, errors), 0) << errors;
-    const Png picture = readPng(path);
+    const Picture picture = readPng(path);
     ASSERT_EQ(picture.width, 240);
     ASSERT_EQ(picture.height, 240);
 
@@ -99,7 +76,7 @@ TEST_F(TerrainPicture, DiscAndSphereMapsHaveTheirShapes)
 {
     std::string errors;
     ASSERT_EQ(run("--topology disc --seed 5 --scale 2 --out " + directory + "/disc.png", errors), 0) << errors;
-    const Png disc = readPng(directory + "/disc.png");
+    const Picture disc = readPng(directory + "/disc.png");
     ASSERT_EQ(disc.width, 160);
     ASSERT_EQ(disc.height, 160);
     EXPECT_EQ(disc.pixel(0, 0)[3], 0) << "transparent around the disc";
@@ -107,7 +84,7 @@ TEST_F(TerrainPicture, DiscAndSphereMapsHaveTheirShapes)
     EXPECT_EQ(disc.pixel(80, 80)[2], 255) << "the central plateau is high ground";
 
     ASSERT_EQ(run("--topology sphere --seed 5 --scale 2 --out " + directory + "/sphere.png", errors), 0) << errors;
-    const Png sphere = readPng(directory + "/sphere.png");
+    const Picture sphere = readPng(directory + "/sphere.png");
     EXPECT_EQ(sphere.width, 320);
     EXPECT_EQ(sphere.height, 158);
     for (size_t alpha = 3; alpha < sphere.rgba.size(); alpha += 4) ASSERT_EQ(sphere.rgba[alpha], 255);

@@ -22,3 +22,19 @@ bool writePng(const Picture& picture, const std::string& path)
     png_image_free(&image);
     return std::fclose(file) == 0 && written;
 }
+
+Picture readPng(const std::string& path)
+{
+    Picture picture;
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) return picture;
+    image.format = PNG_FORMAT_RGBA;
+    picture.rgba.resize(PNG_IMAGE_SIZE(image));
+    if (png_image_finish_read(&image, nullptr, picture.rgba.data(), 0, nullptr)) {
+        picture.width = static_cast<int>(image.width);
+        picture.height = static_cast<int>(image.height);
+    }
+    png_image_free(&image);
+    return picture;
+}

@@ -1,0 +1,34 @@
+// The command line of quillmoss-lab: its commands and their options.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+enum class LabCommand { help, run, save, bench };
+
+struct LabOptions {
+    LabCommand command = LabCommand::help;
+    int topology = -1;  // a Topology; -1 when not given
+    long long steps = -1;  // -1 when not given
+    std::uint32_t seed = 0;
+    bool seedGiven = false;
+    bool pollution = false;
+    bool humanRules = false;
+    bool lineages = false;
+    float disasterRate = 0.0f;
+    bool disasterRateGiven = false;
+    long long every = 100;
+    std::string outDirectory = "lab-output";
+    int mode = 0;  // the outer RenderMode of the snapshots
+    int inner = 0;  // the inner RenderMode
+    std::string loadFile;
+    std::string saveFile;
+};
+
+// The usage text of --help, listing every command and option.
+extern const char* const labUsage;
+
+// Reads argv into options. Returns "" when they make sense together, otherwise one line saying
+// what is wrong (an unknown command, option, topology or mode, a missing or bad value, options
+// that contradict each other).
+std::string parseLabOptions(int argc, const char* const* argv, LabOptions& options);

@@ -1,0 +1,28 @@
+// An OpenGL context without a display: Mesa's software renderer through EGL, drawing into an
+// offscreen buffer the size of the world window.
+#pragma once
+
+#include <memory>
+#include <string>
+
+class OffscreenContext {
+public:
+    // Creates the context and makes it current; ready() tells whether that worked, and problem()
+    // why not.
+    OffscreenContext(int width, int height);
+    ~OffscreenContext();
+    OffscreenContext(const OffscreenContext&) = delete;
+    OffscreenContext& operator=(const OffscreenContext&) = delete;
+
+    bool ready() const { return problemText.empty(); }
+    const std::string& problem() const { return problemText; }
+    int width() const { return pixelsWide; }
+    int height() const { return pixelsHigh; }
+
+private:
+    struct handles;
+    std::unique_ptr<handles> egl;
+    int pixelsWide;
+    int pixelsHigh;
+    std::string problemText;
+};
