@@ -9,11 +9,12 @@ for target in world panel notice; do
   fuzzer="$binDir/${target}Fuzzer"
   # The notice takes up to 64 KiB of text and cuts the rest: inputs may run past that.
   maxLength=4096
-  [ "$target" = notice ] && maxLength=70000
+  lengthControl=100
+  if [ "$target" = notice ]; then maxLength=70000; lengthControl=0; fi
   corpus=$(mktemp -d)
   cp "fuzz/corpus/$target/"* "$corpus/"
   echo "== ${target}Fuzzer for ${seconds}s"
-  "$fuzzer" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 -print_final_stats=1 -max_len="$maxLength" \
+  "$fuzzer" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 -print_final_stats=1 -max_len="$maxLength" -len_control="$lengthControl" \
     -artifact_prefix="fuzz/regressions/$target/" "$corpus"
   rm -rf "$corpus"
 done
