@@ -20,11 +20,10 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <limits>
 #include <sys/stat.h>
 
 namespace {
-
-constexpr int lineageRuleSlot = 6;
 
 int fail(const std::string& problem)
 {
@@ -102,7 +101,7 @@ public:
     {
         table.close();
         if (!table) return "cannot write " + csvPath();
-        return plotStatistics(csvPath(), directory + "/stats.png", world.rules[lineageRuleSlot] > 0.5f);
+        return plotStatistics(csvPath(), directory + "/stats.png", lineageRuleOn());
     }
 
 private:
@@ -127,6 +126,8 @@ int runCommand(const LabOptions& options)
     if (!context.ready()) return fail(context.problem());
     std::string problem = prepareWorld(options);
     if (!problem.empty()) return fail(problem);
+    if (world.stepCount + options.steps > std::numeric_limits<int>::max())
+        return fail("the step counter would pass " + std::to_string(std::numeric_limits<int>::max()) + ": run fewer steps");
     outerRenderMode = options.mode;
     innerRenderMode = options.inner;
     resetView();

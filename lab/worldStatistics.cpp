@@ -27,12 +27,17 @@ int cultureClass(const Cell& cell)
 
 }  // namespace
 
+bool lineageRuleOn()
+{
+    return world.rules[lineageRuleSlot] > 0.5f;
+}
+
 WorldStatistics measureWorld()
 {
     WorldStatistics statistics;
     statistics.step = world.stepCount;
     if (!world.currentLattice) return statistics;
-    const bool lineagesOn = world.rules[lineageRuleSlot] > 0.5f;
+    const bool lineagesOn = lineageRuleOn();
     // The labels the world keeps are those of its last step; the count is of the world as it is
     // now, and the world's own labels go back afterwards so that measuring changes nothing.
     std::vector<std::int32_t> keptLabels;

@@ -22,6 +22,9 @@ inline constexpr int cultureLevels = 8;
 // nothing and changes nothing.
 WorldStatistics measureWorld();
 
+// Whether the world's lineage rule is on, so that the lineages column holds numbers.
+bool lineageRuleOn();
+
 // The CSV header and one row, with fixed formatting so that equal worlds give equal bytes.
 std::string statisticsHeader();
 std::string statisticsRow(const WorldStatistics& statistics);

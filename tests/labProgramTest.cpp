@@ -2,12 +2,16 @@
 // the plot, saved worlds that continue exactly, and clear refusals.
 #include "childProcess.h"
 #include "pngFile.h"
+#include "world.h"
+#include "worldFile.h"
+#include "worldScenes.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -133,6 +137,16 @@ TEST_F(LabProgram, WhatCannotBeWrittenOrReadFailsClearly)
     EXPECT_EQ(lab("run --load " + directory + "/junk.qmw --steps 1 --out " + directory + "/out", errors), 1);
     EXPECT_NE(errors.find("junk.qmw"), std::string::npos) << errors;
     EXPECT_NE(access((directory + "/out/stats.csv").c_str(), F_OK), 0) << "nothing written from a world that did not load";
+
+    growWorld(planeTopology, 1, 0);
+    world.stepCount = std::numeric_limits<int>::max() - 5;
+    std::string problem;
+    ASSERT_TRUE(saveWorld(directory + "/old.qmw", problem)) << problem;
+    world = World{};
+    EXPECT_EQ(lab("run --load " + directory + "/old.qmw --steps 10 --out " + directory + "/out", errors), 1);
+    EXPECT_NE(errors.find("the step counter would pass 2147483647"), std::string::npos) << errors;
+    EXPECT_NE(access((directory + "/out").c_str(), F_OK), 0) << "nothing written";
+    EXPECT_EQ(lab("run --load " + directory + "/old.qmw --steps 5 --every 5 --out " + directory + "/out", errors), 0) << errors;
 }
 
 TEST_F(LabProgram, BenchReportsEveryTopology)
