@@ -49,7 +49,7 @@ test-sanitize:
 soak:
 	@scripts/install-deps.sh test
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMOSS_SANITIZE=ON
-	cmake --build $(SANITIZE_DIR) --target soakTests -j $(JOBS)
+	cmake --build $(SANITIZE_DIR) --target soakTests keep-libraries-loaded -j $(JOBS)
 	$(SANITIZER_ENV) $(SANITIZE_DIR)/bin/soakTests
 
 fuzz:
