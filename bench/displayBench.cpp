@@ -20,7 +20,6 @@
 
 namespace {
 
-const char* const topologyNames[] = {"plane", "disc", "sphere"};
 constexpr std::uint32_t calendarSeed = 1733500000u;
 constexpr int frameSize = 740;
 constexpr double populated = 0.75;

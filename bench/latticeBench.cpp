@@ -2,6 +2,7 @@
 #include "planeLattice.h"
 #include "sphereLattice.h"
 #include "spiralLattice.h"
+#include "world.h"
 
 #include <benchmark/benchmark.h>
 
@@ -34,8 +35,7 @@ int realCells(const lattice& cells)
 
 void setTopologyLabel(benchmark::State& state)
 {
-    const char* const names[] = {"plane", "disc", "sphere"};
-    state.SetLabel(names[state.range(0)]);
+    state.SetLabel(topologyNames[state.range(0)]);
 }
 
 // The floor: a counted loop over as many indices as the lattice has cells, with no lattice in between.

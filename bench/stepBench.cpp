@@ -10,7 +10,6 @@
 
 namespace {
 
-const char* const topologyNames[] = {"plane", "disc", "sphere"};
 constexpr std::uint32_t calendarSeed = 1733500000u;
 constexpr double populated = 0.75;  // grow the six seeds until this share of the cells lives
 constexpr int growingLimit = 10000;

@@ -7,7 +7,6 @@
 
 namespace {
 
-const char* const topologyNames[] = {"plane", "disc", "sphere"};
 
 void buildWorld(benchmark::State& state)
 {

@@ -17,7 +17,6 @@ constexpr long long defaultBenchSteps = 1000;
 int benchCommand(const LabOptions& options)
 {
     const long long steps = options.steps < 0 ? defaultBenchSteps : options.steps;
-    const char* const names[] = {"plane", "disc", "sphere"};
     std::printf("topology  cells  living  steps/s\n");
     for (int topology : {planeTopology, discTopology, sphereTopology}) {
         growWorld(topology, benchSeed, growingSteps);
@@ -31,7 +30,7 @@ int benchCommand(const LabOptions& options)
         const auto start = std::chrono::steady_clock::now();
         for (long long step = 0; step < steps; ++step) simulationStep();
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        std::printf("%-8s  %5d  %6d  %7.0f\n", names[topology], cells, living, seconds > 0.0 ? steps / seconds : 0.0);
+        std::printf("%-8s  %5d  %6d  %7.0f\n", topologyNames[topology], cells, living, seconds > 0.0 ? steps / seconds : 0.0);
     }
     world = World{};
     return 0;

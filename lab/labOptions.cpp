@@ -3,6 +3,7 @@
 
 #include "renderMode.h"
 #include "renderSettings.h"
+#include "world.h"
 #include "worldSettings.h"
 
 #include <cerrno>
@@ -43,14 +44,6 @@ const char* const labUsage =
     "  Terraform, Assimilation, Technology, Groups, \"Group Strength\", Geneology, None\n";
 
 namespace {
-
-int topologyNamed(const std::string& name)
-{
-    const char* const names[] = {"plane", "disc", "sphere"};
-    for (int topology = 0; topology < 3; ++topology)
-        if (name == names[topology]) return topology;
-    return -1;
-}
 
 // Render modes by the Render panel's names; any letter case, so "fitness map" works too.
 int modeNamed(const std::string& name)

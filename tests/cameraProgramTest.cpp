@@ -7,18 +7,6 @@
 
 namespace {
 
-// The share of lit (not black) pixels in the window rectangle [x0, x1) x [y0, y1), y down.
-double litShare(const WindowPicture& picture, int x0, int x1, int y0, int y1)
-{
-    int lit = 0;
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x) {
-            const std::uint8_t* pixel = picture.pixel(x, y);
-            lit += pixel[0] || pixel[1] || pixel[2];
-        }
-    return static_cast<double>(lit) / ((x1 - x0) * (y1 - y0));
-}
-
 constexpr int full = 740;
 
 class CameraInProgram : public testing::Test {

@@ -13,26 +13,14 @@
 
 namespace {
 
-struct point {
-    int x, y;
-};
-// The topology radio of the Simulation window.
-constexpr point planeButton{38, 87};
-constexpr point discButton{38, 103};
-constexpr point sphereButton{38, 119};
+using namespace simulationWindow;
 constexpr int rounds = 3;
 constexpr int framesTimeMs = 1500;
 // The exit includes the leak check, which walks the whole heap when sanitized.
 constexpr int exitTimeoutMs = 60000;
 
-// Lit pixels in the window's top left corner, which only the plane reaches.
-int litCorner(const WindowPicture& picture)
-{
-    int lit = 0;
-    for (int y = 0; y < 120; ++y)
-        for (int x = 0; x < 120; ++x) lit += picture.pixel(x, y)[0] || picture.pixel(x, y)[1] || picture.pixel(x, y)[2];
-    return lit;
-}
+// The window's top left corner, which only the plane reaches.
+constexpr int cornerSize = 120;
 
 TEST(ClosingTheProgram, AfterTopologySwitchesTheCloseBoxEndsItCleanly)
 {
@@ -44,7 +32,7 @@ TEST(ClosingTheProgram, AfterTopologySwitchesTheCloseBoxEndsItCleanly)
             session.click(simulation, button.x, button.y);
             std::this_thread::sleep_for(std::chrono::milliseconds(framesTimeMs));
             const bool plane = button.y == planeButton.y;
-            EXPECT_EQ(litCorner(session.capture()) > 0, plane) << "round " << round << ", button at " << button.y;
+            EXPECT_EQ(litShare(session.capture(), 0, cornerSize, 0, cornerSize) > 0.0, plane) << "round " << round << ", button at " << button.y;
         }
     }
     ASSERT_TRUE(session.program().running());

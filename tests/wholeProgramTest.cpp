@@ -10,13 +10,7 @@
 namespace {
 
 // Points of the Simulation window, from its packed layout.
-struct point {
-    int x, y;
-};
-constexpr point killAllButton{65, 271};
-constexpr point seedLifeButton{65, 294};
-constexpr point sphereButton{38, 119};
-constexpr point pausedButton{20, 405};
+using namespace simulationWindow;
 
 // Culture colours rarely have equal red and green; the ground's ramp always has.
 int culturePixels(const WindowPicture& picture)
@@ -25,17 +19,6 @@ int culturePixels(const WindowPicture& picture)
     for (int y = 0; y < picture.height; ++y)
         for (int x = 0; x < picture.width; ++x) count += picture.pixel(x, y)[0] != picture.pixel(x, y)[1];
     return count;
-}
-
-double litShare(const WindowPicture& picture, int x0, int x1, int y0, int y1)
-{
-    int lit = 0;
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x) {
-            const std::uint8_t* pixel = picture.pixel(x, y);
-            lit += pixel[0] || pixel[1] || pixel[2];
-        }
-    return static_cast<double>(lit) / ((x1 - x0) * (y1 - y0));
 }
 
 void pause(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }

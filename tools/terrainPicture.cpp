@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -26,14 +25,6 @@ struct options {
     int scale = defaultScale;
     std::string out;
 };
-
-int topologyNamed(const char* name)
-{
-    const char* const names[] = {"plane", "disc", "sphere"};
-    for (int topology = 0; topology < 3; ++topology)
-        if (std::strcmp(name, names[topology]) == 0) return topology;
-    return -1;
-}
 
 bool parseNumber(const char* text, unsigned long largest, unsigned long& value)
 {

@@ -45,6 +45,13 @@ std::unique_ptr<lattice> makeLattice(int topology)
     }
 }
 
+int topologyNamed(const std::string& name)
+{
+    for (int topology = 0; topology < topologyCount; ++topology)
+        if (name == topologyNames[topology]) return topology;
+    return -1;
+}
+
 int setTopology(int topology)
 {
     if (topology == world.topology) return -1;

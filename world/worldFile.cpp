@@ -47,7 +47,6 @@ constexpr std::uint64_t fnvOffset = 14695981039346656037ull;
 constexpr std::uint64_t fnvPrime = 1099511628211ull;
 
 const char* const truncatedProblem = "the file ends early (truncated)";
-const char* const topologyNames[] = {"a plane", "a disc", "a sphere"};  // indexed by Topology
 
 // The header's values after the magic and the version.
 struct fileHeader {
@@ -257,7 +256,7 @@ std::string bodyProblem(std::FILE* file, byteBuffer& bytes, const fileHeader& he
     shape->build();
     const int slots = shape->cellCount();
     if (header.cellCount != slots) {
-        return std::to_string(header.cellCount) + " cells, but " + topologyNames[header.topology] + " has " + std::to_string(slots) +
+        return std::to_string(header.cellCount) + " cells, but a " + topologyNames[header.topology] + " has " + std::to_string(slots) +
                " index slots";
     }
     // One byte more than the file should hold shows whether it goes on past the world.

@@ -7,6 +7,19 @@
 #include <string>
 #include <vector>
 
+// Points of the Simulation window's controls, from its packed layout.
+namespace simulationWindow {
+struct point {
+    int x, y;
+};
+constexpr point planeButton{38, 87};
+constexpr point discButton{38, 103};
+constexpr point sphereButton{38, 119};
+constexpr point killAllButton{65, 271};
+constexpr point seedLifeButton{65, 294};
+constexpr point pausedButton{20, 405};
+}  // namespace simulationWindow
+
 // A program run in a fresh working directory of its own, which the session removes again.
 class QuillmossSession {
 public:

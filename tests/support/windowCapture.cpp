@@ -64,3 +64,14 @@ WindowPicture captureWindow(const std::string& windowId)
     XCloseDisplay(display);
     return picture;
 }
+
+double litShare(const WindowPicture& picture, int x0, int x1, int y0, int y1)
+{
+    int lit = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) {
+            const std::uint8_t* pixel = picture.pixel(x, y);
+            lit += pixel[0] || pixel[1] || pixel[2];
+        }
+    return static_cast<double>(lit) / ((x1 - x0) * (y1 - y0));
+}

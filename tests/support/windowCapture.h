@@ -15,3 +15,6 @@ struct WindowPicture {
 
 // The window's contents from the server; empty when the window cannot be read.
 WindowPicture captureWindow(const std::string& windowId);
+
+// The share of lit (not black) pixels in the rectangle [x0, x1) x [y0, y1), y down.
+double litShare(const WindowPicture& picture, int x0, int x1, int y0, int y1);
