@@ -67,7 +67,8 @@ void buildFirstColumn(PanelWindow& window)
     unitSlider(window, shiva, "Disaster Rate", &disasterRate, noId, nullptr);
 
     Panel* pace = titledPanel(window, nullptr, "Speed");
-    addRadioButtons(window, window.addRadioGroup(pace, &speed, noId, nullptr), {"Paused", "Turtle", "Llama", "Swallow", "Cheetah"});
+    addRadioButtons(window, window.addRadioGroup(pace, &speed, noId, nullptr),
+                    {"Paused", "Turtle", "Llama", "Swallow", "Cheetah"});
     window.addButton(pace, "Step", stepButton, onShivaButton);
 }
 

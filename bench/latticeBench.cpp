@@ -33,10 +33,7 @@ int realCells(const lattice& cells)
     return count;
 }
 
-void setTopologyLabel(benchmark::State& state)
-{
-    state.SetLabel(topologyNames[state.range(0)]);
-}
+void setTopologyLabel(benchmark::State& state) { state.SetLabel(topologyNames[state.range(0)]); }
 
 // The floor: a counted loop over as many indices as the lattice has cells, with no lattice in between.
 void indexLoopFloor(benchmark::State& state)

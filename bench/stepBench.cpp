@@ -19,7 +19,8 @@ int realCells()
 {
     latticeCursor cursor;
     int count = 0;
-    for (int index = world.currentLattice->firstCell(cursor); index != -1; index = world.currentLattice->nextCell(cursor)) ++count;
+    for (int index = world.currentLattice->firstCell(cursor); index != -1; index = world.currentLattice->nextCell(cursor))
+        ++count;
     return count;
 }
 

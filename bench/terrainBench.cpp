@@ -7,7 +7,6 @@
 
 namespace {
 
-
 void buildWorld(benchmark::State& state)
 {
     world = World{};

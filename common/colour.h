@@ -7,10 +7,7 @@ struct Colour {
     float blue;
 };
 
-inline bool operator==(const Colour& a, const Colour& b)
-{
-    return a.red == b.red && a.green == b.green && a.blue == b.blue;
-}
+inline bool operator==(const Colour& a, const Colour& b) { return a.red == b.red && a.green == b.green && a.blue == b.blue; }
 
 // a + (b - a) * t per channel; t is not clamped, so t outside 0..1 extrapolates.
 inline Colour lerpColour(const Colour& a, const Colour& b, float t)

@@ -10,8 +10,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <strings.h>
 #include <limits>
+#include <strings.h>
 
 const char* const labUsage =
     "usage: quillmoss-lab run --topology plane|disc|sphere --steps N [options]\n"
@@ -111,11 +111,13 @@ std::string readOption(const std::string& option, Words& words, LabOptions& opti
         if (options.topology < 0) return "unknown topology \"" + text + "\" (plane, disc or sphere)";
     } else if (option == "--steps") {
         if (!needValue()) return problem;
-        if (!parseWhole(text, std::numeric_limits<int>::max(), number)) return "--steps needs a whole number from 0, not \"" + text + "\"";
+        if (!parseWhole(text, std::numeric_limits<int>::max(), number))
+            return "--steps needs a whole number from 0, not \"" + text + "\"";
         options.steps = number;
     } else if (option == "--seed") {
         if (!needValue()) return problem;
-        if (!parseWhole(text, std::numeric_limits<std::uint32_t>::max(), number)) return "--seed needs a whole number from 0 to 4294967295, not \"" + text + "\"";
+        if (!parseWhole(text, std::numeric_limits<std::uint32_t>::max(), number))
+            return "--seed needs a whole number from 0 to 4294967295, not \"" + text + "\"";
         options.seed = static_cast<std::uint32_t>(number);
         options.seedGiven = true;
     } else if (option == "--disaster-rate") {
@@ -124,7 +126,8 @@ std::string readOption(const std::string& option, Words& words, LabOptions& opti
         options.disasterRateGiven = true;
     } else if (option == "--every") {
         if (!needValue()) return problem;
-        if (!parseWhole(text, std::numeric_limits<int>::max(), number) || number == 0) return "--every needs a whole number from 1, not \"" + text + "\"";
+        if (!parseWhole(text, std::numeric_limits<int>::max(), number) || number == 0)
+            return "--every needs a whole number from 1, not \"" + text + "\"";
         options.every = number;
     } else if (option == "--mode" || option == "--inner") {
         if (!needValue()) return problem;
@@ -150,10 +153,12 @@ std::string checkTogether(const LabOptions& options)
 {
     const bool loading = !options.loadFile.empty();
     if (options.command == LabCommand::bench) {
-        if (options.topology >= 0 || loading || !options.saveFile.empty()) return "bench measures every topology on a new world: give it only --steps";
+        if (options.topology >= 0 || loading || !options.saveFile.empty())
+            return "bench measures every topology on a new world: give it only --steps";
         return {};
     }
-    if (options.command == LabCommand::save && loading) return "save builds a new world: use run --load FILE --save FILE to continue one";
+    if (options.command == LabCommand::save && loading)
+        return "save builds a new world: use run --load FILE --save FILE to continue one";
     if (options.command == LabCommand::save && options.saveFile.empty()) return "save needs --save FILE";
     if (options.command == LabCommand::run && options.steps < 0) return "run needs --steps N";
     if (loading && (options.topology >= 0 || options.seedGiven || options.pollution || options.humanRules || options.lineages ||

@@ -34,7 +34,8 @@ int fail(const std::string& problem)
 // An --out the run cannot write to is a bad argument too: the hint points at the option.
 int failOnOutput(const std::string& problem)
 {
-    std::fprintf(stderr, "quillmoss-lab: %s\nChoose a writable directory with --out DIR; see 'quillmoss-lab --help'.\n", problem.c_str());
+    std::fprintf(stderr, "quillmoss-lab: %s\nChoose a writable directory with --out DIR; see 'quillmoss-lab --help'.\n",
+                 problem.c_str());
     return 1;
 }
 
@@ -59,7 +60,7 @@ std::string prepareWorld(const LabOptions& options)
 // Makes the directory and its parents as mkdir -p does; "" when it is there afterwards.
 std::string makeDirectory(const std::string& path)
 {
-    for (std::size_t slash = path.find('/', 1); ; slash = path.find('/', slash + 1)) {
+    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         const std::string part = path.substr(0, slash);
         if (mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) return "cannot make " + part + ": " + std::strerror(errno);
         if (slash == std::string::npos) break;

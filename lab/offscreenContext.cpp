@@ -18,14 +18,16 @@ constexpr EGLint depthBits = 24;
 
 EGLDisplay surfacelessDisplay()
 {
-    const auto getPlatformDisplay = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(eglGetProcAddress("eglGetPlatformDisplayEXT"));
+    const auto getPlatformDisplay =
+        reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(eglGetProcAddress("eglGetPlatformDisplayEXT"));
     if (!getPlatformDisplay) return EGL_NO_DISPLAY;
     return getPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
 }
 
 }  // namespace
 
-OffscreenContext::OffscreenContext(int width, int height) : egl(std::make_unique<handles>()), pixelsWide(width), pixelsHigh(height)
+OffscreenContext::OffscreenContext(int width, int height)
+    : egl(std::make_unique<handles>()), pixelsWide(width), pixelsHigh(height)
 {
     egl->display = surfacelessDisplay();
     EGLint major = 0;
@@ -35,9 +37,9 @@ OffscreenContext::OffscreenContext(int width, int height) : egl(std::make_unique
         egl->display = EGL_NO_DISPLAY;
         return;
     }
-    const EGLint configAttributes[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RED_SIZE, colourBits, EGL_GREEN_SIZE, colourBits,
-                                       EGL_BLUE_SIZE, colourBits, EGL_DEPTH_SIZE, depthBits, EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
-                                       EGL_NONE};
+    const EGLint configAttributes[] = {EGL_SURFACE_TYPE,    EGL_PBUFFER_BIT, EGL_RED_SIZE, colourBits,     EGL_GREEN_SIZE,
+                                       colourBits,          EGL_BLUE_SIZE,   colourBits,   EGL_DEPTH_SIZE, depthBits,
+                                       EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,  EGL_NONE};
     EGLConfig config = nullptr;
     EGLint configs = 0;
     const EGLint surfaceAttributes[] = {EGL_WIDTH, width, EGL_HEIGHT, height, EGL_NONE};
@@ -45,7 +47,8 @@ OffscreenContext::OffscreenContext(int width, int height) : egl(std::make_unique
         (egl->context = eglCreateContext(egl->display, config, EGL_NO_CONTEXT, nullptr)) == EGL_NO_CONTEXT ||
         (egl->surface = eglCreatePbufferSurface(egl->display, config, surfaceAttributes)) == EGL_NO_SURFACE ||
         !eglMakeCurrent(egl->display, egl->surface, egl->surface, egl->context)) {
-        problemText = "no offscreen OpenGL: EGL refused an OpenGL context of " + std::to_string(width) + " x " + std::to_string(height);
+        problemText =
+            "no offscreen OpenGL: EGL refused an OpenGL context of " + std::to_string(width) + " x " + std::to_string(height);
         return;
     }
     glViewport(0, 0, width, height);

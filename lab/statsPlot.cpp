@@ -26,6 +26,8 @@ std::string quoted(const std::string& text)
 std::string plotScript(const std::string& csvPath, const std::string& pngPath, bool lineages)
 {
     const std::string data = quoted(csvPath);
+    // One line of gnuplot a line.
+    // clang-format off
     std::string script =
         "set terminal pngcairo size 1200,900 font 'sans,10'\n"
         "set output " + quoted(pngPath) + "\n"
@@ -49,6 +51,7 @@ std::string plotScript(const std::string& csvPath, const std::string& pngPath, b
         "set yrange [0:1]\n"
         "plot " + data + " using 1:8 with lines lw 2 title 'mean fitness'\n"
         "unset multiplot\n";
+    // clang-format on
     return script;
 }
 

@@ -27,10 +27,7 @@ int cultureClass(const Cell& cell)
 
 }  // namespace
 
-bool lineageRuleOn()
-{
-    return world.rules[lineageRuleSlot] > 0.5f;
-}
+bool lineageRuleOn() { return world.rules[lineageRuleSlot] > 0.5f; }
 
 WorldStatistics measureWorld()
 {
@@ -72,7 +69,8 @@ WorldStatistics measureWorld()
     if (statistics.livingCells > 0) {
         const double living = statistics.livingCells;
         statistics.technologyMean = technologySum / living;
-        statistics.technologySpread = std::sqrt(std::max(0.0, technologySquares / living - statistics.technologyMean * statistics.technologyMean));
+        statistics.technologySpread =
+            std::sqrt(std::max(0.0, technologySquares / living - statistics.technologyMean * statistics.technologyMean));
         statistics.meanFitness = fitnessSum / living;
     }
     return statistics;

@@ -61,10 +61,7 @@ void planeLattice::drawCellOutline(const latticeCursor& cursor, int, float heigh
     emitSquare(GL_LINE_LOOP, cursor, height);
 }
 
-void planeLattice::drawCellFilled(const latticeCursor& cursor, int, float height) const
-{
-    emitSquare(GL_QUADS, cursor, height);
-}
+void planeLattice::drawCellFilled(const latticeCursor& cursor, int, float height) const { emitSquare(GL_QUADS, cursor, height); }
 
 void planeLattice::drawCellTile(const latticeCursor& cursor, int index, float height, float size) const
 {

@@ -20,8 +20,8 @@ void planeRelief(const terrain& land, float amplitude, int x0, int y0, int x1, i
     if (halfWidth > 0) {
         for (int y = y0; y < y1; ++y)
             for (int x = x0; x < x1; ++x) {
-                const float weight = 1.0f - std::hypot(static_cast<float>(x - cx), static_cast<float>(y - cy)) /
-                                                static_cast<float>(halfWidth);
+                const float weight =
+                    1.0f - std::hypot(static_cast<float>(x - cx), static_cast<float>(y - cy)) / static_cast<float>(halfWidth);
                 if (weight <= 0.0f) continue;
                 float& ground = land.environment(y * plane->gridWidth + x);
                 ground = clamp01(ground + weight * bump);

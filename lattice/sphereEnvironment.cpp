@@ -19,8 +19,8 @@ constexpr float coastHigh = 0.65f;
 
 }  // namespace
 
-void floodEnvironment(const terrain& land, latticeCursor cursor, int index, float lo, float hi, float value,
-                      float delta, int depth)
+void floodEnvironment(const terrain& land, latticeCursor cursor, int index, float lo, float hi, float value, float delta,
+                      int depth)
 {
     if (depth > floodDepthLimit) return;
     const float ground = land.environment(index);

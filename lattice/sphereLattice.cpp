@@ -27,8 +27,8 @@ std::vector<sphereRow> makeRows(std::int32_t stride)
     for (std::int32_t r = 0; r < static_cast<std::int32_t>(rows.size()); ++r) {
         sphereRow& row = rows[static_cast<size_t>(r)];
         row.latitude = static_cast<float>(equator - r) * latitudeStep;
-        row.cellsInRow = r == equator ? stride
-                                      : static_cast<std::int32_t>(static_cast<float>(stride) * std::cos(toRadians(row.latitude)));
+        row.cellsInRow =
+            r == equator ? stride : static_cast<std::int32_t>(static_cast<float>(stride) * std::cos(toRadians(row.latitude)));
     }
     return rows;
 }
@@ -65,10 +65,7 @@ std::int32_t sphereLattice::rowLength(std::int32_t row) const
     return rowTable[static_cast<size_t>(row)].cellsInRow;
 }
 
-bool sphereLattice::holdsCell(const latticeCursor& cursor) const
-{
-    return cursor.i >= 0 && cursor.i < rowLength(cursor.j);
-}
+bool sphereLattice::holdsCell(const latticeCursor& cursor) const { return cursor.i >= 0 && cursor.i < rowLength(cursor.j); }
 
 int sphereLattice::cellCount() const { return indexCount; }
 

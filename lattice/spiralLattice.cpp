@@ -70,10 +70,7 @@ std::int32_t spiralLattice::ringSize(std::int32_t ring) const
     return static_cast<std::int32_t>(rings[static_cast<size_t>(ring)].size());
 }
 
-bool spiralLattice::holdsCell(const latticeCursor& cursor) const
-{
-    return cursor.j >= 0 && cursor.j < ringSize(cursor.i);
-}
+bool spiralLattice::holdsCell(const latticeCursor& cursor) const { return cursor.j >= 0 && cursor.j < ringSize(cursor.i); }
 
 int spiralLattice::cellCount() const { return indexCount; }
 

@@ -68,5 +68,5 @@ void environmentStroke(const terrain& land, float raiseChance);
 // Depth-first flood over the cells whose ground lies in [lo, hi] and has not passed value in the
 // ramp's direction; each gets value (the ramp grows by delta per level) and loses its population.
 // Stops at depth 1024.
-void floodEnvironment(const terrain& land, latticeCursor cursor, int index, float lo, float hi, float value,
-                      float delta, int depth);
+void floodEnvironment(const terrain& land, latticeCursor cursor, int index, float lo, float hi, float value, float delta,
+                      int depth);

@@ -364,7 +364,8 @@ void PanelWindow::mouse(int button, int state, int x, int y, int buttonModifiers
 
 void PanelWindow::motion(int x, int y)
 {
-    if (buttonHeld && pressReachedFocus && focusedControl) focusedControl->onMouseHeld(x, y, findControlAt(x, y) == focusedControl);
+    if (buttonHeld && pressReachedFocus && focusedControl)
+        focusedControl->onMouseHeld(x, y, findControlAt(x, y) == focusedControl);
     glFinish();
 }
 

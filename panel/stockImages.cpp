@@ -14,6 +14,8 @@ const paletteEntry palette[] = {
     {'.', 192, 192, 192}, {'a', 128, 128, 128}, {'k', 0, 0, 0}, {'l', 224, 224, 224}, {'w', 255, 255, 255},
 };
 
+// One row of pixels a line.
+// clang-format off
 const char* const checkboxOffTable[] = {
     "aaaaaaaaaaaaw",
     "akkkkkkkkkk.w",
@@ -79,6 +81,7 @@ const char* const radioOnTable[] = {
     ".....wwww.....",
     "..............",
 };
+// clang-format on
 
 const paletteEntry& colourOf(char key)
 {

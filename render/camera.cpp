@@ -28,10 +28,7 @@ void resetView()
     cameraPanY = 0.0f;
 }
 
-double projectionAspect(int width, int height)
-{
-    return static_cast<double>(std::max(width, 1)) / std::max(height, 1);
-}
+double projectionAspect(int width, int height) { return static_cast<double>(std::max(width, 1)) / std::max(height, 1); }
 
 void multiplyProjection()
 {

@@ -65,7 +65,8 @@ void drawHighlight(const reliefScale& relief, float lift)
     world.currentLattice->locate(world.selectedIndex, cursor);
     setColour(lerpColour(colourWhite, colourRed, clockTriangle(0.0f, 1.0f)));
     glLineWidth(highlightWidth);
-    world.currentLattice->drawCellOutline(cursor, world.selectedIndex, cellHeight(*world.selectedCell, relief, lift) + highlightLift);
+    world.currentLattice->drawCellOutline(cursor, world.selectedIndex,
+                                          cellHeight(*world.selectedCell, relief, lift) + highlightLift);
     glLineWidth(1.0f);
 }
 

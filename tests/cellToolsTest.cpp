@@ -1,9 +1,9 @@
 // The Touch tools on the plane's brush and on single cells of the disc and the sphere.
 #include "generatorControl.h"
 #include "renderMode.h"
+#include "world.h"
 #include "worldActions.h"
 #include "worldSettings.h"
-#include "world.h"
 
 #include <gtest/gtest.h>
 

@@ -32,7 +32,8 @@ TEST(ClosingTheProgram, AfterTopologySwitchesTheCloseBoxEndsItCleanly)
             session.click(simulation, button.x, button.y);
             std::this_thread::sleep_for(std::chrono::milliseconds(framesTimeMs));
             const bool plane = button.y == planeButton.y;
-            EXPECT_EQ(litShare(session.capture(), 0, cornerSize, 0, cornerSize) > 0.0, plane) << "round " << round << ", button at " << button.y;
+            EXPECT_EQ(litShare(session.capture(), 0, cornerSize, 0, cornerSize) > 0.0, plane)
+                << "round " << round << ", button at " << button.y;
         }
     }
     ASSERT_TRUE(session.program().running());

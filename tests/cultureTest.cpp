@@ -114,9 +114,8 @@ float jumpedChannel(const std::vector<int>& draws, int valueDraw, int channel, i
 // 5's jump test is the fifth draw; its jump takes three more, then fields 6..11 one drift each.
 TEST(Mutate, JumpOfSpreadRateItselfDoesNotRaiseIt)
 {
-    const std::uint32_t state = findState(14, [](const std::vector<int>& d) {
-        return d[0] >= jumpBelow && d[2] >= jumpBelow && d[4] < jumpBelow;
-    });
+    const std::uint32_t state =
+        findState(14, [](const std::vector<int>& d) { return d[0] >= jumpBelow && d[2] >= jumpBelow && d[4] < jumpBelow; });
     const std::vector<int> draws = peekDraws(state, 14);
     Cell cell = livingCell(0.5f);
     generator::setState(state);

@@ -52,7 +52,8 @@ TEST_F(Groups, MembershipFallsLinearlyToHalfTheDeviation)
 {
     const Group group{3, technologyField, 0.5f, 0.4f, colourRed};
     Cell cell;
-    const std::pair<float, float> expected[] = {{0.5f, 1.0f}, {0.6f, 0.5f}, {0.4f, 0.5f}, {0.7f, 0.0f}, {0.95f, 0.0f}, {0.25f, 0.0f}};
+    const std::pair<float, float> expected[] = {{0.5f, 1.0f}, {0.6f, 0.5f},  {0.4f, 0.5f},
+                                                {0.7f, 0.0f}, {0.95f, 0.0f}, {0.25f, 0.0f}};
     for (const auto& [value, fit] : expected) {
         cell.field[technologyField] = value;
         EXPECT_NEAR(membership(group, cell), fit, 1e-6f) << "at " << value;

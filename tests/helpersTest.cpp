@@ -20,10 +20,7 @@ TEST(Clamp01, LimitsToTheUnitInterval)
     EXPECT_EQ(clamp01(-std::numeric_limits<float>::infinity()), 0.0f);
 }
 
-TEST(Clamp01, NaNBecomesZero)
-{
-    EXPECT_EQ(clamp01(std::nanf("")), 0.0f);
-}
+TEST(Clamp01, NaNBecomesZero) { EXPECT_EQ(clamp01(std::nanf("")), 0.0f); }
 
 TEST(Colour, LerpIsNotClamped)
 {

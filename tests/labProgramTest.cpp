@@ -46,7 +46,8 @@ protected:
     {
         const std::string errorFile = directory + "/errors.txt";
         const std::string outputFile = directory + "/output.txt";
-        const std::string command = "env -u DISPLAY " + std::string(LAB_BINARY) + " " + arguments + " >'" + outputFile + "' 2>'" + errorFile + "'";
+        const std::string command =
+            "env -u DISPLAY " + std::string(LAB_BINARY) + " " + arguments + " >'" + outputFile + "' 2>'" + errorFile + "'";
         const int status = std::system(command.c_str());
         errors = bytesOf(errorFile);
         if (output) *output = bytesOf(outputFile);
@@ -65,8 +66,10 @@ protected:
 TEST_F(LabProgram, ARunWritesTheTableSnapshotsAndPlotOnEveryTopology)
 {
     for (const char* topology : {"plane", "disc", "sphere"}) {
-        const std::string table = runInto(topology, std::string("--topology ") + topology + " --steps 60 --every 20 --seed 5 --lineages");
-        ASSERT_EQ(table.substr(0, table.find('\n')), "step,living_cells,total_population,technology_mean,technology_spread,groups,cultures,mean_fitness,lineages");
+        const std::string table =
+            runInto(topology, std::string("--topology ") + topology + " --steps 60 --every 20 --seed 5 --lineages");
+        ASSERT_EQ(table.substr(0, table.find('\n')),
+                  "step,living_cells,total_population,technology_mean,technology_spread,groups,cultures,mean_fitness,lineages");
         EXPECT_EQ(table.find("\n0,6,0.600000,"), table.find('\n')) << "six seeded cells of Population 0.1 first";
         EXPECT_NE(table.find("\n60,"), std::string::npos);
         EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 5) << "the header and steps 0, 20, 40, 60";
@@ -88,7 +91,8 @@ TEST_F(LabProgram, TheSameSeedGivesTheSameBytesAndAnotherSeedOthers)
     EXPECT_EQ(runInto("again", options + " --seed 11"), first);
     EXPECT_TRUE(bytesOf(directory + "/again/world-000150.png") == bytesOf(directory + "/first/world-000150.png"));
     EXPECT_NE(runInto("other", options + " --seed 12"), first);
-    EXPECT_NE(runInto("rules", "--topology disc --steps 150 --every 50 --disaster-rate 0.1 --seed 11"), first) << "the rules count";
+    EXPECT_NE(runInto("rules", "--topology disc --steps 150 --every 50 --disaster-rate 0.1 --seed 11"), first)
+        << "the rules count";
 }
 
 TEST_F(LabProgram, AContinuedRunGivesTheUninterruptedRunsNumbers)
@@ -96,13 +100,17 @@ TEST_F(LabProgram, AContinuedRunGivesTheUninterruptedRunsNumbers)
     const std::string options = " --every 25 --disaster-rate 0.2 --lineages";
     const std::string whole = runInto("whole", "--topology sphere --seed 3 --steps 200" + options);
     std::string errors;
-    ASSERT_EQ(lab("save --topology sphere --seed 3 --steps 100 --disaster-rate 0.2 --lineages --save " + directory + "/half.qmw", errors), 0) << errors;
+    ASSERT_EQ(lab("save --topology sphere --seed 3 --steps 100 --disaster-rate 0.2 --lineages --save " + directory + "/half.qmw",
+                  errors),
+              0)
+        << errors;
     const std::string rest = runInto("rest", "--load " + directory + "/half.qmw --steps 100 --every 25");
     EXPECT_EQ(rest, rowsFrom(whole, 100));
     EXPECT_TRUE(bytesOf(directory + "/rest/world-000200.png") == bytesOf(directory + "/whole/world-000200.png"));
 
     runInto("chained", "--topology sphere --seed 3 --steps 100 --save " + directory + "/chain.qmw" + options);
-    EXPECT_TRUE(bytesOf(directory + "/chain.qmw") == bytesOf(directory + "/half.qmw")) << "run --save and save write the same world";
+    EXPECT_TRUE(bytesOf(directory + "/chain.qmw") == bytesOf(directory + "/half.qmw"))
+        << "run --save and save write the same world";
 }
 
 TEST_F(LabProgram, BadArgumentsAreRefusedWithAHint)
@@ -118,8 +126,8 @@ TEST_F(LabProgram, BadArgumentsAreRefusedWithAHint)
     std::string errors;
     std::string output;
     EXPECT_EQ(lab("--help", errors, &output), 0);
-    for (const char* word : {"run", "save", "bench", "--topology", "--steps", "--seed", "--pollution", "--human-rules", "--disaster-rate",
-                             "--every", "--out", "--mode", "--inner", "--load", "--save", "Fitness Map"})
+    for (const char* word : {"run", "save", "bench", "--topology", "--steps", "--seed", "--pollution", "--human-rules",
+                             "--disaster-rate", "--every", "--out", "--mode", "--inner", "--load", "--save", "Fitness Map"})
         EXPECT_NE(output.find(word), std::string::npos) << word;
 }
 

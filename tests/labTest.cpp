@@ -31,11 +31,12 @@ std::string parse(std::vector<const char*> words, LabOptions& options)
 TEST(LabOptions, ARunTakesEveryOption)
 {
     LabOptions options;
-    ASSERT_EQ(parse({"run", "--topology", "sphere", "--steps", "250", "--seed", "4294967295", "--pollution", "--human-rules",
-                     "--lineages", "--disaster-rate", "0.25", "--every", "10", "--out", "here", "--mode", "fitness map", "--inner",
-                     "None", "--save", "w.qmw"},
-                    options),
-              "");
+    ASSERT_EQ(
+        parse({"run",           "--topology",  "sphere",          "--steps", "250",     "--seed", "4294967295", "--pollution",
+               "--human-rules", "--lineages",  "--disaster-rate", "0.25",    "--every", "10",     "--out",      "here",
+               "--mode",        "fitness map", "--inner",         "None",    "--save",  "w.qmw"},
+              options),
+        "");
     EXPECT_EQ(options.command, LabCommand::run);
     EXPECT_EQ(options.topology, sphereTopology);
     EXPECT_EQ(options.steps, 250);
@@ -67,14 +68,19 @@ TEST(LabOptions, BadWordsAreNamed)
         {{"run", "--topology", "plane", "--steps", "99999999999"}, "--steps needs a whole number from 0, not \"99999999999\""},
         {{"run", "--topology", "plane"}, "run needs --steps N"},
         {{"run", "--steps", "5"}, "a new world needs --topology plane|disc|sphere"},
-        {{"run", "--topology", "plane", "--steps", "5", "--mode", "Sepia"}, "unknown render mode \"Sepia\" (see --help for the names)"},
-        {{"run", "--topology", "plane", "--steps", "5", "--disaster-rate", "1.5"}, "--disaster-rate needs a number from 0 to 1, not \"1.5\""},
-        {{"run", "--topology", "plane", "--steps", "5", "--disaster-rate", "nan"}, "--disaster-rate needs a number from 0 to 1, not \"nan\""},
+        {{"run", "--topology", "plane", "--steps", "5", "--mode", "Sepia"},
+         "unknown render mode \"Sepia\" (see --help for the names)"},
+        {{"run", "--topology", "plane", "--steps", "5", "--disaster-rate", "1.5"},
+         "--disaster-rate needs a number from 0 to 1, not \"1.5\""},
+        {{"run", "--topology", "plane", "--steps", "5", "--disaster-rate", "nan"},
+         "--disaster-rate needs a number from 0 to 1, not \"nan\""},
         {{"run", "--topology", "plane", "--steps", "5", "--every", "0"}, "--every needs a whole number from 1, not \"0\""},
-        {{"run", "--topology", "plane", "--steps", "5", "--seed", "4294967296"}, "--seed needs a whole number from 0 to 4294967295, not \"4294967296\""},
+        {{"run", "--topology", "plane", "--steps", "5", "--seed", "4294967296"},
+         "--seed needs a whole number from 0 to 4294967295, not \"4294967296\""},
         {{"run", "--topology", "plane", "--steps"}, "--steps needs a value"},
         {{"run", "--topology", "plane", "--steps", "5", "--colour"}, "unknown option \"--colour\""},
-        {{"run", "--load", "w.qmw", "--steps", "5", "--seed", "3"}, "--load brings its own topology, seed, rules and disaster rate: leave those options out"},
+        {{"run", "--load", "w.qmw", "--steps", "5", "--seed", "3"},
+         "--load brings its own topology, seed, rules and disaster rate: leave those options out"},
         {{"save", "--topology", "disc"}, "save needs --save FILE"},
         {{"bench", "--topology", "disc"}, "bench measures every topology on a new world: give it only --steps"},
     };

@@ -1,9 +1,9 @@
 // Long runs on every topology with the rules off and on and frequent disasters: the world stays
 // finite and consistent, and the same seed grows the same world.
-#include "worldHash.h"
-#include "worldScenes.h"
 #include "simulationStep.h"
 #include "world.h"
+#include "worldHash.h"
+#include "worldScenes.h"
 #include "worldSettings.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +50,8 @@ TEST_P(LongRun, StaysFiniteAndConsistent)
     for (int step = 1; step <= longRunSteps; ++step) {
         const auto start = std::chrono::steady_clock::now();
         simulationStep();
-        slowestStepMs = std::max(slowestStepMs, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        slowestStepMs =
+            std::max(slowestStepMs, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         ASSERT_EQ(getStepCount(), step);
     }
 
@@ -78,7 +79,8 @@ std::string runName(const testing::TestParamInfo<LongRun::ParamType>& info)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTopology, LongRun,
-                         testing::Combine(testing::Values(int{planeTopology}, int{discTopology}, int{sphereTopology}), testing::Bool()),
+                         testing::Combine(testing::Values(int{planeTopology}, int{discTopology}, int{sphereTopology}),
+                                          testing::Bool()),
                          runName);
 
 TEST(Determinism, SameSeedSameWorld)

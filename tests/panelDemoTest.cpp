@@ -33,7 +33,10 @@ protected:
     }
 
     void xdotool(const std::string& actions) { runCommand("xdotool " + actions + " 2>/dev/null"); }
-    std::string at(point p) const { return "mousemove --window " + window + " " + std::to_string(p.x) + " " + std::to_string(p.y); }
+    std::string at(point p) const
+    {
+        return "mousemove --window " + window + " " + std::to_string(p.x) + " " + std::to_string(p.y);
+    }
     void click(point p, int button = 1) { xdotool(at(p) + " click " + std::to_string(button)); }
     std::string next() { return demo.readLine(startTimeoutMs).value_or("(nothing)"); }
     bool silent() { return !demo.readLine(quietMs).has_value(); }

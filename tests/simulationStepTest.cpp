@@ -98,8 +98,7 @@ TEST_F(SimulationStep, EmptyCellsDrawNothingOfTheirOwn)
     EXPECT_EQ(drawsBetween(before, generator::state()), 1) << "only the disaster check";
     EXPECT_EQ(getStepCount(), 1);
     EXPECT_EQ(static_cast<std::uint64_t>(world.cellCount), cells);
-    for (int index = 0; index < world.cellCount; ++index)
-        ASSERT_EQ(world.cells[index].field[populationField], 0.0f);
+    for (int index = 0; index < world.cellCount; ++index) ASSERT_EQ(world.cells[index].field[populationField], 0.0f);
 }
 
 TEST_F(SimulationStep, DisasterRateOneStrikesEveryStepZeroNever)

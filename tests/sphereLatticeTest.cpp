@@ -11,9 +11,8 @@
 namespace {
 
 // Cells per row from the north pole to the equator; the southern rows mirror them.
-const int northernRows[40] = {6,   12,  18,  25,  31,  37,  43,  49,  55,  61,  67,  72,  78,  83,
-                              88,  94,  99,  103, 108, 113, 117, 121, 125, 129, 133, 136, 139, 142,
-                              145, 147, 150, 152, 153, 155, 156, 158, 158, 159, 159, 160};
+const int northernRows[40] = {6,   12,  18,  25,  31,  37,  43,  49,  55,  61,  67,  72,  78,  83,  88,  94,  99,  103, 108, 113,
+                              117, 121, 125, 129, 133, 136, 139, 142, 145, 147, 150, 152, 153, 155, 156, 158, 158, 159, 159, 160};
 
 int rowLength(int row) { return northernRows[row <= 39 ? row : 78 - row]; }
 

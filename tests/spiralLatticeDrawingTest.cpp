@@ -95,7 +95,8 @@ TEST_F(DiscDrawing, EveryCellIsDrawnAsOneQuad)
 {
     const auto quads = feedbackQuads(captureFeedback([&] {
         latticeCursor cursor;
-        for (int cell = disc.firstCell(cursor); cell != -1; cell = disc.nextCell(cursor)) disc.drawCellTile(cursor, cell, 0.0f, 0.5f);
+        for (int cell = disc.firstCell(cursor); cell != -1; cell = disc.nextCell(cursor))
+            disc.drawCellTile(cursor, cell, 0.0f, 0.5f);
     }));
     EXPECT_EQ(quads.size(), 4955u);
 }

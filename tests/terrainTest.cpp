@@ -120,7 +120,9 @@ public:
 TEST(Smoothing, PairsMoveThirtyFiveAndSixtyFivePercent)
 {
     scriptedPlane pair;
-    struct { float field[12]; } records[2] = {};
+    struct {
+        float field[12];
+    } records[2] = {};
     records[0].field[4] = 0.0f;
     records[1].field[4] = 1.0f;
     const terrain land(pair, records[0].field, sizeof(records[0]), 2);

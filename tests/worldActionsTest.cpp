@@ -1,7 +1,7 @@
 // Seeding, killing, and editing groups from the panel.
 #include "generatorControl.h"
-#include "worldActions.h"
 #include "world.h"
+#include "worldActions.h"
 
 #include <gtest/gtest.h>
 

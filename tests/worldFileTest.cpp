@@ -81,8 +81,13 @@ struct runState {
 
 runState currentRun()
 {
-    return {worldHash(), generator::state(), world.stepCount, world.nextGroupId,
-            std::vector<float>(std::begin(world.rules), std::end(world.rules)), disasterRate, spareParent};
+    return {worldHash(),
+            generator::state(),
+            world.stepCount,
+            world.nextGroupId,
+            std::vector<float>(std::begin(world.rules), std::end(world.rules)),
+            disasterRate,
+            spareParent};
 }
 
 void expectRun(const runState& expected)
@@ -113,13 +118,15 @@ void writeBytes(const std::filesystem::path& path, const byteBuffer& bytes)
 std::uint64_t unsignedAt(const byteBuffer& bytes, std::size_t offset, std::size_t byteCount)
 {
     std::uint64_t value = 0;
-    for (std::size_t byte = 0; byte < byteCount; ++byte) value |= static_cast<std::uint64_t>(bytes[offset + byte]) << (byte * bitsPerByte);
+    for (std::size_t byte = 0; byte < byteCount; ++byte)
+        value |= static_cast<std::uint64_t>(bytes[offset + byte]) << (byte * bitsPerByte);
     return value;
 }
 
 void setUnsignedAt(byteBuffer& bytes, std::size_t offset, std::uint64_t value, std::size_t byteCount)
 {
-    for (std::size_t byte = 0; byte < byteCount; ++byte) bytes[offset + byte] = static_cast<unsigned char>(value >> (byte * bitsPerByte));
+    for (std::size_t byte = 0; byte < byteCount; ++byte)
+        bytes[offset + byte] = static_cast<unsigned char>(value >> (byte * bitsPerByte));
 }
 
 std::int32_t wordAt(const byteBuffer& bytes, std::size_t offset)
@@ -156,10 +163,7 @@ std::uint64_t checksumOf(const byteBuffer& bytes)
 
 // Writes a fresh checksum, so that a value changed on purpose passes the checksum and meets the
 // checks behind it.
-void reseal(byteBuffer& bytes)
-{
-    setUnsignedAt(bytes, bytes.size() - checksumBytes, checksumOf(bytes), checksumBytes);
-}
+void reseal(byteBuffer& bytes) { setUnsignedAt(bytes, bytes.size() - checksumBytes, checksumOf(bytes), checksumBytes); }
 
 std::size_t cellOffset(int index) { return headerBytes + static_cast<std::size_t>(index) * cellBytes; }
 
@@ -172,7 +176,8 @@ Group groupAt(const byteBuffer& bytes, std::size_t offset)
     group.field = wordAt(bytes, offset + wordBytes);
     group.center = floatAt(bytes, offset + 2 * wordBytes);
     group.deviation = floatAt(bytes, offset + 3 * wordBytes);
-    group.colour = {floatAt(bytes, offset + 4 * wordBytes), floatAt(bytes, offset + 5 * wordBytes), floatAt(bytes, offset + 6 * wordBytes)};
+    group.colour = {floatAt(bytes, offset + 4 * wordBytes), floatAt(bytes, offset + 5 * wordBytes),
+                    floatAt(bytes, offset + 6 * wordBytes)};
     return group;
 }
 
@@ -186,10 +191,13 @@ bool recordMatches(const byteBuffer& bytes, int index, const Cell& cell)
 {
     const std::size_t at = cellOffset(index);
     for (int f = 0; f < cellFieldCount; ++f) {
-        if (floatAt(bytes, at + f * wordBytes) != cell.field[f] || floatAt(bytes, at + nextInCell + f * wordBytes) != cell.next[f]) return false;
+        if (floatAt(bytes, at + f * wordBytes) != cell.field[f] ||
+            floatAt(bytes, at + nextInCell + f * wordBytes) != cell.next[f])
+            return false;
     }
-    return sameGroup(groupAt(bytes, at + groupInCell), cell.group) && sameGroup(groupAt(bytes, at + nextGroupInCell), cell.nextGroup) &&
-           bytes[at + overtakenInCell] == cell.overtaken && wordAt(bytes, at + parentBirthStepInCell) == cell.parentBirthStep &&
+    return sameGroup(groupAt(bytes, at + groupInCell), cell.group) &&
+           sameGroup(groupAt(bytes, at + nextGroupInCell), cell.nextGroup) && bytes[at + overtakenInCell] == cell.overtaken &&
+           wordAt(bytes, at + parentBirthStepInCell) == cell.parentBirthStep &&
            wordAt(bytes, at + birthStepInCell) == cell.birthStep && wordAt(bytes, at + parentInCell) == cell.parent &&
            wordAt(bytes, at + lineageInCell) == cell.lineage;
 }

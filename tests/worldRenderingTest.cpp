@@ -200,7 +200,8 @@ TEST_F(WorldRendering, ReliefFollowsTheZModeAndElevation)
     cellAt(4, 3).field[environmentField] = 0.0f;
     const auto heights = [](int heightMode, float scale, float lift) {
         std::vector<float> z;
-        for (const auto& quad : feedbackQuads(captureFeedback([&] { drawWorldLayer(environmentMode, heightMode, scale, lift, 1.0f); })))
+        for (const auto& quad :
+             feedbackQuads(captureFeedback([&] { drawWorldLayer(environmentMode, heightMode, scale, lift, 1.0f); })))
             z.push_back(quad[0][2]);
         return z;
     };

@@ -20,10 +20,7 @@ protected:
         setMillisecondSource(nullptr);
     }
 
-    static bool isEmpty()
-    {
-        return !world.currentLattice && !world.cells && !world.lineageStack && world.cellCount == 0;
-    }
+    static bool isEmpty() { return !world.currentLattice && !world.cells && !world.lineageStack && world.cellCount == 0; }
 };
 
 TEST_F(WorldState, EmptyBeforeTheFirstBuild)

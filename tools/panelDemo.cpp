@@ -21,11 +21,8 @@ struct watched {
 };
 
 watched variables[] = {
-    {"checkbox", &checked, nullptr, 0.0f},
-    {"radio", &choice, nullptr, 0.0f},
-    {"float slider", nullptr, &level, 0.0f},
-    {"int slider", &count, nullptr, 0.0f},
-    {"button presses", &presses, nullptr, 0.0f},
+    {"checkbox", &checked, nullptr, 0.0f}, {"radio", &choice, nullptr, 0.0f},           {"float slider", nullptr, &level, 0.0f},
+    {"int slider", &count, nullptr, 0.0f}, {"button presses", &presses, nullptr, 0.0f},
 };
 
 float valueOf(const watched& variable)

@@ -39,7 +39,8 @@ Picture planeMap(const planeLattice& plane, int scale)
 {
     Picture picture = blank(plane.gridWidth * scale, plane.gridHeight * scale);
     for (int y = 0; y < picture.height; ++y)
-        for (int x = 0; x < picture.width; ++x) paint(picture, x, y, (plane.gridHeight - 1 - y / scale) * plane.gridWidth + x / scale);
+        for (int x = 0; x < picture.width; ++x)
+            paint(picture, x, y, (plane.gridHeight - 1 - y / scale) * plane.gridWidth + x / scale);
     return picture;
 }
 

@@ -46,7 +46,8 @@ std::string parse(int argc, char** argv, options& chosen)
             chosen.topology = topologyNamed(value);
             if (chosen.topology < 0) return std::string("unknown topology '") + value + "'";
         } else if (flag == "--seed") {
-            if (!parseNumber(value, 0xffffffffUL, chosen.seed)) return std::string("seed must be 0..4294967295, not '") + value + "'";
+            if (!parseNumber(value, 0xffffffffUL, chosen.seed))
+                return std::string("seed must be 0..4294967295, not '") + value + "'";
             chosen.seedGiven = true;
         } else if (flag == "--scale") {
             if (!parseNumber(value, largestScale, number) || number == 0)

@@ -1,17 +1,7 @@
 // Construction and clearing of cell records.
 #include "cell.h"
 
-Cell::Cell()
-    : field{},
-      next{},
-      overtaken(0),
-      parentBirthStep(0),
-      birthStep(0),
-      parent(-1),
-      lineage(-1)
-{
-    clear();
-}
+Cell::Cell() : field{}, next{}, overtaken(0), parentBirthStep(0), birthStep(0), parent(-1), lineage(-1) { clear(); }
 
 void Cell::clear()
 {

@@ -24,7 +24,7 @@ struct Cell {
     void clear();
 
     float field[cellFieldCount];  // current values, indexed by CellField
-    float next[cellFieldCount];   // next-step values, committed after the last cell of a step
+    float next[cellFieldCount];  // next-step values, committed after the last cell of a step
     Group group;
     Group nextGroup;
     std::uint8_t overtaken;  // another culture spread in during the current step

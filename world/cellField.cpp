@@ -2,6 +2,6 @@
 #include "cellField.h"
 
 const char* const cellFieldNames[cellFieldCount] = {
-    "Environment",      "Population",  "Phenotype",  "Group Membership", "Metabolism",    "Spread Rate",
-    "Terraform",        "Assimilate",  "Technology", "Culture Red",      "Culture Green", "Culture Blue",
+    "Environment", "Population", "Phenotype",  "Group Membership", "Metabolism",    "Spread Rate",
+    "Terraform",   "Assimilate", "Technology", "Culture Red",      "Culture Green", "Culture Blue",
 };

@@ -36,7 +36,8 @@ void paintPlane(const planeLattice& plane, int cellIndex, int f, int tool, float
     int x0 = 0;
     int y0 = 0;
     if (!plane.cellXY(cellIndex, &x0, &y0)) return;
-    const float fullRadius = std::sqrt(static_cast<float>(plane.gridWidth * plane.gridWidth + plane.gridHeight * plane.gridHeight));
+    const float fullRadius =
+        std::sqrt(static_cast<float>(plane.gridWidth * plane.gridWidth + plane.gridHeight * plane.gridHeight));
     for (int x = 0; x < plane.gridWidth; ++x)
         for (int y = 0; y < plane.gridHeight; ++y) {
             const float distance = std::sqrt(static_cast<float>((x - x0) * (x - x0) + (y - y0) * (y - y0)));

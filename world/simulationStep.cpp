@@ -98,7 +98,8 @@ void live(Cell& c, int index, const latticeCursor& cursor, const visitShares& sh
     // Technology grows from the leftover share, faster with a more advanced live parent.
     const bool liveParent = hasLiveParent(c);
     float learning = learningRate;
-    if (liveParent) learning = clamp01(std::max((world.cells[c.parent].field[technologyField] - tech) * learningRate, 0.0f) + learningRate);
+    if (liveParent)
+        learning = clamp01(std::max((world.cells[c.parent].field[technologyField] - tech) * learningRate, 0.0f) + learningRate);
     float ntech = tech + learning * shares.leftover;
     if (ntech > 2.0f * pop) ntech = 2.0f * pop;
     c.next[technologyField] = clamp01(ntech);
@@ -130,9 +131,11 @@ void spread(Cell& c, int index, const latticeCursor& cursor, const stepRules& ru
     const float pop = f[populationField];
     const float suitability = (1.0f - std::fabs(t.field[environmentField] - f[phenotypeField]));
     const float u4 = u();
-    const float attack = (1.0f - f[metabolismField]) * pop * conflictWeight + suitability * suitability * f[technologyField] * u4 * pop;
+    const float attack =
+        (1.0f - f[metabolismField]) * pop * conflictWeight + suitability * suitability * f[technologyField] * u4 * pop;
     const float targetPop = t.field[populationField];
-    const float defence = (1.0f - t.field[metabolismField]) * targetPop * conflictWeight + t.field[technologyField] * targetPop + defenceBase;
+    const float defence =
+        (1.0f - t.field[metabolismField]) * targetPop * conflictWeight + t.field[technologyField] * targetPop + defenceBase;
     if (defence < attack) {
         // The takeover writes the conquered cell at once; a later visit of it sees the new links.
         t.next[phenotypeField] = f[phenotypeField];

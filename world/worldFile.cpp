@@ -60,10 +60,7 @@ struct fileHeader {
     std::int32_t spareParent = 0;
 };
 
-std::size_t fileBytesFor(int cellCount)
-{
-    return headerBytes + static_cast<std::size_t>(cellCount) * cellBytes + checksumBytes;
-}
+std::size_t fileBytesFor(int cellCount) { return headerBytes + static_cast<std::size_t>(cellCount) * cellBytes + checksumBytes; }
 
 std::uint64_t checksumOf(const unsigned char* bytes, std::size_t count)
 {
@@ -136,8 +133,8 @@ byteBuffer encodeWorld()
 // Writes every byte through to the disk and closes the file; why not, or empty when all went well.
 std::string writeAndClose(std::FILE* file, const byteBuffer& bytes)
 {
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0 &&
-                         fsync(fileno(file)) == 0;
+    const bool written =
+        std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0 && fsync(fileno(file)) == 0;
     const std::string problem = written ? std::string() : "cannot write: " + systemReason();
     const bool closed = std::fclose(file) == 0;
     if (!problem.empty() || closed) return problem;
@@ -151,7 +148,8 @@ std::string writeReplacing(const std::string& path, const byteBuffer& bytes)
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file) return "cannot create the file: " + systemReason();
     std::string problem = writeAndClose(file, bytes);
-    if (problem.empty() && std::rename(temporary.c_str(), path.c_str()) != 0) problem = "cannot replace the file: " + systemReason();
+    if (problem.empty() && std::rename(temporary.c_str(), path.c_str()) != 0)
+        problem = "cannot replace the file: " + systemReason();
     if (!problem.empty()) std::remove(temporary.c_str());
     return problem;
 }
@@ -256,8 +254,8 @@ std::string bodyProblem(std::FILE* file, byteBuffer& bytes, const fileHeader& he
     shape->build();
     const int slots = shape->cellCount();
     if (header.cellCount != slots) {
-        return std::to_string(header.cellCount) + " cells, but a " + topologyNames[header.topology] + " has " + std::to_string(slots) +
-               " index slots";
+        return std::to_string(header.cellCount) + " cells, but a " + topologyNames[header.topology] + " has " +
+               std::to_string(slots) + " index slots";
     }
     // One byte more than the file should hold shows whether it goes on past the world.
     const std::size_t expected = fileBytesFor(header.cellCount);
@@ -306,7 +304,8 @@ std::string linkProblem(const fileHeader& header, const Cell* cells, int cellCou
         const Cell& cell = cells[index];
         const std::string where = "cell " + std::to_string(index);
         if (cell.parent < -1 || cell.parent >= cellCount) {
-            return where + " names parent " + std::to_string(cell.parent) + ", but cells run from 0 to " + std::to_string(cellCount - 1);
+            return where + " names parent " + std::to_string(cell.parent) + ", but cells run from 0 to " +
+                   std::to_string(cellCount - 1);
         }
         const int lowestId = std::min(cell.group.id, cell.nextGroup.id);
         if (lowestId < -1) return where + " has group id " + std::to_string(lowestId) + ", but ids are -1 (none) or more";

@@ -18,7 +18,7 @@ int lineageOn = 0;
 
 void feedRules()
 {
-    const int sources[] = {pollutionOn, ruleSpreadCost, ruleGroupDefence, ruleNoSelfMutation,
-                           ruleCultureDrift, humanRulesOn, lineageOn};
+    const int sources[] = {pollutionOn,      ruleSpreadCost, ruleGroupDefence, ruleNoSelfMutation,
+                           ruleCultureDrift, humanRulesOn,   lineageOn};
     for (int slot = 0; slot < 7; ++slot) setRule(slot, static_cast<float>(sources[slot]));
 }

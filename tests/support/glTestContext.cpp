@@ -51,8 +51,8 @@ std::vector<FeedbackVertex> feedbackQuad(const std::vector<FeedbackPrimitive>& p
     if (primitives.size() != 2) return {};
     const auto& first = primitives[0].vertices;
     const auto& second = primitives[1].vertices;
-    const bool triangles = primitives[0].kind == FeedbackPrimitive::polygon &&
-                           primitives[1].kind == FeedbackPrimitive::polygon && first.size() == 3 && second.size() == 3;
+    const bool triangles = primitives[0].kind == FeedbackPrimitive::polygon && primitives[1].kind == FeedbackPrimitive::polygon &&
+                           first.size() == 3 && second.size() == 3;
     if (!triangles || second[0] != first[1] || second[2] != first[2]) return {};
     return {first[0], first[1], second[1], first[2]};
 }

@@ -21,7 +21,8 @@ PanelWindow* freshPanelWindow(const std::string& title)
 {
     initialiseGlut();
     const int slot = windowsMade++ % 12;
-    PanelWindow* window = panelManager.createPanelWindow(title, 10 + (slot % columns) * cellWidth, 10 + (slot / columns) * cellHeight);
+    PanelWindow* window =
+        panelManager.createPanelWindow(title, 10 + (slot % columns) * cellWidth, 10 + (slot / columns) * cellHeight);
     glutSetWindow(window->windowId);
     processEvents();
     return window;

@@ -52,7 +52,8 @@ std::string QuillmossSession::windowNamed(const std::string& title)
 
 std::string QuillmossSession::geometryOf(const std::string& window)
 {
-    return runCommand("xdotool getwindowgeometry --shell " + window + " 2>/dev/null | grep -v -e WINDOW -e SCREEN | tr '\\n' ' '");
+    return runCommand("xdotool getwindowgeometry --shell " + window +
+                      " 2>/dev/null | grep -v -e WINDOW -e SCREEN | tr '\\n' ' '");
 }
 
 std::string QuillmossSession::noticeWindow() const
@@ -92,10 +93,11 @@ bool QuillmossSession::dismissNotice()
 
 bool QuillmossSession::waitForWorldWindow()
 {
-    const std::string found = waitForOutput("for w in $(xdotool search --name '^Quillmoss$' 2>/dev/null); do "
-                                            "xdotool getwindowgeometry --shell $w | tr '\\n' ' ' | grep -q '" +
-                                                std::string(worldGeometry) + "' && echo $w; done | head -n 1",
-                                            startTimeoutMs);
+    const std::string found = waitForOutput(
+        "for w in $(xdotool search --name '^Quillmoss$' 2>/dev/null); do "
+        "xdotool getwindowgeometry --shell $w | tr '\\n' ' ' | grep -q '" +
+            std::string(worldGeometry) + "' && echo $w; done | head -n 1",
+        startTimeoutMs);
     if (found.empty()) return false;
     worldWindow = found;
     settle();
