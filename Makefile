@@ -16,7 +16,7 @@ FUZZ_ENV := ASAN_OPTIONS=$(ASAN_CHECKS) $(SANITIZER_REPORTS) \
 SANITIZER_ENV := ASAN_OPTIONS=$(ASAN_CHECKS):verify_asan_link_order=0 $(SANITIZER_REPORTS) \
 	LD_PRELOAD=$(CURDIR)/$(SANITIZE_DIR)/lib/libkeep-libraries-loaded.so
 
-.PHONY: run test bench configure test-sanitize soak fuzz
+.PHONY: run test bench configure test-sanitize soak fuzz format mutants
 
 run:
 	@scripts/require-display.sh
@@ -57,3 +57,16 @@ fuzz:
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMOSS_FUZZ=ON
 	cmake --build $(FUZZ_DIR) --target worldFuzzer panelFuzzer noticeFuzzer keep-libraries-loaded -j $(JOBS)
 	$(FUZZ_ENV) scripts/run-fuzzers.sh $(FUZZ_DIR)/bin $(FUZZ_SECONDS)
+
+# The share of small faults in the product code that the tests catch: MUTANTS of them (100 by
+# default), drawn with MUTANT_SEED, built and tested in build-mutants.
+MUTANTS ?= 100
+MUTANT_SEED ?= 1
+mutants:
+	@scripts/install-deps.sh mutants
+	scripts/mutants.py --count $(MUTANTS) --seed $(MUTANT_SEED) --build build-mutants
+
+# Every C++ file the repository tracks, in the house style of .clang-format.
+format:
+	@scripts/install-deps.sh format
+	git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format -i

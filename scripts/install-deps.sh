@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Quillmoss needs for one purpose (run, test, bench, docs or fuzz), only when some are missing.
+# Installs the Debian packages Quillmoss needs for one purpose (run, test, bench, docs, fuzz, format or mutants), only when some are missing.
 set -euo pipefail
 
 runPackages=(g++ make cmake freeglut3-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri)
@@ -7,6 +7,8 @@ testPackages=(libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libpng-dev x
 benchPackages=("${testPackages[@]}")
 docsPackages=(xvfb xdotool imagemagick)
 fuzzPackages=(clang libclang-rt-14-dev xvfb)
+formatPackages=(clang-format)
+mutantsPackages=(python3 "${testPackages[@]}")
 
 case "${1:-}" in
   run) wanted=("${runPackages[@]}") ;;
@@ -14,7 +16,9 @@ case "${1:-}" in
   bench) wanted=("${runPackages[@]}" "${benchPackages[@]}") ;;
   docs) wanted=("${runPackages[@]}" "${docsPackages[@]}") ;;
   fuzz) wanted=("${runPackages[@]}" "${fuzzPackages[@]}") ;;
-  *) echo "usage: $0 run|test|bench|docs|fuzz" >&2; exit 2 ;;
+  format) wanted=("${formatPackages[@]}") ;;
+  mutants) wanted=("${runPackages[@]}" "${mutantsPackages[@]}") ;;
+  *) echo "usage: $0 run|test|bench|docs|fuzz|format|mutants" >&2; exit 2 ;;
 esac
 
 missing=()

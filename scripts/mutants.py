@@ -1,0 +1,292 @@
+#!/usr/bin/env python3
+"""Measures how many small faults in the product code the tests catch.
+
+Each mutant changes one site of one file: a comparison or equality turned round, + and -
+or * and / swapped, && and || swapped, true and false flipped, a float constant nudged, or a
+returned sentinel changed. The sites are drawn from world/, lattice/, render/, panel/, app/ and
+lab/ in a fixed order for a seed, taking the directories in turn. A site is named by its file and
+its place among that file's sites, so the sample does not depend on the code's layout. Each mutant
+is built, then the test programs that cover its file run, fastest first, each under a time limit,
+until one fails. A mutant that does not compile is not counted and the next site is drawn.
+
+Usage: scripts/mutants.py [--count N] [--seed S] [--build DIR] [--list]
+"""
+
+import argparse
+import os
+import random
+import re
+import signal
+import subprocess
+import sys
+import time
+
+DIRECTORIES = ["world", "lattice", "render", "panel", "app", "lab"]
+
+# Which product directories each test program exercises, through what it links and the programs it starts.
+COVERAGE = {
+    "coreTests": {"app", "panel", "render", "world", "lattice"},
+    "glTests": {"app", "panel", "render", "world", "lattice"},
+    "toolTests": {"render", "world", "lattice"},
+    "labTests": {"lab", "render", "world", "lattice"},
+    "programTests": {"app", "panel", "render", "world", "lattice"},
+}
+
+# A test program that runs this much longer than it did on the unchanged code counts as caught.
+TIME_LIMIT_FACTOR = 3
+TIME_LIMIT_GRACE = 20
+
+SWAPS = {
+    " < ": " > ", " > ": " < ", " <= ": " >= ", " >= ": " <= ", " == ": " != ", " != ": " == ",
+    " + ": " - ", " - ": " + ", " += ": " -= ", " -= ": " += ",
+    " * ": " / ", " / ": " * ", " *= ": " /= ", " /= ": " *= ",
+    " && ": " || ", " || ": " && ",
+}
+OPERATOR = re.compile("|".join(re.escape(op) for op in sorted(SWAPS, key=len, reverse=True)))
+BOOLEAN = re.compile(r"\b(true|false)\b")
+FLOAT = re.compile(r"(?<![\w.])(\d+\.\d*(?:[eE][-+]?\d+)?|\d*\.\d+(?:[eE][-+]?\d+)?|\d+[eE][-+]?\d+)([fF]?)(?![\w.])")
+SENTINEL = re.compile(r"\breturn (-1|0|nullptr);")
+
+
+def masked(text):
+    """The text with comments, string and character literals and preprocessor lines blanked out,
+    so that sites are found only in code; positions stay where they were."""
+    out = list(text)
+    i, n = 0, len(text)
+    line_start = True
+    while i < n:
+        c = text[i]
+        if line_start and c == "#":
+            end = text.find("\n", i)
+            end = n if end < 0 else end
+            while end > 0 and text[end - 1] == "\\":
+                nxt = text.find("\n", end + 1)
+                end = n if nxt < 0 else nxt
+            for k in range(i, end):
+                out[k] = " "
+            i = end
+            continue
+        if c == "\n":
+            line_start = True
+            i += 1
+            continue
+        if not c.isspace():
+            line_start = False
+        if text.startswith("//", i):
+            end = text.find("\n", i)
+            end = n if end < 0 else end
+            for k in range(i, end):
+                out[k] = " "
+            i = end
+        elif text.startswith("/*", i):
+            end = text.find("*/", i + 2)
+            end = n if end < 0 else end + 2
+            for k in range(i, end):
+                if out[k] != "\n":
+                    out[k] = " "
+            i = end
+        elif c in "\"'":
+            k = i + 1
+            while k < n and text[k] != c:
+                k += 2 if text[k] == "\\" else 1
+            for m in range(i + 1, min(k, n)):
+                out[m] = "_"
+            i = k + 1
+        else:
+            i += 1
+    return "".join(out)
+
+
+def nudged(number, suffix):
+    value = float(number)
+    value = value * 1.1 if value != 0.0 else 0.01
+    text = f"{value:.7g}"
+    return (text if any(c in text for c in ".e") else text + ".0") + suffix
+
+
+def sites_of(text):
+    """Every site of a file as (start, end, replacement), in file order."""
+    code = masked(text)
+    found = []
+    for m in OPERATOR.finditer(code):
+        found.append((m.start(), m.end(), SWAPS[m.group(0)]))
+    for m in BOOLEAN.finditer(code):
+        found.append((m.start(), m.end(), "false" if m.group(1) == "true" else "true"))
+    for m in FLOAT.finditer(code):
+        found.append((m.start(), m.end(), nudged(m.group(1), m.group(2))))
+    for m in SENTINEL.finditer(code):
+        value = m.group(1)
+        if value == "nullptr":
+            continue
+        start = m.start(1)
+        found.append((start, start + len(value), "0" if value == "-1" else "-1"))
+    found.sort()
+    return found
+
+
+def tracked_sources(root):
+    listed = subprocess.run(["git", "ls-files", "--"] + DIRECTORIES, cwd=root, capture_output=True, text=True, check=True)
+    return [path for path in listed.stdout.split() if path.endswith((".cpp", ".h"))]
+
+
+def draw_order(root, seed):
+    """Every site of the product code as (file, ordinal), in the seeded order that mutants are drawn in."""
+    rng = random.Random(seed)
+    per_directory = {directory: [] for directory in DIRECTORIES}
+    for path in sorted(tracked_sources(root)):
+        with open(os.path.join(root, path), encoding="utf-8") as source:
+            count = len(sites_of(source.read()))
+        per_directory[path.split("/")[0]].extend((path, ordinal) for ordinal in range(count))
+    for directory in DIRECTORIES:
+        rng.shuffle(per_directory[directory])
+    order = []
+    while any(per_directory.values()):
+        for directory in DIRECTORIES:
+            if per_directory[directory]:
+                order.append(per_directory[directory].pop())
+    return order
+
+
+class Restorer:
+    """Puts a mutated file back, on the normal path, on Ctrl+C or SIGTERM, and at the next start
+    when the run before was killed outright."""
+
+    def __init__(self, root, build):
+        self.root = root
+        self.note = os.path.join(build, "mutant-in-place")
+        self.path = None
+        self.original = None
+        self.recover()
+
+    def recover(self):
+        if not os.path.exists(self.note):
+            return
+        with open(self.note, encoding="utf-8") as note:
+            path = note.readline().rstrip("\n")
+            original = note.read()
+        with open(os.path.join(self.root, path), "w", encoding="utf-8") as source:
+            source.write(original)
+        os.remove(self.note)
+        print(f"restored {path}, left changed by an interrupted run")
+
+    def mutate(self, path, original, mutated):
+        with open(self.note, "w", encoding="utf-8") as note:
+            note.write(path + "\n" + original)
+        self.path, self.original = path, original
+        with open(os.path.join(self.root, path), "w", encoding="utf-8") as source:
+            source.write(mutated)
+
+    def restore(self):
+        if self.path is None:
+            return
+        with open(os.path.join(self.root, self.path), "w", encoding="utf-8") as source:
+            source.write(self.original)
+        os.remove(self.note)
+        self.path = None
+
+
+def build(build_dir, targets):
+    result = subprocess.run(["cmake", "--build", build_dir, "-j", str(os.cpu_count() or 2), "--target"] + targets,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    return result.returncode == 0
+
+
+def run_test(build_dir, program, limit):
+    """True when the program passes within the limit, with the seconds it took."""
+    started = time.monotonic()
+    try:
+        result = subprocess.run([os.path.join(build_dir, "bin", program), "--gtest_fail_fast", "--gtest_brief=1"],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=limit,
+                                start_new_session=True, cwd=build_dir)
+        passed = result.returncode == 0
+    except subprocess.TimeoutExpired:
+        passed = False
+    return passed, time.monotonic() - started
+
+
+def line_of(text, position):
+    number = text.count("\n", 0, position) + 1
+    start = text.rfind("\n", 0, position) + 1
+    end = text.find("\n", position)
+    return number, text[start:end if end >= 0 else len(text)].strip()
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--count", type=int, default=int(os.environ.get("MUTANTS", "100")))
+    parser.add_argument("--seed", type=int, default=int(os.environ.get("MUTANT_SEED", "1")))
+    parser.add_argument("--build", default="build-mutants")
+    parser.add_argument("--list", action="store_true", help="print the sample without building anything")
+    options = parser.parse_args()
+    root = subprocess.run(["git", "rev-parse", "--show-toplevel"], capture_output=True, text=True, check=True).stdout.strip()
+    build_dir = os.path.abspath(options.build)
+    os.makedirs(build_dir, exist_ok=True)
+
+    restorer = Restorer(root, build_dir)
+    signal.signal(signal.SIGTERM, lambda *_: (_ for _ in ()).throw(KeyboardInterrupt()))
+    order = draw_order(root, options.seed)
+
+    if options.list:
+        for path, ordinal in order[:options.count]:
+            with open(os.path.join(root, path), encoding="utf-8") as source:
+                text = source.read()
+            start, end, replacement = sites_of(text)[ordinal]
+            number, _ = line_of(text, start)
+            print(f"{path}:{number}: {text[start:end].strip()} -> {replacement.strip()}")
+        return 0
+
+    subprocess.run(["cmake", "-S", root, "-B", build_dir, "-DCMAKE_BUILD_TYPE=Release"], check=True, stdout=subprocess.DEVNULL)
+    programs = list(COVERAGE)
+    if not build(build_dir, programs):
+        sys.exit("the unchanged code does not build")
+    seconds = {}
+    for program in programs:
+        passed, took = run_test(build_dir, program, None)
+        if not passed:
+            sys.exit(f"{program} fails on the unchanged code: mend that first")
+        seconds[program] = took
+    programs.sort(key=seconds.get)
+    print("test programs, fastest first: " + ", ".join(f"{p} {seconds[p]:.0f} s" for p in programs), flush=True)
+
+    caught, survivors, tried = 0, [], 0
+    try:
+        for path, ordinal in order:
+            if tried == options.count:
+                break
+            with open(os.path.join(root, path), encoding="utf-8") as source:
+                original = source.read()
+            start, end, replacement = sites_of(original)[ordinal]
+            mutated = original[:start] + replacement + original[end:]
+            number, changed = line_of(mutated, start)
+            covering = [p for p in programs if path.split("/")[0] in COVERAGE[p]]
+            restorer.mutate(path, original, mutated)
+            try:
+                if not build(build_dir, covering):
+                    print(f"      {path}:{number}: {changed}  (does not build, not counted)", flush=True)
+                    continue
+                tried += 1
+                killer = next((p for p in covering
+                               if not run_test(build_dir, p, TIME_LIMIT_FACTOR * seconds[p] + TIME_LIMIT_GRACE)[0]), None)
+            finally:
+                restorer.restore()
+            if killer:
+                caught += 1
+                print(f"{tried:3} caught by {killer}: {path}:{number}: {changed}", flush=True)
+            else:
+                survivors.append(f"{path}:{number}: {changed}")
+                print(f"{tried:3} SURVIVED: {path}:{number}: {changed}", flush=True)
+    except KeyboardInterrupt:
+        print("interrupted; the source is as it was", flush=True)
+    finally:
+        restorer.restore()
+
+    if tried:
+        print(f"\n{caught} of {tried} mutants caught ({100.0 * caught / tried:.0f} %)")
+        if survivors:
+            print("surviving mutants:")
+            print("\n".join(survivors))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
