@@ -49,8 +49,8 @@ test-sanitize:
 soak:
 	@scripts/install-deps.sh test
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMOSS_SANITIZE=ON
-	cmake --build $(SANITIZE_DIR) --target soakTests keep-libraries-loaded -j $(JOBS)
-	$(SANITIZER_ENV) $(SANITIZE_DIR)/bin/soakTests
+	cmake --build $(SANITIZE_DIR) --target coreTests keep-libraries-loaded -j $(JOBS)
+	$(SANITIZER_ENV) $(SANITIZE_DIR)/bin/coreTests --gtest_also_run_disabled_tests --gtest_filter='*Soak*'
 
 fuzz:
 	@scripts/install-deps.sh fuzz

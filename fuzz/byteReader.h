@@ -11,12 +11,7 @@ public:
     ByteReader(const std::uint8_t* data, std::size_t size) : at(data), left(size) {}
 
     bool done() const { return left == 0; }
-    std::uint8_t byte()
-    {
-        if (left == 0) return 0;
-        --left;
-        return *at++;
-    }
+    std::uint8_t byte() { return left == 0 ? 0 : (--left, *at++); }
     // A small int in [low, low + span).
     int small(int low, int span) { return low + byte() % span; }
     std::int32_t int32() { return raw<std::int32_t>(); }
@@ -46,7 +41,7 @@ private:
     template <typename Value>
     Value raw()
     {
-        unsigned char bytes[sizeof(Value)] = {};
+        unsigned char bytes[sizeof(Value)];
         for (unsigned char& part : bytes) part = byte();
         Value value;
         std::memcpy(&value, bytes, sizeof value);

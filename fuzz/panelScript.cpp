@@ -1,12 +1,9 @@
 // Panel events from bytes.
-#include "panelScript.h"
-
 #include "byteReader.h"
+#include "fuzzScripts.h"
 #include "panelToolkit.h"
 
-#include <GL/glut.h>
-
-#include <cmath>
+#include <GL/freeglut.h>
 
 namespace {
 
@@ -14,35 +11,31 @@ constexpr int maxEvents = 96;
 
 // The program's side of the fuzzed windows: bound variables, callbacks counted.
 struct fuzzedWindows {
-    PanelWindow* first = nullptr;
-    PanelWindow* second = nullptr;
-    Checkbox* checkbox = nullptr;
-    Checkbox* otherCheckbox = nullptr;
+    PanelWindow *first = nullptr, *second = nullptr;
+    Checkbox *checkbox = nullptr, *otherCheckbox = nullptr;
     RadioGroup* radio = nullptr;
-    Slider* floatSlider = nullptr;
-    Slider* intSlider = nullptr;
-    Slider* flatSlider = nullptr;
-    int checked = 0;
-    int otherChecked = 1;
-    int choice = 1;
-    float level = 0.5f;
-    int count = 30;
-    float flat = 0.5f;
+    Slider *floatSlider = nullptr, *intSlider = nullptr, *flatSlider = nullptr;
+    int checked = 0, otherChecked = 1, choice = 1, count = 30;
+    float level = 0.5f, flat = 0.5f;
 };
 fuzzedWindows fuzzed;
 int callbacks = 0;
 void countCallback(int) { ++callbacks; }
 
-void build()
+void openWindows()
 {
+    if (!glutGet(GLUT_INIT_STATE)) {
+        int argc = 1;
+        char name[] = "panelScript";
+        char* argv[] = {name, nullptr};
+        glutInit(&argc, argv);
+    }
     fuzzed.first = panelManager.createPanelWindow("Fuzz", 10, 10);
     PanelWindow& first = *fuzzed.first;
     Panel* panel = first.addPanel("Controls", Panel::embossedBorder);
     fuzzed.checkbox = first.addCheckbox(panel, "Check", &fuzzed.checked, 1, countCallback);
     fuzzed.radio = first.addRadioGroup(panel, &fuzzed.choice, 2, countCallback);
-    first.addRadioButton(fuzzed.radio, "One");
-    first.addRadioButton(fuzzed.radio, "Two");
-    first.addRadioButton(fuzzed.radio, "Three");
+    for (const char* name : {"One", "Two", "Three"}) first.addRadioButton(fuzzed.radio, name);
     first.addButton(panel, "Press", 3, countCallback);
     first.addStaticText(panel, "Text");
     first.addColumnBreak(1);
@@ -52,7 +45,6 @@ void build()
     fuzzed.intSlider = first.addSlider(raised, "Int", Control::intLive, &fuzzed.count, 5, countCallback);
     fuzzed.flatSlider = first.addSlider(raised, "Flat", Control::floatLive, &fuzzed.flat, 6, countCallback);
     fuzzed.flatSlider->setFloatLimits(0.5f, 0.5f);
-
     fuzzed.second = panelManager.createPanelWindow("Fuzz too", 500, 10);
     fuzzed.otherCheckbox = fuzzed.second->addCheckbox(nullptr, "Other", &fuzzed.otherChecked, 7, countCallback);
 }
@@ -67,19 +59,19 @@ void reset()
         window->deactivateCurrent();
     }
     fuzzed.checked = 0;
-    fuzzed.otherChecked = 1;
-    fuzzed.choice = 1;
-    fuzzed.level = 0.5f;
+    fuzzed.otherChecked = fuzzed.choice = 1;
     fuzzed.count = 30;
-    fuzzed.flat = 0.5f;
+    fuzzed.level = fuzzed.flat = 0.5f;
     fuzzed.first->syncLive();
     fuzzed.second->syncLive();
 }
 
-int focusedIn(const Control* control)
+// The focused controls of a tree, and a fingerprint of every control's state.
+int focusedIn(const Control* control, std::uint64_t& state)
 {
+    state = (state ^ static_cast<std::uint64_t>(control->intValue * 31 + control->focused)) * 1099511628211ull;
     int count = control->focused ? 1 : 0;
-    for (const Control* child = control->firstChild; child; child = child->nextSibling) count += focusedIn(child);
+    for (const Control* child = control->firstChild; child; child = child->nextSibling) count += focusedIn(child, state);
     return count;
 }
 
@@ -91,13 +83,16 @@ bool sliderInRange(const Slider& slider)
     return slider.intValue >= slider.intMin && slider.intValue <= slider.intMax;
 }
 
-std::string checkInvariants()
+std::string checkInvariants(std::uint64_t& state)
 {
-    if (focusedIn(fuzzed.first->rootPanel) + focusedIn(fuzzed.second->rootPanel) > 1) return "more than one focused control";
+    if (focusedIn(fuzzed.first->rootPanel, state) + focusedIn(fuzzed.second->rootPanel, state) > 1)
+        return "more than one focused control";
     if (fuzzed.checkbox->intValue != 0 && fuzzed.checkbox->intValue != 1) return "the check box left 0..1";
     if (fuzzed.radio->intValue < -1 || fuzzed.radio->intValue > 2) return "the radio group left its buttons";
-    for (const Slider* slider : {fuzzed.floatSlider, fuzzed.intSlider, fuzzed.flatSlider})
+    for (const Slider* slider : {fuzzed.floatSlider, fuzzed.intSlider, fuzzed.flatSlider}) {
         if (!sliderInRange(*slider)) return "a slider left its range";
+        state = (state ^ static_cast<std::uint64_t>(slider->knobPos)) * 1099511628211ull;
+    }
     // Once no button is held, the next sync (the program makes one every frame) leaves every
     // control showing its variable.
     if (!fuzzed.first->buttonHeld) {
@@ -111,6 +106,8 @@ std::string checkInvariants()
         fuzzed.second->syncLive();
         if (fuzzed.otherChecked != fuzzed.otherCheckbox->intValue) return "the second window's check box and its variable differ";
     }
+    state =
+        (state ^ static_cast<std::uint64_t>(callbacks + 7 * fuzzed.first->width + 13 * fuzzed.first->height)) * 1099511628211ull;
     return {};
 }
 
@@ -126,6 +123,7 @@ void programWrites(ByteReader& bytes)
     fuzzed.first->syncLive();
 }
 
+// One read per statement where a call takes several: every compiler must decode the same events.
 void sendEvent(ByteReader& bytes)
 {
     PanelWindow& window = bytes.byte() % 5 ? *fuzzed.first : *fuzzed.second;
@@ -135,7 +133,6 @@ void sendEvent(ByteReader& bytes)
     switch (bytes.byte() % 9) {
     case 0:
     case 1: {
-        // One read per statement, so that every compiler decodes the same events.
         const int button = bytes.small(0, 5);
         const int state = bytes.byte() % 2 ? GLUT_UP : GLUT_DOWN;
         window.mouse(button, state, x, y, bytes.small(0, 8));
@@ -162,21 +159,19 @@ void sendEvent(ByteReader& bytes)
 
 }  // namespace
 
-void preparePanelScript()
+std::string runPanelScript(const std::uint8_t* data, std::size_t size, std::uint64_t* state)
 {
-    if (!fuzzed.first) build();
-}
-
-std::string runPanelScript(const std::uint8_t* data, std::size_t size)
-{
-    preparePanelScript();
+    if (!fuzzed.first) openWindows();
     reset();
+    callbacks = 0;
     ByteReader bytes(data, size);
-    std::string broken = checkInvariants();
+    std::uint64_t seen = 14695981039346656037ull;
+    std::string broken = checkInvariants(seen);
     for (int event = 0; broken.empty() && event < maxEvents && !bytes.done(); ++event) {
         sendEvent(bytes);
-        broken = checkInvariants();
+        broken = checkInvariants(seen);
     }
+    if (state) *state = seen;
     reset();
     return broken;
 }

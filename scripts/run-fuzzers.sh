@@ -14,7 +14,10 @@ for target in world panel notice; do
   corpus=$(mktemp -d)
   cp "fuzz/corpus/$target/"* "$corpus/"
   echo "== ${target}Fuzzer for ${seconds}s"
-  "$fuzzer" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 -print_final_stats=1 -max_len="$maxLength" -len_control="$lengthControl" \
+  # The panel fuzzer opens windows: it runs under a private Xvfb.
+  display=()
+  if [ "$target" = panel ]; then display=(scripts/with-display.sh); fi
+  "${display[@]}" "$fuzzer" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 -print_final_stats=1 -max_len="$maxLength" -len_control="$lengthControl" \
     -artifact_prefix="fuzz/regressions/$target/" "$corpus"
   rm -rf "$corpus"
 done

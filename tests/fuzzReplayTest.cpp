@@ -1,49 +1,28 @@
-// The fuzzers' corpus and every input a fuzzer once broke on, replayed: world and notice scripts.
-#include "noticeScript.h"
-#include "worldScript.h"
+// The fuzzers' inputs replayed, and many more drawn from a seed: the world and the about notice
+// keep their invariants, and the worlds they leave are as recorded.
+#include "digest.h"
+#include "fuzzInputs.h"
+#include "fuzzScripts.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <vector>
-
 namespace {
 
-std::vector<std::filesystem::path> inputsOf(const std::string& target)
+TEST(FuzzReplay, WorldAndNoticeScriptsKeepTheirInvariantsAndLeaveTheRecordedStates)
 {
-    std::vector<std::filesystem::path> inputs;
-    for (const char* kind : {"corpus", "regressions"})
-        for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(FUZZ_DIRECTORY) / kind / target))
-            if (entry.is_regular_file() && entry.path().filename() != ".keep") inputs.push_back(entry.path());
-    return inputs;
+    const auto world = [](const std::uint8_t* data, std::size_t size, std::uint64_t* state) {
+        return runWorldScript(data, size, state);
+    };
+    EXPECT_EQ(replay("world", world, 300, 160), 0xaf9a363bea7084b4ull);
+    EXPECT_EQ(replay("notice", runNoticeScript, 50, 3000), 0xa8f715b5f0911ff4ull);
 }
 
-std::vector<std::uint8_t> bytesOf(const std::filesystem::path& path)
+// make soak: one script of 300,000 operations, steps, touches, disasters and new worlds among
+// them, with the invariants checked after each; too long for the default run.
+TEST(FuzzReplay, DISABLED_SoakKeepsTheWorldSound)
 {
-    std::ifstream file(path, std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-TEST(FuzzReplay, WorldInputsKeepTheWorldsInvariants)
-{
-    const auto inputs = inputsOf("world");
-    ASSERT_FALSE(inputs.empty());
-    for (const auto& input : inputs) {
-        const auto bytes = bytesOf(input);
-        EXPECT_EQ(runWorldScript(bytes.data(), bytes.size()), "") << input;
-    }
-}
-
-TEST(FuzzReplay, NoticeInputsGiveSafeNotices)
-{
-    const auto inputs = inputsOf("notice");
-    ASSERT_FALSE(inputs.empty());
-    for (const auto& input : inputs) {
-        const auto bytes = bytesOf(input);
-        EXPECT_EQ(runNoticeScript(bytes.data(), bytes.size()), "") << input;
-    }
+    const FuzzInput script = drawnInputs(1, 2400000)[0];
+    EXPECT_EQ(runWorldScript(script.data(), script.size(), nullptr, 300000), "");
 }
 
 }  // namespace

@@ -1,215 +1,172 @@
-// quillmoss-lab's parts: reading the command line, measuring a world, and snapshots drawn
-// offscreen by the program's renderer.
-#include "camera.h"
+// The companion tools run as a researcher runs them, without a display: quillmoss-lab's command
+// line, its reproducible tables, snapshots and saved worlds, quillmoss-terrain's pictures, and the
+// refusals of both.
+#include "desktop.h"
+#include "digest.h"
 #include "labOptions.h"
-#include "modeColours.h"
-#include "offscreenContext.h"
 #include "pngFile.h"
 #include "renderMode.h"
-#include "renderSettings.h"
 #include "world.h"
-#include "worldActions.h"
-#include "worldSettings.h"
-#include "worldSnapshot.h"
-#include "worldStatistics.h"
+#include "worldFile.h"
+#include "worldScenes.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdlib>
-#include <unistd.h>
-#include <vector>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <sstream>
 
 namespace {
 
-std::string parse(std::vector<const char*> words, LabOptions& options)
+std::string bytesOf(const std::string& path)
 {
-    words.insert(words.begin(), "quillmoss-lab");
-    return parseLabOptions(static_cast<int>(words.size()), words.data(), options);
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-TEST(LabOptions, ARunTakesEveryOption)
+class Tools : public testing::Test {
+protected:
+    void TearDown() override { shell("rm -rf '" + directory + "'"); }
+    // Runs a tool; its exit code, with what it wrote to standard error (and output).
+    int run(const std::string& tool, const std::string& arguments, std::string* output = nullptr)
+    {
+        const int status = std::system(
+            ("env -u DISPLAY " + tool + " " + arguments + " >'" + directory + "/out' 2>'" + directory + "/errors'").c_str());
+        errors = bytesOf(directory + "/errors");
+        if (output) *output = bytesOf(directory + "/out");
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    int lab(const std::string& arguments, std::string* output = nullptr) { return run(LAB_BINARY, arguments, output); }
+    const std::string directory = shell("mktemp -d /tmp/quillmossLabXXXXXX | tr -d '\\n'");
+    std::string errors;
+};
+
+// Parses a command line of words separated by spaces.
+std::string parse(const std::string& line, LabOptions& options)
+{
+    std::istringstream words(line);
+    std::vector<std::string> kept{"quillmoss-lab"};
+    for (std::string word; words >> word;) kept.push_back(word);
+    std::vector<const char*> argv;
+    for (const std::string& word : kept) argv.push_back(word.c_str());
+    return parseLabOptions(static_cast<int>(argv.size()), argv.data(), options);
+}
+
+TEST(LabOptions, EveryOptionIsReadAndEveryBadWordNamed)
 {
     LabOptions options;
     ASSERT_EQ(
-        parse({"run",           "--topology",  "sphere",          "--steps", "250",     "--seed", "4294967295", "--pollution",
-               "--human-rules", "--lineages",  "--disaster-rate", "0.25",    "--every", "10",     "--out",      "here",
-               "--mode",        "fitness map", "--inner",         "None",    "--save",  "w.qmw"},
+        parse("run --topology sphere --steps 250 --seed 4294967295 --pollution --human-rules --lineages --disaster-rate 0.25 "
+              "--every 10 --out here --mode technology --inner None --save w.qmw",
               options),
         "");
-    EXPECT_EQ(options.command, LabCommand::run);
-    EXPECT_EQ(options.topology, sphereTopology);
-    EXPECT_EQ(options.steps, 250);
-    EXPECT_EQ(options.seed, 4294967295u);
-    EXPECT_TRUE(options.seedGiven && options.pollution && options.humanRules && options.lineages);
-    EXPECT_FLOAT_EQ(options.disasterRate, 0.25f);
-    EXPECT_EQ(options.every, 10);
-    EXPECT_EQ(options.outDirectory, "here");
-    EXPECT_EQ(options.mode, fitnessMapMode);
-    EXPECT_EQ(options.inner, noneMode);
-    EXPECT_EQ(options.saveFile, "w.qmw");
-
-    ASSERT_EQ(parse({"run", "--topology", "disc", "--steps", "0"}, options), "");
-    EXPECT_EQ(options.mode, environmentMode) << "the window's layers by default";
-    EXPECT_EQ(options.inner, cultureMode);
-    EXPECT_EQ(options.every, 100);
-    EXPECT_FALSE(options.seedGiven);
-}
-
-TEST(LabOptions, BadWordsAreNamed)
-{
-    LabOptions options;
-    const std::vector<std::pair<std::vector<const char*>, std::string>> cases = {
-        {{}, "no command given"},
-        {{"walk"}, "unknown command \"walk\" (run, save or bench)"},
-        {{"run", "--topology", "torus", "--steps", "5"}, "unknown topology \"torus\" (plane, disc or sphere)"},
-        {{"run", "--topology", "plane", "--steps", "-5"}, "--steps needs a whole number from 0, not \"-5\""},
-        {{"run", "--topology", "plane", "--steps", "12x"}, "--steps needs a whole number from 0, not \"12x\""},
-        {{"run", "--topology", "plane", "--steps", "99999999999"}, "--steps needs a whole number from 0, not \"99999999999\""},
-        {{"run", "--topology", "plane"}, "run needs --steps N"},
-        {{"run", "--steps", "5"}, "a new world needs --topology plane|disc|sphere"},
-        {{"run", "--topology", "plane", "--steps", "5", "--mode", "Sepia"},
-         "unknown render mode \"Sepia\" (see --help for the names)"},
-        {{"run", "--topology", "plane", "--steps", "5", "--disaster-rate", "1.5"},
-         "--disaster-rate needs a number from 0 to 1, not \"1.5\""},
-        {{"run", "--topology", "plane", "--steps", "5", "--disaster-rate", "nan"},
-         "--disaster-rate needs a number from 0 to 1, not \"nan\""},
-        {{"run", "--topology", "plane", "--steps", "5", "--every", "0"}, "--every needs a whole number from 1, not \"0\""},
-        {{"run", "--topology", "plane", "--steps", "5", "--seed", "4294967296"},
+    EXPECT_TRUE(options.command == LabCommand::run && options.topology == sphereTopology && options.steps == 250);
+    EXPECT_TRUE(options.seed == 4294967295u && options.seedGiven && options.pollution && options.humanRules && options.lineages);
+    EXPECT_TRUE(options.disasterRate == 0.25f && options.every == 10 && options.outDirectory == "here");
+    EXPECT_TRUE(options.mode == technologyMode && options.inner == noneMode && options.saveFile == "w.qmw");
+    ASSERT_EQ(parse("run --help --topology torus", options), "") << "help wins from where it stands";
+    EXPECT_EQ(options.command, LabCommand::help);
+    const std::pair<std::string, std::string> refusals[] = {
+        {"", "no command given"},
+        {"walk", "unknown command \"walk\" (run, save or bench)"},
+        {"run --topology torus --help", "unknown topology \"torus\" (plane, disc or sphere)"},
+        {"run --topology plane --steps 12x", "--steps needs a whole number from 0, not \"12x\""},
+        {"run --topology plane", "run needs --steps N"},
+        {"run --steps 5", "a new world needs --topology plane|disc|sphere"},
+        {"run --topology plane --steps 5 --mode Sepia", "unknown render mode \"Sepia\" (see --help for the names)"},
+        {"run --topology plane --steps 5 --disaster-rate nan", "--disaster-rate needs a number from 0 to 1, not \"nan\""},
+        {"run --topology plane --steps 5 --every 0", "--every needs a whole number from 1, not \"0\""},
+        {"run --topology plane --steps 5 --seed 4294967296",
          "--seed needs a whole number from 0 to 4294967295, not \"4294967296\""},
-        {{"run", "--topology", "plane", "--steps"}, "--steps needs a value"},
-        {{"run", "--topology", "plane", "--steps", "5", "--colour"}, "unknown option \"--colour\""},
-        {{"run", "--load", "w.qmw", "--steps", "5", "--seed", "3"},
+        {"run --topology plane --steps 5 --colour", "unknown option \"--colour\""},
+        {"run --load w.qmw --steps 5 --seed 3",
          "--load brings its own topology, seed, rules and disaster rate: leave those options out"},
-        {{"save", "--topology", "disc"}, "save needs --save FILE"},
-        {{"bench", "--topology", "disc"}, "bench measures every topology on a new world: give it only --steps"},
+        {"bench --topology disc", "bench measures every topology on a new world: give it only --steps"},
     };
-    for (const auto& [words, expected] : cases) EXPECT_EQ(parse(words, options), expected) << expected;
+    for (const auto& [line, reason] : refusals) EXPECT_EQ(parse(line, options), reason);
 }
 
-TEST(LabOptions, HelpWinsAnywhere)
+// Each run's table and pictures are held to their recorded bytes: the statistics, the snapshots
+// drawn offscreen by the program's renderer, and the plot's data all come from one world.
+TEST_F(Tools, ALabRunWritesTheRecordedTableAndSnapshotsAndContinuesExactly)
 {
-    LabOptions options;
-    EXPECT_EQ(parse({"--help"}, options), "");
-    EXPECT_EQ(options.command, LabCommand::help);
-    EXPECT_EQ(parse({"run", "--topology", "torus", "--help"}, options), "unknown topology \"torus\" (plane, disc or sphere)");
-    EXPECT_EQ(parse({"run", "--help", "--topology", "torus"}, options), "");
-    EXPECT_EQ(options.command, LabCommand::help);
+    Digest digest;
+    for (const char* topology : {"plane", "disc", "sphere"}) {
+        const std::string out = directory + "/" + topology;
+        const std::string options =
+            " --steps 60 --every 30 --seed 5 --lineages --disaster-rate 0.1 --mode Technology --inner Groups";
+        ASSERT_EQ(lab(std::string("run --topology ") + topology + options + " --out " + out), 0) << errors;
+        const std::string table = bytesOf(out + "/stats.csv");
+        digest << std::hash<std::string>{}(table);
+        EXPECT_EQ(readPng(out + "/world-000060.png").width, 740) << "a snapshot every 30 steps";
+        EXPECT_GT(readPng(out + "/stats.png").width, 0) << "the plot";
+    }
+    EXPECT_EQ(digest.value, 0x5689600d616251full) << "the tables as recorded";
+
+    const std::string options = " --every 25 --disaster-rate 0.2 --lineages";
+    ASSERT_EQ(lab("run --topology sphere --seed 3 --steps 200 --out " + directory + "/whole" + options), 0) << errors;
+    ASSERT_EQ(lab("save --topology sphere --seed 3 --steps 100 --disaster-rate 0.2 --lineages --save " + directory + "/half.qmw"),
+              0);
+    ASSERT_EQ(lab("run --load " + directory + "/half.qmw --steps 100 --every 25 --out " + directory + "/rest"), 0) << errors;
+    const std::string whole = bytesOf(directory + "/whole/stats.csv"), rest = bytesOf(directory + "/rest/stats.csv");
+    EXPECT_EQ(rest.substr(rest.find('\n')), whole.substr(whole.find("\n100,"))) << "a continued run gives the same numbers";
+    EXPECT_EQ(bytesOf(directory + "/rest/world-000200.png"), bytesOf(directory + "/whole/world-000200.png"));
+    std::string benchmark;
+    ASSERT_EQ(lab("bench --steps 20", &benchmark), 0) << errors;
+    for (const char* topology : {"plane ", "disc ", "sphere ", "steps/s"}) EXPECT_NE(benchmark.find(topology), std::string::npos);
 }
 
-class LabWorld : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        world = World{};
-        ASSERT_EQ(setTopology(planeTopology), 1);
-        killAll();
-        for (int index = 0; index < world.cellCount; ++index) world.cells[index].field[environmentField] = 0.5f;
-    }
-    void TearDown() override
-    {
-        world = World{};
-        outerRenderMode = environmentMode;
-        innerRenderMode = cultureMode;
-        zRenderMode = environmentMode;
-    }
-    static Cell& cellAt(int i, int j) { return world.cells[j * 80 + i]; }
-    static Cell& live(int i, int j, float population, float technology, float red, float green, float blue)
-    {
-        Cell& cell = cellAt(i, j);
-        cell.field[populationField] = population;
-        cell.field[technologyField] = technology;
-        cell.field[phenotypeField] = 0.5f;
-        cell.field[cultureRedField] = red;
-        cell.field[cultureGreenField] = green;
-        cell.field[cultureBlueField] = blue;
-        return cell;
-    }
-};
-
-TEST_F(LabWorld, StatisticsOfAWorldSetUpByHand)
+TEST_F(Tools, WhatCannotBeDoneIsRefusedWithAReasonAndNothingWritten)
 {
-    live(1, 1, 0.5f, 0.2f, 0.1f, 0.1f, 0.1f).group.id = 4;
-    live(2, 1, 0.25f, 0.6f, 0.12f, 0.1f, 0.1f).group.id = 4;  // the same colour class as (1, 1)
-    Cell& third = live(3, 1, 0.25f, 0.4f, 0.9f, 0.1f, 0.1f);
-    third.group.id = 7;
-    third.field[phenotypeField] = 0.25f;  // fits its ground less: 0.75
-    world.stepCount = 42;
-
-    const WorldStatistics statistics = measureWorld();
-    EXPECT_EQ(statistics.step, 42);
-    EXPECT_EQ(statistics.livingCells, 3);
-    EXPECT_DOUBLE_EQ(statistics.totalPopulation, 1.0);
-    EXPECT_NEAR(statistics.technologyMean, 0.4, 1e-6);
-    EXPECT_NEAR(statistics.technologySpread, std::sqrt(0.08 / 3.0), 1e-6);
-    EXPECT_EQ(statistics.groups, 2);
-    EXPECT_EQ(statistics.cultures, 2);
-    EXPECT_NEAR(statistics.meanFitness, (1.0 + 1.0 + 0.75) / 3.0, 1e-6);
-    EXPECT_EQ(statistics.lineages, -1) << "the lineage rule is off";
-    EXPECT_EQ(statisticsRow(statistics), "42,3,1.000000,0.400000,0.163299,2,2,0.916667,\n");
-
-    setRule(6, 1.0f);
-    cellAt(1, 1).lineage = 99;  // a label of the last step
-    EXPECT_EQ(measureWorld().lineages, 3) << "no parents: every living cell is its own lineage";
-    EXPECT_EQ(cellAt(1, 1).lineage, 99) << "measuring changes nothing";
+    std::string help;
+    EXPECT_EQ(lab("--help", &help), 0);
+    for (const char* word : {"bench", "--every", "--inner", "--load", "Fitness Map"})
+        EXPECT_NE(help.find(word), std::string::npos) << word;
+    for (const std::string arguments : {"", "walk", "run --topology plane --steps -3"}) {
+        EXPECT_EQ(lab(arguments), 2) << arguments;
+        EXPECT_EQ(errors.rfind("quillmoss-lab: ", 0), 0u) << errors;
+        EXPECT_NE(errors.find("\nTry 'quillmoss-lab --help'"), std::string::npos) << errors;
+    }
+    std::ofstream(directory + "/plain") << "a file, not a directory";
+    std::ofstream(directory + "/junk.qmw") << "not a world";
+    for (const char* place :
+         {" --topology plane --out /plain/inside", " --load /missing.qmw --out /out", " --load /junk.qmw --out /out"}) {
+        std::string arguments = std::string("run --steps 1") + place;
+        arguments.insert(arguments.find('/'), directory);
+        EXPECT_EQ(lab(arguments), 1) << arguments;
+        EXPECT_NE(errors.find(directory + "/"), std::string::npos) << "names the file: " << errors;
+        EXPECT_NE(errors.find(std::strstr(place, "plain") ? "--out" : ".qmw"), std::string::npos) << errors;
+    }
+    growWorld(planeTopology, 1, 0);
+    world.stepCount = std::numeric_limits<int>::max() - 5;
+    std::string problem;
+    ASSERT_TRUE(saveWorld(directory + "/old.qmw", problem)) << problem;
     world = World{};
-    EXPECT_EQ(statisticsRow(measureWorld()), "0,0,0.000000,0.000000,0.000000,0,0,0.000000,\n");
+    EXPECT_EQ(lab("run --load " + directory + "/old.qmw --steps 10 --out " + directory + "/out"), 1);
+    EXPECT_NE(errors.find("the step counter would pass 2147483647"), std::string::npos) << errors;
+    EXPECT_EQ(bytesOf(directory + "/out/stats.csv"), "") << "nothing written";
 }
 
-class LabSnapshot : public LabWorld {
-protected:
-    // The snapshot's pixel at the centre of plane cell (i, j), seen by the initial camera.
-    static const std::uint8_t* centreOf(const Picture& picture, int i, int j)
-    {
-        const float depth = initialCameraDistance;
-        const int x = static_cast<int>(((-39.5f + i) / depth + 1.0f) * snapshotSize / 2.0f);
-        const int y = static_cast<int>(((-39.5f + j) / depth + 1.0f) * snapshotSize / 2.0f);
-        return picture.pixel(x, snapshotSize - 1 - y);
-    }
-    static void expectColour(const std::uint8_t* pixel, const Colour& colour, const char* what)
-    {
-        const float expected[] = {colour.red, colour.green, colour.blue};
-        for (int channel = 0; channel < 3; ++channel)
-            EXPECT_NEAR(pixel[channel], std::lround(expected[channel] * 255.0f), 1) << what << ", channel " << channel;
-    }
-};
-
-TEST_F(LabSnapshot, ThePngHasTheColoursOfItsRenderMode)
+TEST_F(Tools, TheTerrainToolDrawsTheRecordedGroundOfEachTopologyAndRefusesWhatItCannotDraw)
 {
-    OffscreenContext context(snapshotSize, snapshotSize);
-    ASSERT_TRUE(context.ready()) << context.problem();
-    resetView();
-    zRenderMode = cultureMode;  // flat tiles
-    cellAt(10, 10).field[environmentField] = 0.9f;
-    Cell& living = live(40, 40, 0.5f, 0.3f, 0.8f, 0.2f, 0.6f);
-    char directory[] = "/tmp/quillmossLabSnapshotXXXXXX";
-    ASSERT_NE(mkdtemp(directory), nullptr);
-    const std::string path = snapshotPath(directory, 7);
-    EXPECT_EQ(path, std::string(directory) + "/world-000007.png");
-
-    outerRenderMode = environmentMode;
-    innerRenderMode = noneMode;
-    ASSERT_TRUE(writePng(drawSnapshot(), path));
-    Picture picture = readPng(path);
-    ASSERT_EQ(picture.width, snapshotSize);
-    expectColour(centreOf(picture, 10, 10), environmentRamp(0.9f), "Environment at (10, 10)");
-    expectColour(centreOf(picture, 60, 20), environmentRamp(0.5f), "Environment at (60, 20)");
-    expectColour(picture.pixel(2, 2), Colour{0.0f, 0.0f, 0.0f}, "the background");
-
-    outerRenderMode = cultureMode;
-    ASSERT_TRUE(writePng(drawSnapshot(), path));
-    picture = readPng(path);
-    Colour culture;
-    ASSERT_TRUE(tileColour(cultureMode, living, culture));
-    expectColour(centreOf(picture, 40, 40), culture, "Culture of the living cell");
-    expectColour(centreOf(picture, 10, 10), Colour{0.0f, 0.0f, 0.0f}, "Culture leaves the dead cells out");
-
-    outerRenderMode = technologyMode;
-    ASSERT_TRUE(writePng(drawSnapshot(), path));
-    ASSERT_TRUE(tileColour(technologyMode, living, culture));
-    expectColour(centreOf(readPng(path), 40, 40), culture, "Technology of the living cell");
-    unlink(path.c_str());
-    rmdir(directory);
+    EXPECT_EQ(run(TERRAIN_TOOL, "--topology cube --seed 1 --out " + directory + "/x.png"), 2);
+    EXPECT_EQ(errors.rfind("quillmoss-terrain: unknown topology 'cube'\nusage:", 0), 0u) << errors;
+    EXPECT_EQ(run(TERRAIN_TOOL, "--topology plane --seed 1 --out " + directory + "/missing/deeper.png"), 1);
+    EXPECT_NE(errors.find("deeper.png"), std::string::npos) << errors;
+    Digest digest;
+    for (int topology = 0; topology < topologyCount; ++topology) {
+        const std::string path = directory + "/" + topologyNames[topology] + ".png";
+        ASSERT_EQ(run(TERRAIN_TOOL,
+                      std::string("--topology ") + topologyNames[topology] + " --seed 1733500000 --scale 3 --out " + path),
+                  0)
+            << errors;
+        const Picture picture = readPng(path);  // the sphere as longitude against its rows
+        digest << picture.width << picture.height;
+        for (unsigned char byte : picture.rgba) digest << byte;
+    }
+    EXPECT_EQ(digest.value, 0x4599438b0bdf8b18ull);
 }
 
 }  // namespace

@@ -1,327 +1,272 @@
-// Frames of the world window read back pixel by pixel, and the geometry of its layers.
+// What the lattices draw, captured with GL feedback; frames of the world window read back pixel by
+// pixel; and the pick pass that finds the cell under a pixel.
 #include "camera.h"
+#include "digest.h"
 #include "frameLoop.h"
 #include "glTestContext.h"
+#include "input.h"
 #include "modeColours.h"
 #include "picking.h"
-#include "programClock.h"
 #include "renderMode.h"
-#include "renderSettings.h"
 #include "shellState.h"
-#include "simulationStep.h"
-#include "world.h"
+#include "touchPass.h"
 #include "worldActions.h"
+#include "worldFixture.h"
 #include "worldLayer.h"
-#include "worldSettings.h"
+#include "worldScenes.h"
 
+#include <GL/glu.h>
 #include <GL/glut.h>
-#include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
-#include <vector>
 
 namespace {
 
 constexpr int frameSize = 740;
-
-std::uint32_t fakeMilliseconds = 0;
-std::uint32_t readFake() { return fakeMilliseconds; }
-
 using Rgb = std::array<int, 3>;
 
-Rgb bytesOf(const Colour& colour)
-{
-    return {static_cast<int>(std::lround(colour.red * 255.0f)), static_cast<int>(std::lround(colour.green * 255.0f)),
-            static_cast<int>(std::lround(colour.blue * 255.0f))};
-}
-
-class WorldRendering : public testing::Test {
+class WorldRendering : public WorldTest {
 protected:
     void SetUp() override
     {
+        WorldTest::SetUp();
         useTestWindow(frameSize, frameSize);
         mainWindow = glutGetWindow();
+        glViewport(0, 0, frameSize, frameSize);
         glEnable(GL_DEPTH_TEST);
-        setMillisecondSource(readFake);
-        fakeMilliseconds = 0;
-        startClock();
+        useFakeClock();
         resetView();
-        world = World{};
-        ASSERT_EQ(setTopology(planeTopology), 1);
+        freshWorld(planeTopology);
         killAll();
         for (int index = 0; index < world.cellCount; ++index) world.cells[index].field[environmentField] = 0.5f;
-        outerRenderMode = environmentMode;
-        innerRenderMode = cultureMode;
-        zRenderMode = cultureMode;  // flat tiles: cell centres are easy to find
-        elevation = 1.0f;
-        tileSize = 0.55f;
+        zRenderMode = cultureMode;  // flat tiles
     }
     void TearDown() override
     {
-        world = World{};
-        outerRenderMode = environmentMode;
-        innerRenderMode = cultureMode;
-        zRenderMode = environmentMode;
-        setMillisecondSource(nullptr);
+        resetView();
+        touchHeld = false;
+        WorldTest::TearDown();
     }
-
-    static Cell& cellAt(int i, int j) { return world.cells[j * 80 + i]; }
-    static Cell& bringToLife(int i, int j, const Colour& culture)
+    // The window pixel (y down, as the mouse reports it) where the cell's centre is seen.
+    static bool pixelOf(int cell, int& x, int& y, float offset = 0.0f)
     {
-        Cell& cell = cellAt(i, j);
-        cell.field[populationField] = 0.5f;
-        cell.field[cultureRedField] = culture.red;
-        cell.field[cultureGreenField] = culture.green;
-        cell.field[cultureBlueField] = culture.blue;
-        return cell;
+        latticeCursor cursor;
+        world.currentLattice->locate(cell, cursor);
+        float centre[3];
+        world.currentLattice->cellPosition(cursor, cell, centre,
+                                           cellHeight(world.cells[cell], reliefOf(zRenderMode, elevation), 0));
+        setProjectionAndCamera();
+        GLdouble modelview[16], projection[16], wx, wy, wz;
+        GLint viewport[4];
+        glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+        glGetDoublev(GL_PROJECTION_MATRIX, projection);
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        if (!gluProject(centre[0] + offset, centre[1], centre[2], modelview, projection, viewport, &wx, &wy, &wz)) return false;
+        x = static_cast<int>(wx);
+        y = viewport[3] - 1 - static_cast<int>(wy);
+        return x >= 0 && x < frameSize && y >= 0 && y < frameSize && wz < 1.0;
     }
-
-    // Draws a frame and reads it from the back buffer, rows from the bottom as GL gives them.
-    void drawAndRead()
+    // The colour drawFrame leaves at the cell's centre (or a point offset from it in cells).
+    static Rgb seen(int cell, float offset = 0.0f)
     {
+        int x = 0, y = 0;
+        if (!pixelOf(cell, x, y, offset)) return {-1, -1, -1};
         drawFrame();
-        glFinish();
-        pixels.assign(frameSize * frameSize * 3, 0);
+        unsigned char rgb[3];
         glReadBuffer(GL_BACK);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, frameSize, frameSize, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-        ASSERT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+        glReadPixels(x, frameSize - 1 - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+        return {rgb[0], rgb[1], rgb[2]};
     }
-
-    // The pixel at a point of the plane, seen by the initial camera (50 away, 90 degrees).
-    Rgb seen(float x, float y, float z = 0.0f) const
-    {
-        const float depth = initialCameraDistance - z;
-        const int px = static_cast<int>((x / depth + 1.0f) * frameSize / 2.0f);
-        const int py = static_cast<int>((y / depth + 1.0f) * frameSize / 2.0f);
-        const unsigned char* p = &pixels[(static_cast<size_t>(py) * frameSize + px) * 3];
-        return {p[0], p[1], p[2]};
-    }
-    // The centre of cell (i, j), or a point offset from it in cells.
-    Rgb seenCell(int i, int j, float offsetX = 0.0f, float offsetY = 0.0f) const
-    {
-        return seen(-39.5f + static_cast<float>(i) + offsetX, -39.5f + static_cast<float>(j) + offsetY);
-    }
-
-    static void expectColour(const Rgb& actual, const Rgb& expected, const char* what = "")
-    {
-        for (int channel = 0; channel < 3; ++channel)
-            EXPECT_NEAR(actual[channel], expected[channel], 1) << what << ", channel " << channel;
-    }
-
-    std::vector<unsigned char> pixels;
 };
 
-TEST_F(WorldRendering, EnvironmentIsTheBlackBlueWhiteRamp)
+void expectColour(const Rgb& actual, const Rgb& expected, const std::string& what)
 {
-    const std::pair<int, float> ground[] = {{10, 0.0f}, {20, 0.25f}, {30, 0.5f}, {40, 0.75f}, {50, 1.0f}, {60, 0.9f}};
-    for (const auto& [i, value] : ground) cellAt(i, 33).field[environmentField] = value;
-    drawAndRead();
-    for (const auto& [i, value] : ground) {
-        SCOPED_TRACE(value);
-        expectColour(seenCell(i, 33), bytesOf(environmentRamp(value)));
+    EXPECT_TRUE(std::abs(actual[0] - expected[0]) + std::abs(actual[1] - expected[1]) + std::abs(actual[2] - expected[2]) <= 2)
+        << what << ": " << actual[0] << ", " << actual[1] << ", " << actual[2];
+}
+
+TEST_F(WorldRendering, EveryModeColoursALivingCellAndOnlyEnvironmentShowsTheDead)
+{
+    innerRenderMode = noneMode;
+    const int cell = 33 * 80 + 40;
+    const Rgb colours[] = {
+        {0, 0, 128},     {77, 77, 255}, {0, 92, 0},  {0, 128, 0},   {51, 102, 153},  {255, 153, 153}, {255, 204, 204},
+        {255, 102, 102}, {255, 51, 51}, {255, 0, 0}, {255, 0, 255}, {128, 128, 255}, {0, 0, 0},       {0, 0, 0},
+    };
+    const float fields[cellFieldCount] = {0.25f, 0.5f, 0.65f, 0.75f, 0.4f, 0.2f, 0.6f, 0.8f, 1.0f, 0.2f, 0.4f, 0.6f};
+    world.cells[cell].group.colour = colourMagenta;
+    for (int mode = 0; mode < renderModeCount; ++mode) {
+        outerRenderMode = mode;
+        if (mode == geneologyMode) continue;  // dots and lines, below
+        std::copy(fields, fields + cellFieldCount, world.cells[cell].field);
+        expectColour(seen(cell), colours[mode], renderModeNames[mode]);
+        world.cells[cell].field[populationField] = 0.0f;
+        expectColour(seen(cell), mode == environmentMode ? colours[mode] : Rgb{0, 0, 0},
+                     std::string("dead, ") + renderModeNames[mode]);
     }
-    expectColour(seenCell(20, 33), {0, 0, 128});
-    expectColour(seenCell(40, 33), {128, 128, 255});
-    expectColour(seen(45.0f, 0.0f), {0, 0, 0}, "black beyond the plane");
 }
 
-TEST_F(WorldRendering, TheOuterLayerShowsThroughWhereTheInnerHasNoLife)
-{
-    bringToLife(12, 12, Colour{1.0f, 0.0f, 0.0f});
-    cellAt(12, 12).field[environmentField] = 0.25f;
-    cellAt(13, 12).field[environmentField] = 0.25f;
-    drawAndRead();
-    expectColour(seenCell(12, 12), {255, 0, 0}, "the inner tile in Culture");
-    expectColour(seenCell(12, 12, 0.4f, 0.0f), {0, 0, 128}, "the outer ring of the living cell");
-    expectColour(seenCell(13, 12), {0, 0, 128}, "a dead cell: only its ground");
-}
-
-TEST_F(WorldRendering, FitnessMapIsGreenWhereTheCultureFitsItsGround)
-{
-    outerRenderMode = fitnessMapMode;
-    innerRenderMode = noneMode;
-    Cell& fitting = bringToLife(30, 40, colourWhite);
-    fitting.field[environmentField] = 0.6f;
-    fitting.field[phenotypeField] = 0.6f;
-    Cell& halfway = bringToLife(31, 40, colourWhite);
-    halfway.field[environmentField] = 0.0f;
-    halfway.field[phenotypeField] = 0.5f;
-    drawAndRead();
-    expectColour(seenCell(30, 40), {0, 255, 0});
-    expectColour(seenCell(31, 40), {0, 64, 0}, "fit 0.5, squared");
-}
-
-TEST_F(WorldRendering, BothLayersNoneLeaveTheFrameBlackWithoutAnOutline)
-{
-    outerRenderMode = noneMode;
-    innerRenderMode = noneMode;
-    bringToLife(40, 40, colourWhite);
-    selectCell(40 * 80 + 40);
-    drawAndRead();
-    for (unsigned char component : pixels) ASSERT_EQ(component, 0);
-}
-
+// The selected cell's outline pulses from white to red once a second; with both layers None not even it is drawn.
 TEST_F(WorldRendering, TheSelectedCellPulsesFromWhiteToRed)
 {
-    innerRenderMode = noneMode;
-    for (int index = 0; index < world.cellCount; ++index) world.cells[index].field[environmentField] = 0.0f;
-    selectCell(40 * 80 + 40);  // the square from (0, 0) to (1, 1)
-    const auto outlineColour = [&] {
-        drawAndRead();
-        return seen(0.0f, 0.5f, 0.1f);  // the middle of its left edge, drawn 0.1 above the tile
-    };
-    fakeMilliseconds = 2000;
-    expectColour(outlineColour(), {255, 255, 255});
-    fakeMilliseconds = 2500;
-    expectColour(outlineColour(), {255, 0, 0});
-    fakeMilliseconds = 2250;
-    expectColour(outlineColour(), {255, 128, 128});
-}
-
-TEST_F(WorldRendering, OuterEqualToInnerDrawsOneLayer)
-{
-    outerRenderMode = populationMode;
-    innerRenderMode = populationMode;
-    bringToLife(5, 5, colourWhite);
-    bringToLife(6, 5, colourWhite);
-    EXPECT_EQ(feedbackQuads(captureFeedback(drawFrame)).size(), 2u);
-    innerRenderMode = cultureMode;
-    EXPECT_EQ(feedbackQuads(captureFeedback(drawFrame)).size(), 4u);
-    innerRenderMode = noneMode;
-    outerRenderMode = environmentMode;
-    EXPECT_EQ(feedbackQuads(captureFeedback(drawFrame)).size(), 6400u) << "Environment shows dead cells too";
-}
-
-TEST_F(WorldRendering, ReliefFollowsTheZModeAndElevation)
-{
-    cellAt(3, 3).field[environmentField] = 1.0f;
-    cellAt(4, 3).field[environmentField] = 0.0f;
-    const auto heights = [](int heightMode, float scale, float lift) {
-        std::vector<float> z;
-        for (const auto& quad :
-             feedbackQuads(captureFeedback([&] { drawWorldLayer(environmentMode, heightMode, scale, lift, 1.0f); })))
-            z.push_back(quad[0][2]);
-        return z;
-    };
-    const std::vector<float> relief = heights(environmentMode, 1.0f, 0.0f);
-    ASSERT_EQ(relief.size(), 6400u);
-    EXPECT_NEAR(relief[3 * 80 + 3], 6.0f, 1e-3f) << "1 lies 6 * elevation above the base";
-    EXPECT_NEAR(relief[3 * 80 + 4], -6.0f, 1e-3f);
-    EXPECT_NEAR(relief[0], 0.0f, 1e-3f);
-    EXPECT_NEAR(heights(environmentMode, 0.5f, 0.1f)[3 * 80 + 3], 3.1f, 1e-3f);
-    for (int flatMode : {int{cultureMode}, int{fitnessMapMode}, int{groupsMode}, int{groupStrengthMode}, int{noneMode}})
-        for (float z : heights(flatMode, 1.0f, 0.1f)) ASSERT_NEAR(z, 0.1f, 1e-3f) << "mode " << flatMode;
-    for (float z : heights(environmentMode, 0.0f, 0.0f)) ASSERT_NEAR(z, 0.0f, 1e-3f);
-}
-
-TEST_F(WorldRendering, GeneologyLinksLiveParentsAndDotsTheRest)
-{
-    innerRenderMode = noneMode;
-    Cell& parent = bringToLife(20, 20, colourWhite);
-    parent.birthStep = 4;
-    Cell& child = bringToLife(21, 20, colourWhite);
-    child.parent = 20 * 80 + 20;
-    child.parentBirthStep = 4;
-    Cell& orphan = bringToLife(30, 30, colourWhite);
-    orphan.parent = 20 * 80 + 20;
-    orphan.parentBirthStep = 3;  // the parent's culture has changed since: a dead link
-    const auto primitives = captureFeedback([] { drawWorldLayer(geneologyMode, cultureMode, 1.0f, 0.0f, 0.55f); });
-    int lines = 0;
-    int points = 0;
-    for (const FeedbackPrimitive& primitive : primitives) {
-        if (primitive.kind == FeedbackPrimitive::line) {
-            ++lines;
-            EXPECT_NEAR(primitive.vertices[0][0], -39.5f + 21.0f, 1e-3f) << "from the child";
-            EXPECT_NEAR(primitive.vertices[1][0], -39.5f + 20.0f, 1e-3f) << "to its parent";
-        }
-        points += primitive.kind == FeedbackPrimitive::point;
+    selectCell(40 * 80 + 40);
+    for (const auto& [ms, colour] :
+         {std::pair{2000u, Rgb{255, 255, 255}}, {2500u, Rgb{255, 0, 0}}, {2250u, Rgb{255, 128, 128}}}) {
+        fakeMilliseconds = ms;
+        expectColour(seen(40 * 80 + 40, -0.5f), colour, "the outline's left edge at " + std::to_string(ms) + " ms");
     }
-    EXPECT_EQ(lines, 1);
-    EXPECT_EQ(points, 2) << "the parent and the orphan";
+    outerRenderMode = innerRenderMode = noneMode;
+    expectColour(seen(40 * 80 + 40, -0.5f), {0, 0, 0}, "both layers None");
 }
 
-TEST_F(WorldRendering, LineageColourRunsFromYellowToMagenta)
+// Every mode on every topology, with the relief and the selection: what lies at the centres of
+// many cells is as recorded, and GL reports no error.
+TEST_F(WorldRendering, EveryModeOnEveryTopologyShowsTheRecordedPicture)
 {
-    Cell cell;
-    fakeMilliseconds = 0;
-    EXPECT_EQ(lineageColour(cell), colourYellow) << "no technology";
-    cell.field[technologyField] = 1.0f;
-    EXPECT_EQ(lineageColour(cell), colourMagenta) << "full technology";
-    fakeMilliseconds = 750;  // half of the 1.5 s period
-    const Colour half = lineageColour(cell);
-    EXPECT_NEAR(half.green, 0.5f, 1e-3f);
-    EXPECT_NEAR(half.blue, 0.5f, 1e-3f);
-    cell.field[technologyField] = 0.5f;  // half a period out of phase
-    fakeMilliseconds = 0;
-    EXPECT_NEAR(lineageColour(cell).blue, 0.5f, 1e-3f);
-}
-
-TEST_F(WorldRendering, ModeColoursOfALivingCell)
-{
-    Cell cell;
-    cell.field[populationField] = 0.25f;
-    cell.field[metabolismField] = 0.4f;
-    cell.field[technologyField] = 1.0f;
-    cell.field[groupMembershipField] = 0.75f;
-    cell.group.colour = colourMagenta;
-    Colour colour{};
-    ASSERT_TRUE(tileColour(populationMode, cell, colour));
-    EXPECT_EQ(colour, (Colour{0.0f, 0.25f, 0.0f}));
-    ASSERT_TRUE(tileColour(metabolismMode, cell, colour));
-    EXPECT_FLOAT_EQ(colour.green, 0.6f);
-    EXPECT_EQ(colour.red, 1.0f);
-    ASSERT_TRUE(tileColour(technologyMode, cell, colour));
-    EXPECT_EQ(colour, colourRed);
-    ASSERT_TRUE(tileColour(groupsMode, cell, colour));
-    EXPECT_EQ(colour, colourMagenta);
-    ASSERT_TRUE(tileColour(groupStrengthMode, cell, colour));
-    EXPECT_EQ(colour, environmentRamp(0.75f));
-    EXPECT_FALSE(tileColour(noneMode, cell, colour));
-    EXPECT_FALSE(tileColour(geneologyMode, cell, colour));
-    cell.field[populationField] = 0.0f;
-    for (int mode = 1; mode < renderModeCount; ++mode) EXPECT_FALSE(tileColour(mode, cell, colour)) << "mode " << mode;
-    EXPECT_TRUE(tileColour(environmentMode, cell, colour));
-}
-
-TEST_F(WorldRendering, EveryTopologyDrawsWithoutGlErrors)
-{
-    zRenderMode = environmentMode;
+    lineageOn = 1;
+    const std::uint64_t recorded[] = {0xa85ab464c5944777ull, 0x2e5957d05aed7ecull, 0xb6f99e4a67d35caeull};
     for (int topology : {planeTopology, discTopology, sphereTopology}) {
-        world = World{};
-        ASSERT_EQ(setTopology(topology), 1);
-        feedRules();
-        for (int step = 0; step < 30; ++step) simulationStep();
+        growWorld(topology, 1733500000u, 150);
         selectCell(world.currentLattice->randomCell());
+        Digest digest;
+        std::vector<unsigned char> frame(frameSize * frameSize * 3);
         for (int mode = 0; mode < renderModeCount; ++mode) {
             outerRenderMode = mode;
+            innerRenderMode = (mode + 4) % renderModeCount;
+            zRenderMode = (mode + 11) % renderModeCount;
             drawFrame();
-            ASSERT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << "topology " << topology << " mode " << mode;
+            ASSERT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << topologyNames[topology] << " " << renderModeNames[mode];
+            glReadPixels(0, 0, frameSize, frameSize, GL_RGB, GL_UNSIGNED_BYTE, frame.data());
+            forEachCell([&](int index, const latticeCursor&) {
+                int x = 0, y = 0;
+                if (index % 7 == 0 && pixelOf(index, x, y))
+                    digest << frame[((frameSize - 1 - y) * frameSize + x) * 3 + index % 3];
+            });
         }
-        outerRenderMode = environmentMode;
-        drawAndRead();
-        int lit = 0;
-        for (unsigned char component : pixels) lit += component != 0;
-        EXPECT_GT(lit, frameSize * frameSize / 4) << "topology " << topology;
+        EXPECT_EQ(digest.value, recorded[topology]) << topologyNames[topology];
     }
 }
 
-TEST_F(WorldRendering, AWindowShrunkToNothingKeepsTheProjectionFinite)
+// Flat tiles, so that no higher tile in front hides a cell's centre.
+TEST_F(WorldRendering, APickFindsTheCellUnderThePixelAndNoneWhereThereIsNone)
 {
-    EXPECT_EQ(projectionAspect(740, 740), 1.0);
-    EXPECT_EQ(projectionAspect(0, 0), 1.0);
-    EXPECT_EQ(projectionAspect(740, 0), 740.0);
-    EXPECT_EQ(projectionAspect(0, 740), 1.0 / 740.0);
-
+    for (int topology : {planeTopology, discTopology, sphereTopology}) {
+        growWorld(topology, 1733500000u, 0);
+        cameraPitch = topology == planeTopology ? -40.0f : 0.0f;
+        forEachCell([&](int index, const latticeCursor& cursor) {
+            int x = 0, y = 0;
+            float centre[3];
+            world.currentLattice->cellPosition(cursor, index, centre, 0.0f);
+            const bool facing = topology != sphereTopology || centre[2] > 18.0f;  // the back hidden, the rim foreshortened
+            if (index % 53 != 0 || !facing || !pixelOf(index, x, y)) return;
+            EXPECT_TRUE(pickCellAt(x, y) == index && pickedCell == index) << index << " at " << x << ", " << y;
+        });
+    }
+    EXPECT_EQ(pickCellAt(2, 2), -1) << "no tile under the pixel";
+    EXPECT_EQ(pickedCell, -1);
+    const GLuint hits[] = {1, 900, 950, 11, 1, 300, 999, 12, 1, 300, 310, 13, 0, 100, 100};
+    EXPECT_EQ(nearestHit(hits, 4, 15), 12) << "the smaller depth, the earlier of equals, no name skipped";
+    EXPECT_EQ(nearestHit(hits, -1, 15), -1) << "an overflowed buffer";
+    EXPECT_EQ(projectionAspect(740, 0) * projectionAspect(0, 0), 740.0) << "a window shrunk to nothing";
     glViewport(0, 0, 0, 0);
     drawFrame();
-    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
-    EXPECT_EQ(pickCellAt(0, 0), -1) << "nothing is under the mouse in an empty window";
     GLfloat projection[16];
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
-    for (GLfloat entry : projection) EXPECT_TRUE(std::isfinite(entry));
-    glViewport(0, 0, frameSize, frameSize);
+    EXPECT_EQ(std::count_if(projection, projection + 16, [](float entry) { return std::isfinite(entry); }), 16);
+    EXPECT_EQ(pickCellAt(0, 0), -1) << "keeps a finite projection and has nothing under the mouse";
 }
+
+TEST_F(WorldRendering, HoldingTheButtonTouchesTheCellUnderTheMouseWithAGrowingBrush)
+{
+    world.cells[3240].field[populationField] = 0.3f;
+    world.cells[3240].group = Group{4, 2, 0.3f, 0.4f, colourRed};
+    touchHeld = true;
+    ASSERT_TRUE(pixelOf(3240, mouseX, mouseY));
+    pickAndTouch();
+    EXPECT_EQ(getSelectedIndex(), 3240);
+    EXPECT_EQ(panelGroup.id, 4) << "the panel follows";
+    EXPECT_FLOAT_EQ(cellSliders[populationField], 0.3f);
+    mouseX = mouseY = 3;
+    pickAndTouch();
+    EXPECT_EQ(getSelectedIndex(), -1) << "a press on nothing";
+    EXPECT_EQ(panelGroup.id, -1);
+
+    touchStartTime = 1.0f;
+    for (const auto& [ms, radius] : {std::pair{1000u, 0.0f}, {3500u, 0.25f}, {6000u, 1.0f}, {9000u, 1.0f}}) {
+        fakeMilliseconds = ms;
+        EXPECT_FLOAT_EQ(touchRadius(), radius) << "the square of a ramp over five seconds, at " << ms;
+    }
+}
+
+struct DrawingCase {
+    int topology;
+    double area;  // of all filled cells seen along each centre's direction, as recorded
+    float centreTolerance;  // the sphere's drawing turns exact degrees, its positions 6.28 radians a turn
+    latticeCursor hole;
+};
+class LatticeDrawing : public testing::TestWithParam<DrawingCase> {};
+
+// One quad per cell, tiles that shrink toward the cell's centre, outlines through the same corners,
+// vertices at the cell positions, and nothing drawn where there is no cell.
+TEST_P(LatticeDrawing, TilesShrinkFromTheFilledCellTowardItsCentre)
+{
+    const auto shape = makeLattice(GetParam().topology);
+    shape->build();
+    const auto everyCell = [&](auto draw) {
+        return captureFeedback([&] {
+            latticeCursor cursor;
+            for (int index = shape->firstCell(cursor); index != -1; index = shape->nextCell(cursor)) draw(cursor, index);
+        });
+    };
+    const float h = 2.0f;
+    const auto filled = feedbackQuads(everyCell([&](auto& cursor, int index) { shape->drawCellFilled(cursor, index, h); }));
+    const auto tiles = feedbackQuads(everyCell([&](auto& cursor, int index) { shape->drawCellTile(cursor, index, h, 0.55f); }));
+    const auto collapsed =
+        feedbackQuads(everyCell([&](auto& cursor, int index) { shape->drawCellTile(cursor, index, h, 0.0f); }));
+    const auto outlines = everyCell([&](auto& cursor, int index) { shape->drawCellOutline(cursor, index, h); });
+    const auto points =
+        everyCell([&](auto& cursor, int index) { glBegin(GL_POINTS), shape->cellVertex(cursor, index, h), glEnd(); });
+    ASSERT_FALSE(filled.empty());
+    ASSERT_TRUE(tiles.size() == filled.size() && collapsed.size() == filled.size() && points.size() == filled.size());
+    ASSERT_EQ(outlines.size(), 4 * filled.size()) << "a loop of four lines";
+    double area = 0.0;
+    latticeCursor cursor;
+    for (int index = shape->firstCell(cursor), k = 0; index != -1; index = shape->nextCell(cursor), ++k) {
+        float c[3];
+        shape->cellPosition(cursor, index, c, h);
+        const auto& point = points[k].vertices[0];
+        ASSERT_LT(std::hypot(point[0] - c[0], point[1] - c[1], point[2] - c[2]), 1e-3) << index;
+        ASSERT_LT(std::hypot(collapsed[k][0][0] - c[0], collapsed[k][0][1] - c[1]), GetParam().centreTolerance) << index;
+        for (int corner = 0; corner < 4; ++corner) {
+            for (int axis = 0; axis < 3; ++axis)
+                ASSERT_NEAR(tiles[k][corner][axis],
+                            collapsed[k][corner][axis] + 0.55f * (filled[k][corner][axis] - collapsed[k][corner][axis]), 1e-3);
+            ASSERT_EQ(outlines[4 * k + corner].vertices[0], filled[k][corner]) << index << " corner " << corner;
+        }
+        const auto& q = filled[k];  // its area along the centre's direction, straight down on the flat lattices
+        const double u[3] = {q[2][0] - q[0][0], q[2][1] - q[0][1], q[2][2] - q[0][2]};
+        const double v[3] = {q[3][0] - q[1][0], q[3][1] - q[1][1], q[3][2] - q[1][2]};
+        const double up = u[0] * v[1] - u[1] * v[0];
+        area += GetParam().topology != sphereTopology
+                    ? 0.5 * up
+                    : 0.5 * ((u[1] * v[2] - u[2] * v[1]) * c[0] + (u[2] * v[0] - u[0] * v[2]) * c[1] + up * c[2]) /
+                          std::hypot(c[0], c[1], c[2]);
+    }
+    EXPECT_NEAR(area, GetParam().area, 0.05) << "every cell's shape and orientation";
+    latticeCursor hole = GetParam().hole;
+    if (hole.i < 0) return;  // the plane has no holes
+    const int at = shape->cellIndex(hole);
+    EXPECT_TRUE(captureFeedback([&] {
+                    shape->drawCellOutline(hole, at, 0), shape->drawCellFilled(hole, at, 0),
+                        shape->drawCellTile(hole, at, 0, 0.5f);
+                }).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryTopology, LatticeDrawing,
+                         testing::Values(DrawingCase{planeTopology, 6400.0, 1e-3f, {-1, -1}},
+                                         DrawingCase{discTopology, -5018.9187, 1e-3f, {0, 5}},
+                                         DrawingCase{sphereTopology, -7810.6396, 0.1f, {10, 0}}),
+                         [](const auto& info) { return std::string(topologyNames[info.param.topology]); });
 
 }  // namespace

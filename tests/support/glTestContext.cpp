@@ -1,94 +1,32 @@
-// The test window and GL feedback capture.
+// The test window, GL feedback capture and panel windows for tests.
 #include "glTestContext.h"
 
-#include <GL/glut.h>
+#include <GL/freeglut.h>
 
 #include <stdexcept>
 
 namespace {
-
-int testWindow = 0;
-constexpr int feedbackCapacity = 1 << 20;
-constexpr int captureSize = static_cast<int>(2 * captureExtent);
-
-// Window x = object x + extent, y likewise; depth = 0.5 - z / (2 * extent).
-std::array<float, 3> toObject(const float* window)
-{
-    return {window[0] - captureExtent, window[1] - captureExtent, (0.5f - window[2]) * 2.0f * captureExtent};
-}
-
-std::vector<FeedbackPrimitive> parseFeedback(const std::vector<float>& buffer, int count)
-{
-    std::vector<FeedbackPrimitive> primitives;
-    int at = 0;
-    auto takeVertices = [&](FeedbackPrimitive::Kind kind, int vertices) {
-        FeedbackPrimitive primitive{kind, {}};
-        for (int v = 0; v < vertices; ++v, at += 3) primitive.vertices.push_back(toObject(&buffer[at]));
-        primitives.push_back(primitive);
-    };
-    while (at < count) {
-        const int token = static_cast<int>(buffer[at++]);
-        switch (token) {
-        case GL_POINT_TOKEN: takeVertices(FeedbackPrimitive::point, 1); break;
-        case GL_LINE_TOKEN:
-        case GL_LINE_RESET_TOKEN: takeVertices(FeedbackPrimitive::line, 2); break;
-        case GL_POLYGON_TOKEN: {
-            const int vertices = static_cast<int>(buffer[at++]);
-            takeVertices(FeedbackPrimitive::polygon, vertices);
-            break;
-        }
-        case GL_PASS_THROUGH_TOKEN: at += 1; break;
-        default: throw std::runtime_error("unexpected GL feedback token");
-        }
-    }
-    return primitives;
-}
-
+constexpr float extent = 128.0f;
 }  // namespace
-
-std::vector<FeedbackVertex> feedbackQuad(const std::vector<FeedbackPrimitive>& primitives)
-{
-    if (primitives.size() != 2) return {};
-    const auto& first = primitives[0].vertices;
-    const auto& second = primitives[1].vertices;
-    const bool triangles = primitives[0].kind == FeedbackPrimitive::polygon && primitives[1].kind == FeedbackPrimitive::polygon &&
-                           first.size() == 3 && second.size() == 3;
-    if (!triangles || second[0] != first[1] || second[2] != first[2]) return {};
-    return {first[0], first[1], second[1], first[2]};
-}
-
-std::vector<std::vector<FeedbackVertex>> feedbackQuads(const std::vector<FeedbackPrimitive>& primitives)
-{
-    std::vector<std::vector<FeedbackVertex>> quads;
-    if (primitives.size() % 2 != 0) return quads;
-    for (size_t first = 0; first < primitives.size(); first += 2) {
-        auto quad = feedbackQuad({primitives[first], primitives[first + 1]});
-        if (quad.empty()) return {};
-        quads.push_back(quad);
-    }
-    return quads;
-}
 
 void initialiseGlut()
 {
-    static bool initialised = false;
-    if (initialised) return;
+    if (glutGet(GLUT_INIT_STATE)) return;
     int argc = 1;
     char name[] = "quillmossTests";
     char* argv[] = {name, nullptr};
     glutInit(&argc, argv);
-    initialised = true;
 }
 
 void useTestWindow(int width, int height)
 {
+    static int testWindow = 0;
     if (testWindow == 0) {
         initialiseGlut();
         glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
         glutInitWindowSize(width, height);
         testWindow = glutCreateWindow("quillmossTests");
-        // freeglut insists on a display callback once events are processed; tests draw themselves.
-        glutDisplayFunc([] {});
+        glutDisplayFunc([] {});  // freeglut insists on one; the tests draw themselves
     }
     glutSetWindow(testWindow);
     glutReshapeWindow(width, height);
@@ -96,27 +34,80 @@ void useTestWindow(int width, int height)
 
 std::vector<FeedbackPrimitive> captureFeedback(const std::function<void()>& draw)
 {
-    useTestWindow(captureSize, captureSize);
+    useTestWindow(2 * extent, 2 * extent);
     glPushAttrib(GL_VIEWPORT_BIT | GL_TRANSFORM_BIT);
-    glViewport(0, 0, captureSize, captureSize);
+    glViewport(0, 0, 2 * extent, 2 * extent);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    glOrtho(-captureExtent, captureExtent, -captureExtent, captureExtent, -captureExtent, captureExtent);
+    glOrtho(-extent, extent, -extent, extent, -extent, extent);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
-
-    std::vector<float> buffer(feedbackCapacity);
-    glFeedbackBuffer(feedbackCapacity, GL_3D, buffer.data());
+    std::vector<float> buffer(1 << 20);
+    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D, buffer.data());
     glRenderMode(GL_FEEDBACK);
     draw();
     const int count = glRenderMode(GL_RENDER);
-
     glPopMatrix();
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glPopAttrib();
     if (count < 0) throw std::runtime_error("GL feedback buffer overflowed");
-    return parseFeedback(buffer, count);
+
+    std::vector<FeedbackPrimitive> primitives;
+    for (int at = 0; at < count;) {
+        const int token = static_cast<int>(buffer[at++]);
+        if (token == GL_PASS_THROUGH_TOKEN) ++at;
+        if (token == GL_PASS_THROUGH_TOKEN) continue;
+        const bool line = token == GL_LINE_TOKEN || token == GL_LINE_RESET_TOKEN;
+        const int vertices = token == GL_POLYGON_TOKEN ? static_cast<int>(buffer[at++]) : line ? 2 : 1;
+        FeedbackPrimitive primitive{line ? FeedbackPrimitive::line : FeedbackPrimitive::point, {}};
+        if (token == GL_POLYGON_TOKEN) primitive.kind = FeedbackPrimitive::polygon;
+        for (int v = 0; v < vertices; ++v, at += 3)  // window x = object x + extent; depth = 0.5 - z / (2 extent)
+            primitive.vertices.push_back({buffer[at] - extent, buffer[at + 1] - extent, (0.5f - buffer[at + 2]) * 2.0f * extent});
+        primitives.push_back(primitive);
+    }
+    return primitives;
+}
+
+std::vector<std::array<FeedbackVertex, 4>> feedbackQuads(const std::vector<FeedbackPrimitive>& primitives)
+{
+    std::vector<std::array<FeedbackVertex, 4>> quads;
+    for (std::size_t k = 0; k + 1 < primitives.size(); k += 2) {
+        const auto& first = primitives[k].vertices;
+        const auto& second = primitives[k + 1].vertices;
+        if (first.size() != 3 || second.size() != 3 || second[0] != first[1] || second[2] != first[2]) return {};
+        quads.push_back({first[0], first[1], second[1], first[2]});
+    }
+    return primitives.size() % 2 ? decltype(quads){} : quads;
+}
+
+PanelWindow* freshPanelWindow(const std::string& title)
+{
+    static int windowsMade = 0;
+    initialiseGlut();
+    const int slot = windowsMade++ % 12;  // four columns of three, each 380 x 280
+    PanelWindow* window = panelManager.createPanelWindow(title, 10 + (slot % 4) * 380, 10 + (slot / 4) * 280);
+    glutSetWindow(window->windowId);
+    processEvents();
+    return window;
+}
+
+void processEvents()
+{
+    for (int round = 0; round < 5; ++round) glutMainLoopEvent();
+}
+
+std::vector<unsigned char> panelPicture(PanelWindow& window)
+{
+    processEvents();
+    glutSetWindow(window.windowId);
+    window.display();
+    glFinish();
+    std::vector<unsigned char> rgb(static_cast<std::size_t>(window.width) * window.height * 3);
+    glReadBuffer(GL_FRONT);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, window.width, window.height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    return rgb;
 }

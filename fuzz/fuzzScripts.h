@@ -1,0 +1,23 @@
+// Fuzzing: byte streams decoded into world operations, panel events and notice texts, each with
+// the invariants it must keep. The libFuzzer targets and the tests that replay their inputs share them.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// Each script returns what broke, or "" when every invariant held throughout. A script's state,
+// when asked for, is a fingerprint of where its last input left the world or the windows.
+
+// Runs the operations the bytes describe (at most the given number) on a fresh world, then empties
+// it again. After each, iteration visits exactly the real cells, in increasing order; the selection
+// is a real cell or none; no field of a real cell is infinite or NaN.
+std::string runWorldScript(const std::uint8_t* data, std::size_t size, std::uint64_t* state = nullptr, int operations = 24);
+
+// Sends the events the bytes describe to two panel windows holding every kind of control, opened
+// on the first call (which initialises GLUT where nothing else did); it needs a display.
+std::string runPanelScript(const std::uint8_t* data, std::size_t size, std::uint64_t* state = nullptr);
+
+// Writes the bytes as a copyright.txt, reads the notice and lays out its lines: the notice is the
+// file's bytes (cut at the limit) and every line fits the notice window.
+std::string runNoticeScript(const std::uint8_t* data, std::size_t size, std::uint64_t* state = nullptr);

@@ -1,0 +1,112 @@
+// The whole program as a person uses it, started under the test's display and driven with xdotool:
+// the notice, the three windows, the buttons, the topology, the render choice, the mouse and keys,
+// and the close box.
+#include "desktop.h"
+#include "digest.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+void pause(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
+std::string window(const std::string& title) { return waitFor("xdotool search --name '^" + title + "$' | tail -n 1"); }
+void xdotool(const std::string& actions)
+{
+    shell("xdotool " + actions + " 2>/dev/null");
+    pause(600);  // frames to show it
+}
+void click(const std::string& in, int x, int y, int button = 1)
+{
+    xdotool("mousemove --window " + in + " " + std::to_string(x) + " " + std::to_string(y) + " click " + std::to_string(button));
+}
+// Culture colours rarely have equal red and green; the ground's ramp always has.
+int culturePixels(const WindowPicture& picture)
+{
+    int count = 0;
+    for (std::size_t at = 0; at < picture.rgb.size(); at += 3) count += picture.rgb[at] != picture.rgb[at + 1];
+    return count;
+}
+// "X=.. Y=.. WIDTH=.. HEIGHT=.." of a window, once it stands where expected.
+std::string geometry(const std::string& of, const std::string& expected = "X=")
+{
+    return waitFor("xdotool getwindowgeometry --shell " + of + " | tr '\\n' ' ' | grep -o '" + expected + ".*'", 5000);
+}
+
+TEST(WholeProgram, AJourneyFromTheNoticeToTheCloseBox)
+{
+    Program quillmoss({QUILLMOSS_BINARY});
+    const std::string notice = window("ORVAN");
+    ASSERT_FALSE(notice.empty()) << "no copyright.txt: the built-in notice; printed: " << quillmoss.output();
+    const std::string simulation = window("Simulation"), render = window("Render");
+    ASSERT_FALSE(simulation.empty()) << "the panels are built before the notice";
+    const std::string world = window("Quillmoss");
+    xdotool("windowfocus --sync " + notice + " key a");
+    const WindowPicture held = capture(world);
+    Digest notes;
+    for (std::uint8_t byte : capture(notice).rgb) notes << byte;
+    EXPECT_EQ(notes.value, 0xb83942cbfddb93afull) << "the built-in text and the OK button";
+    pause(1500);  // fifteen steps at Swallow, were the frame loop running
+    EXPECT_EQ(capture(world).rgb, held.rgb) << "no step while the notice is shown, and a key other than Enter or Space keeps it";
+    const std::string lines = quillmoss.output();
+    EXPECT_EQ(lines.rfind("Quillmoss\n", 0), 0u) << lines;
+    for (const char* line : {"\nOpenGL Driver - \nVendor: ", "\nRenderer: ", "\nVersion: ", "\nSupported Extensions: GL_"})
+        EXPECT_NE(lines.find(line), std::string::npos) << line;
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 10) << "the banner and the driver report, no extension line";
+
+    xdotool("windowfocus --sync " + notice + " key Return");
+    ASSERT_FALSE(geometry(world, "X=500 Y=32 WIDTH=740 HEIGHT=740").empty()) << geometry(world);
+    const WindowPicture first = capture(world);
+    EXPECT_GT(litShare(first, 200, 540, 200, 540), 0.5) << "the plane's ground";
+    EXPECT_EQ(litShare(first, 0, 20, 0, 740), 0.0) << "black beyond its edge";
+    pause(1000);
+    const WindowPicture later = capture(world);
+    EXPECT_TRUE(later.rgb != first.rgb && culturePixels(later) > 0) << "once the notice is gone, six cultures grow";
+
+    click(simulation, 65, 271);  // Kill All
+    click(simulation, 20, 405);  // Paused
+    EXPECT_EQ(culturePixels(capture(world)), 0) << "the Culture layer is gone";
+    xdotool("mousemove --window " + world + " 370 370 mousedown 1 sleep 0.4 mouseup 1");
+    int outline = 0;  // the selected cell's outline: (255, g, g) pulsing from white to red
+    for (int look = 0; look < 4 && outline == 0; ++look, pause(250)) {
+        const WindowPicture seen = capture(world);
+        for (int at = 0; at < 740 * 740 * 3; at += 3)
+            outline += seen.rgb[at] == 255 && seen.rgb[at + 1] == seen.rgb[at + 2] && seen.rgb[at + 1] < 240;
+    }
+    EXPECT_GT(outline, 4) << "holding the left button selects the cell under it";
+    click(simulation, 65, 294);  // Seed Life
+    click(simulation, 20, 453);  // Swallow again
+    pause(1500);
+    EXPECT_GT(culturePixels(capture(world)), 0) << "life comes back";
+    xdotool("mousemove --window " + world + " 300 370 mousedown 3 sleep 0.1 mousemove --window " + world +
+            " 330 370 sleep 0.1 mousemove --window " + world + " 360 370 sleep 0.1 mouseup 3");
+    EXPECT_EQ(litShare(capture(world), 0, 250, 0, 740), 0.0) << "a right drag of 60 pixels pans the plane 30 units";
+
+    for (int round = 0; round < 2; ++round)
+        for (int y : {103, 119, 87}) {  // Disc, Sphere, Plane: the view is reset with each new world
+            click(simulation, 38, y);
+            pause(900);
+            EXPECT_EQ(litShare(capture(world), 0, 120, 0, 120) > 0.0, y == 87) << "only the plane reaches the corner";
+        }
+    xdotool("windowfocus --sync " + render + " key Tab key Tab key space");  // the Outer choice of Phenotype, by keys
+    EXPECT_LT(litShare(capture(world), 200, 540, 200, 540), 0.2) << "Phenotype shows the living cells only";
+    ASSERT_TRUE(askToClose(world));
+    EXPECT_EQ(quillmoss.exitCode(60000), 0) << "the close box ends the program cleanly";  // the leak check runs at exit
+}
+
+TEST(WholeProgram, CopyrightTxtIsTheNoticeUnderQuillmossAndOkDismissesIt)
+{
+    const std::string text = "Quillmoss notice\r\nline two\r\nline three";
+    Program quillmoss({QUILLMOSS_BINARY}, &text);
+    ASSERT_FALSE(window("Simulation").empty());
+    const std::string notice = waitFor("xdotool search --name '^Quillmoss$' | sort -n | sed -n 2p");
+    const std::string size = geometry(notice, "WIDTH=");
+    const int height = 3 * 15 + 3 * 14 + 24;  // three lines of 15 pixels, margins, the button: CR LF breaks once
+    ASSERT_NE(size.find("HEIGHT=" + std::to_string(height)), std::string::npos) << size;
+    click(notice, std::atoi(size.c_str() + 6) / 2, height - 14 - 12);  // the OK button, centred at the bottom
+    EXPECT_TRUE(waitFor("xdotool search --name '^Quillmoss$' | sort -n | sed -n 2p", 2000).empty()) << "dismissed";
+}
+
+}  // namespace

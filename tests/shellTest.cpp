@@ -1,0 +1,85 @@
+// The shell's pieces without a window: the clock, the about notice's text, the guard around the
+// entry point and the stack reserve.
+#include "aboutNotice.h"
+#include "entryGuard.h"
+#include "platformNotice.h"
+#include "platformStack.h"
+#include "worldFixture.h"
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+namespace {
+
+// The generator, the helpers and the clock's timed effects are held by the recorded worlds and
+// pictures; the counter's wrap and its absence are not.
+TEST_F(WorldTest, TheClockCountsWrappingMillisecondsAndStandsStillWithoutACounter)
+{
+    setMillisecondSource(nullptr);
+    startClock();
+    EXPECT_EQ(elapsedSeconds(), 0.0f);
+    fakeMilliseconds = 0;
+    setMillisecondSource([] { return fakeMilliseconds + 0xffffff00u; });  // a counter about to wrap
+    startClock();
+    fakeMilliseconds = 0x200u;
+    startClock();  // later starts change nothing
+    EXPECT_FLOAT_EQ(elapsedSeconds(), 0.512f);
+}
+
+// The notice fuzzer's replay holds the notice to the file's bytes and its lines to the window;
+// here the cases at its limits.
+TEST(Shell, TheAboutNoticeIsCopyrightTxtCutToWhatTheWindowHoldsOrTheBuiltInOne)
+{
+    const std::string path = testing::TempDir() + "quillmoss-copyright-" + std::to_string(getpid());
+    std::ofstream(path, std::ios::binary) << std::string(noticeLimit + 5000, 'x');
+    const std::string cut = aboutNoticeFrom(path.c_str()).text;
+    EXPECT_EQ(cut.substr(0, noticeLimit + 1), std::string(noticeLimit, 'x') + "\n");
+    EXPECT_NE(cut.find("the rest is not shown"), std::string::npos);
+    std::string many;
+    for (int line = 0; line < 200; ++line) many += "a\tb\r\n";
+    EXPECT_EQ(noticeLines(many).size(), noticeLineLimit);
+    EXPECT_EQ(noticeLines(many).front() + noticeLines(many).back(), "a    b...");
+    std::filesystem::remove(path);
+    EXPECT_EQ(aboutNoticeFrom(path.c_str()).caption + aboutNoticeFrom(path.c_str()).text.substr(0, 10), "ORVANQuillmoss\n");
+    mkdir(path.c_str(), 0700);  // a directory opens but cannot be read
+    EXPECT_EQ(aboutNoticeFrom(path.c_str()).caption, "ORVAN");
+    rmdir(path.c_str());
+}
+
+TEST(Shell, TheEntryGuardReportsAnEscapedExceptionAndALowStackLimitIsRaised)
+{
+    for (const bool throws : {true, false}) {
+        std::FILE* console = std::tmpfile();
+        std::fputs("\nmore", console);
+        std::rewind(console);
+        testing::internal::CaptureStdout();
+        const auto body = throws ? [](int, char**) -> int { throw std::runtime_error("no room"); }
+                                 : [](int, char**) { return 7; };
+        EXPECT_EQ(runGuarded(body, 0, nullptr, console), 0);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), throws ? "Exception: no room\n" : "");
+        EXPECT_EQ(std::ftell(console), throws ? 1 : 0) << "one character read after the report";
+        std::fclose(console);
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        rlimit limit{};
+        getrlimit(RLIMIT_STACK, &limit);
+        limit.rlim_cur = 64 * 1024;
+        setrlimit(RLIMIT_STACK, &limit);
+        reserveStack(stackReserve);
+        const rlim_t ceiling = limit.rlim_max;
+        getrlimit(RLIMIT_STACK, &limit);
+        _exit(limit.rlim_cur == (ceiling == RLIM_INFINITY || ceiling >= stackReserve ? stackReserve : ceiling) ? 0 : 1);
+    }
+    int status = 0;
+    EXPECT_TRUE(waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+}  // namespace

@@ -1,0 +1,127 @@
+// Child programs, shell commands and X11 captures for the tests that drive whole programs.
+#include "desktop.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+namespace {
+constexpr int pollMs = 50;
+int ignoreError(Display*, XErrorEvent*) { return 0; }  // a window that vanished gives an empty picture
+}  // namespace
+
+std::string shell(const std::string& command)
+{
+    std::string result;
+    FILE* pipe = popen(command.c_str(), "r");
+    char chunk[256];
+    for (std::size_t got; pipe && (got = fread(chunk, 1, sizeof chunk, pipe)) > 0;) result.append(chunk, got);
+    if (pipe) pclose(pipe);
+    return result;
+}
+
+std::string waitFor(const std::string& command, int timeoutMs)
+{
+    for (int waited = 0; waited < timeoutMs; waited += pollMs) {
+        std::string result = shell(command);
+        while (!result.empty() && std::isspace(static_cast<unsigned char>(result.back()))) result.pop_back();
+        if (!result.empty()) return result;
+        std::this_thread::sleep_for(std::chrono::milliseconds(pollMs));
+    }
+    return {};
+}
+
+Program::Program(const std::vector<std::string>& arguments, const std::string* copyright)
+    : directory(shell("mktemp -d /tmp/quillmossRunXXXXXX | tr -d '\\n'"))
+{
+    if (copyright) std::ofstream(directory + "/copyright.txt", std::ios::binary) << *copyright;
+    const std::string inDirectory = "cd '" + directory + "' && exec \"$0\" \"$@\" >stdout";
+    std::vector<char*> argv{const_cast<char*>("sh"), const_cast<char*>("-c"), const_cast<char*>(inDirectory.c_str())};
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    if (posix_spawn(&pid, "/bin/sh", nullptr, nullptr, argv.data(), environ) != 0) pid = -1;
+}
+
+Program::~Program()
+{
+    if (exitCode(0) == -1 && pid > 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+    shell("rm -rf '" + directory + "'");
+}
+
+std::string Program::output() const
+{
+    std::ifstream file(directory + "/stdout", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+int Program::exitCode(int timeoutMs)
+{
+    for (int waited = 0; status == -1 && pid > 0; waited += pollMs) {
+        int wait = 0;
+        if (waitpid(pid, &wait, WNOHANG) == pid) status = WIFEXITED(wait) ? WEXITSTATUS(wait) : 128 + WTERMSIG(wait);
+        if (status != -1 || waited >= timeoutMs) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(pollMs));
+    }
+    return status;
+}
+
+WindowPicture capture(const std::string& windowId)
+{
+    WindowPicture picture;
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return picture;
+    XSetErrorHandler(ignoreError);
+    const Window window = std::strtoul(windowId.c_str(), nullptr, 0);
+    XWindowAttributes attributes;
+    XImage* image = window && XGetWindowAttributes(display, window, &attributes)
+                        ? XGetImage(display, window, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap)
+                        : nullptr;
+    if (image) {
+        picture.width = attributes.width;
+        picture.height = attributes.height;
+        for (int y = 0; y < picture.height; ++y)
+            for (int x = 0; x < picture.width; ++x) {
+                const unsigned long value = XGetPixel(image, x, y);  // a 24-bit TrueColor screen
+                picture.rgb.insert(picture.rgb.end(), {std::uint8_t(value >> 16), std::uint8_t(value >> 8), std::uint8_t(value)});
+            }
+        XDestroyImage(image);
+    }
+    XCloseDisplay(display);
+    return picture;
+}
+
+double litShare(const WindowPicture& picture, int x0, int x1, int y0, int y1)
+{
+    int lit = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) lit += picture.pixel(x, y)[0] || picture.pixel(x, y)[1] || picture.pixel(x, y)[2];
+    return static_cast<double>(lit) / ((x1 - x0) * (y1 - y0));
+}
+
+bool askToClose(const std::string& windowId)
+{
+    const Window window = std::strtoul(windowId.c_str(), nullptr, 0);
+    Display* display = window ? XOpenDisplay(nullptr) : nullptr;
+    if (!display) return false;
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    const bool sent = XSendEvent(display, window, False, NoEventMask, &event) != 0;
+    XCloseDisplay(display);
+    return sent;
+}
