@@ -66,6 +66,9 @@ TEST(LabOptions, EveryOptionIsReadAndEveryBadWordNamed)
     EXPECT_TRUE(options.seed == 4294967295u && options.seedGiven && options.pollution && options.humanRules && options.lineages);
     EXPECT_TRUE(options.disasterRate == 0.25f && options.every == 10 && options.outDirectory == "here");
     EXPECT_TRUE(options.mode == technologyMode && options.inner == noneMode && options.saveFile == "w.qmw");
+    ASSERT_EQ(parse("run --topology disc --steps 0", options), "");
+    EXPECT_TRUE(options.disasterRate == 0.0f && options.every == 100 && options.mode == environmentMode) << "the defaults";
+    EXPECT_EQ(parse("run --topology disc --steps 0 --disaster-rate 0", options), "");
     ASSERT_EQ(parse("run --help --topology torus", options), "") << "help wins from where it stands";
     EXPECT_EQ(options.command, LabCommand::help);
     const std::pair<std::string, std::string> refusals[] = {
@@ -113,6 +116,9 @@ TEST_F(Tools, ALabRunWritesTheRecordedTableAndSnapshotsAndContinuesExactly)
     const std::string whole = bytesOf(directory + "/whole/stats.csv"), rest = bytesOf(directory + "/rest/stats.csv");
     EXPECT_EQ(rest.substr(rest.find('\n')), whole.substr(whole.find("\n100,"))) << "a continued run gives the same numbers";
     EXPECT_EQ(bytesOf(directory + "/rest/world-000200.png"), bytesOf(directory + "/whole/world-000200.png"));
+    const std::string onTerminal = shell("script -qec 'env -u DISPLAY " LAB_BINARY " run --topology plane --steps 40 --out " +
+                                         directory + "/bar' /dev/null");
+    EXPECT_NE(onTerminal.find("[" + std::string(40, '#') + "] 100%  step 40 of 40\r\n"), std::string::npos) << "a progress bar";
     std::string benchmark;
     ASSERT_EQ(lab("bench --steps 20", &benchmark), 0) << errors;
     for (const char* topology : {"plane ", "disc ", "sphere ", "steps/s"}) EXPECT_NE(benchmark.find(topology), std::string::npos);

@@ -1,9 +1,11 @@
-// The shell's pieces without a window: the clock, the about notice's text, the guard around the
-// entry point and the stack reserve.
+// The shell's pieces without a window: the clock, the camera and the wheel at start, the about
+// notice's text, the guard around the entry point and the stack reserve.
 #include "aboutNotice.h"
+#include "camera.h"
 #include "entryGuard.h"
 #include "platformNotice.h"
 #include "platformStack.h"
+#include "platformWheel.h"
 #include "worldFixture.h"
 
 #include <sys/resource.h>
@@ -31,6 +33,14 @@ TEST_F(WorldTest, TheClockCountsWrappingMillisecondsAndStandsStillWithoutACounte
     fakeMilliseconds = 0x200u;
     startClock();  // later starts change nothing
     EXPECT_FLOAT_EQ(elapsedSeconds(), 0.512f);
+}
+
+// Before any view is reset or the wheel opened: what the first frames show.
+TEST(Shell, TheCameraAndTheWheelStartAtRest)
+{
+    EXPECT_EQ(std::tuple(cameraDistance, cameraPitch, cameraYaw, cameraRoll, cameraPanX, cameraPanY),
+              std::tuple(50.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f));
+    EXPECT_EQ(readWheel(), 0) << "a wheel not yet opened reads nothing";
 }
 
 // The notice fuzzer's replay holds the notice to the file's bytes and its lines to the window;

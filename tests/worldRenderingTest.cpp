@@ -91,6 +91,7 @@ TEST_F(WorldRendering, EveryModeColoursALivingCellAndOnlyEnvironmentShowsTheDead
     innerRenderMode = noneMode;
     const int cell = 33 * 80 + 40;
     const Rgb colours[] = {
+        // in the order of the render modes
         {0, 0, 128},     {77, 77, 255}, {0, 92, 0},  {0, 128, 0},   {51, 102, 153},  {255, 153, 153}, {255, 204, 204},
         {255, 102, 102}, {255, 51, 51}, {255, 0, 0}, {255, 0, 255}, {128, 128, 255}, {0, 0, 0},       {0, 0, 0},
     };
@@ -98,13 +99,18 @@ TEST_F(WorldRendering, EveryModeColoursALivingCellAndOnlyEnvironmentShowsTheDead
     world.cells[cell].group.colour = colourMagenta;
     for (int mode = 0; mode < renderModeCount; ++mode) {
         outerRenderMode = mode;
-        if (mode == geneologyMode) continue;  // dots and lines, below
+        if (mode == geneologyMode) continue;  // dots and lines: the recorded pictures hold them
         std::copy(fields, fields + cellFieldCount, world.cells[cell].field);
         expectColour(seen(cell), colours[mode], renderModeNames[mode]);
         world.cells[cell].field[populationField] = 0.0f;
         expectColour(seen(cell), mode == environmentMode ? colours[mode] : Rgb{0, 0, 0},
                      std::string("dead, ") + renderModeNames[mode]);
     }
+    Cell record;  // Geneology's colour runs from yellow to magenta once every 1.5 s, out of phase by technology
+    EXPECT_EQ(lineageColour(record), colourYellow);
+    record.field[technologyField] = 1.0f;
+    fakeMilliseconds = 750;
+    EXPECT_NEAR(lineageColour(record).green, 0.5f, 1e-5f) << "halfway, past the wrap";
 }
 
 // The selected cell's outline pulses from white to red once a second; with both layers None not even it is drawn.
