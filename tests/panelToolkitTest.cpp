@@ -139,10 +139,10 @@ TEST_F(PanelToolkit, ControlsPackIntoColumnsAndDrawTheirStates)
     Digest pictures;
     key('\t');  // the first check box shows its dotted focus box
     for (unsigned char byte : panelPicture(*window)) pictures << byte;
-    mouse(*button, down);
-    for (unsigned char byte : panelPicture(*window)) pictures << byte;
+    mouse(*button, down), mouse(*button, move, 2);  // a pressed button, drawn at once, stays so while the pointer moves over it
+    for (unsigned char byte : panelPicture(*window, false)) pictures << byte;
     mouse(*button, up);
-    EXPECT_EQ(pictures.value, 0x9940b5fd1adf9a07ull);
+    EXPECT_EQ(pictures.value, 0xedd9eb4aa80646cfull);
 }
 
 TEST(FuzzReplay, PanelEventsKeepTheToolkitsInvariantsAndLeaveTheRecordedControls)

@@ -99,11 +99,11 @@ void processEvents()
     for (int round = 0; round < 5; ++round) glutMainLoopEvent();
 }
 
-std::vector<unsigned char> panelPicture(PanelWindow& window)
+std::vector<unsigned char> panelPicture(PanelWindow& window, bool redraw)
 {
     processEvents();
     glutSetWindow(window.windowId);
-    window.display();
+    if (redraw) window.display();
     glFinish();
     std::vector<unsigned char> rgb(static_cast<std::size_t>(window.width) * window.height * 3);
     glReadBuffer(GL_FRONT);

@@ -33,5 +33,5 @@ std::vector<std::array<FeedbackVertex, 4>> feedbackQuads(const std::vector<Feedb
 PanelWindow* freshPanelWindow(const std::string& title);
 // Processes the window system's pending events (reshapes, exposures, posted redisplays).
 void processEvents();
-// The window's full redraw, read from the front buffer: RGB rows from the bottom.
-std::vector<unsigned char> panelPicture(PanelWindow& window);
+// The window's front buffer, RGB rows from the bottom: after a full redraw, or as the controls left it.
+std::vector<unsigned char> panelPicture(PanelWindow& window, bool redraw = true);
