@@ -122,6 +122,8 @@ TEST_F(WorldRendering, TheSelectedCellPulsesFromWhiteToRed)
         fakeMilliseconds = ms;
         expectColour(seen(40 * 80 + 40, -0.5f), colour, "the outline's left edge at " + std::to_string(ms) + " ms");
     }
+    cameraDistance = 1.05f;  // the wheel has no bounds
+    expectColour(seen(40 * 80 + 40), {0, 0, 255}, "a tile just beyond the near plane");
     outerRenderMode = innerRenderMode = noneMode;
     expectColour(seen(40 * 80 + 40, -0.5f), {0, 0, 0}, "both layers None");
 }
