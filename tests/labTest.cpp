@@ -83,6 +83,7 @@ TEST(LabOptions, EveryOptionIsReadAndEveryBadWordNamed)
         {"run --topology plane --steps 5 --every 0", "--every needs a whole number from 1, not \"0\""},
         {"run --topology plane --steps 5 --seed 4294967296",
          "--seed needs a whole number from 0 to 4294967295, not \"4294967296\""},
+        {"run --topology plane --steps", "--steps needs a value"},
         {"run --topology plane --steps 5 --colour", "unknown option \"--colour\""},
         {"run --load w.qmw --steps 5 --seed 3",
          "--load brings its own topology, seed, rules and disaster rate: leave those options out"},
