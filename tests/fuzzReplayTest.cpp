@@ -1,6 +1,5 @@
 // The fuzzers' inputs replayed, and many more drawn from a seed: the world and the about notice
 // keep their invariants, and the worlds they leave are as recorded.
-#include "digest.h"
 #include "fuzzInputs.h"
 #include "fuzzScripts.h"
 
