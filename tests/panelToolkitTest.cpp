@@ -103,9 +103,7 @@ TEST_F(PanelToolkit, EventsReachTheirControlsVariablesCallbacksAndFocus)
         {[&] { mouse(*slider, up), mouse(*slider, down, -40), mouse(*slider, move, -50), mouse(*slider, up); },
          "10 0/0 90 0 fired 11 12 13 14 15? 15? focus Level"},  // the release fires nothing, nor a press beside the knob
         {[&] { click(*elsewhere); }, "10 0/0 90 1 fired 11 12 13 14 15? 15? 21? focus Elsewhere"},
-        {[&] { mouse(*elsewhere, down), key('\t'), mouse(*elsewhere, up); },  // a press cut short by another window
-         "10 0/0 90 1 fired 11 12 13 14 15? 15? 21? focus First"},
-        {[&] { mouse(*first, down), key(' '), key('\t'), mouse(*first, up, -500); },  // keys while a press is held
+        {[&] { key('\t'), mouse(*first, down), key(' '), key('\t'), mouse(*first, up, -500); },  // keys while a press is held
          "10 0/0 90 1 fired 11 12 13 14 15? 15? 21? focus First"},
         {[&] { level = std::numeric_limits<float>::infinity(), window->syncLive(); },
          "10 0/0 2147483647 1 fired 11 12 13 14 15? 15? 21? focus First"},

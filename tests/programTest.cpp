@@ -109,4 +109,15 @@ TEST(WholeProgram, CopyrightTxtIsTheNoticeUnderQuillmossAndOkDismissesIt)
     EXPECT_TRUE(waitFor("xdotool search --name '^Quillmoss$' | sort -n | sed -n 2p", 2000).empty()) << "dismissed";
 }
 
+TEST(PanelDemo, PrintsTheVariablesItsControlsChange)
+{
+    Program demo({PANEL_DEMO_BINARY});
+    const std::string panel = window("Panel demo");
+    click(panel, 20, 29);  // the check box
+    click(panel, 150, 120);  // empty space: no focus, so that Tab starts at the first control
+    xdotool("windowfocus --sync " + panel + " key Tab key space");
+    const std::string printed = demo.output();
+    EXPECT_EQ(printed.substr(printed.find("callback")), "callback 1\ncheckbox = 0\ncallback 1\ncheckbox = 1\n") << printed;
+}
+
 }  // namespace
