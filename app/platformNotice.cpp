@@ -19,6 +19,7 @@ constexpr int screenBorder = 40;
 constexpr int tabWidth = 4;
 constexpr unsigned char enterKey = 13;
 constexpr unsigned char spaceKey = 32;
+constexpr unsigned char escapeKey = 27;
 constexpr auto waitBetweenEvents = std::chrono::milliseconds(10);
 
 // The one notice on screen.
@@ -85,7 +86,7 @@ void onDisplay()
 
 void onKey(unsigned char key, int, int)
 {
-    if (key == enterKey || key == '\n' || key == spaceKey) dismissed = true;
+    if (key == enterKey || key == '\n' || key == spaceKey || key == escapeKey) dismissed = true;
 }
 
 void onMouse(int button, int state, int x, int y)

@@ -13,6 +13,6 @@ inline constexpr std::size_t noticeColumnLimit = 200;
 std::vector<std::string> noticeLines(const std::string& text);
 
 // Shows the caption as the window's title, the text, and one OK button, and returns once the
-// user dismisses it: Enter, Space, a click on OK, or closing the window. Events of the other
+// user dismisses it: Enter, Space, Escape, a click on OK, or closing the window. Events of the other
 // windows are handled meanwhile, but no idle frame runs.
 void showNotice(const std::string& caption, const std::string& text);

@@ -96,17 +96,23 @@ TEST(WholeProgram, AJourneyFromTheNoticeToTheCloseBox)
     EXPECT_EQ(quillmoss.exitCode(60000), 0) << "the close box ends the program cleanly";  // the leak check runs at exit
 }
 
-TEST(WholeProgram, CopyrightTxtIsTheNoticeUnderQuillmossAndOkDismissesIt)
+TEST(WholeProgram, CopyrightTxtIsTheNoticeUnderQuillmossAndOkEscapeOrSpaceDismissesIt)
 {
     const std::string text = "Quillmoss notice\r\nline two\r\nline three";
-    Program quillmoss({QUILLMOSS_BINARY}, &text);
-    ASSERT_FALSE(window("Simulation").empty());
-    const std::string notice = waitFor("xdotool search --name '^Quillmoss$' | sort -n | sed -n 2p");
-    const std::string size = geometry(notice, "WIDTH=");
-    const int height = 3 * 15 + 3 * 14 + 24;  // three lines of 15 pixels, margins, the button: CR LF breaks once
-    ASSERT_NE(size.find("HEIGHT=" + std::to_string(height)), std::string::npos) << size;
-    click(notice, std::atoi(size.c_str() + 6) / 2, height - 14 - 12);  // the OK button, centred at the bottom
-    EXPECT_TRUE(waitFor("xdotool search --name '^Quillmoss$' | sort -n | sed -n 2p", 2000).empty()) << "dismissed";
+    for (const char* dismissal : {"OK", "Escape", "space"}) {
+        Program quillmoss({QUILLMOSS_BINARY}, &text);
+        ASSERT_FALSE(window("Simulation").empty());
+        const std::string notice = waitFor("xdotool search --name '^Quillmoss$' | sort -n | sed -n 2p");
+        const std::string size = geometry(notice, "WIDTH=");
+        const int height = 3 * 15 + 3 * 14 + 24;  // three lines of 15 pixels, margins, the button: CR LF breaks once
+        ASSERT_NE(size.find("HEIGHT=" + std::to_string(height)), std::string::npos) << size;
+        if (dismissal == std::string("OK")) {
+            click(notice, std::atoi(size.c_str() + 6) / 2, height - 14 - 12);  // centred at the bottom
+        } else {
+            xdotool("windowfocus --sync " + notice + " key " + dismissal);
+        }
+        EXPECT_TRUE(waitFor("xdotool search --name '^Quillmoss$' | sort -n | sed -n 2p", 2000).empty()) << dismissal;
+    }
 }
 
 TEST(PanelDemo, PrintsTheVariablesItsControlsChange)
