@@ -4,6 +4,7 @@
 #include "camera.h"
 #include "controlPanels.h"
 #include "input.h"
+#include "platformBackwardTab.h"
 #include "platformWheel.h"
 #include "programClock.h"
 #include "renderMode.h"
@@ -54,4 +55,5 @@ void idle()
     cameraDistance = cameraDistance - cameraDistance * wheelZoom * static_cast<float>(wheel);
     if (stepIfDue() && getSelectedCell()) syncPanelFromSelection();
     if (touchHeld) pickAndTouch();
+    deliverBackwardTabs();
 }

@@ -14,5 +14,5 @@ void display();
 bool stepIfDue();
 
 // One frame: draw, feed the rules, apply the topology choice (resetting the view after a rebuild),
-// zoom by the wheel, step when due, and touch while the left button is held.
+// zoom by the wheel, step when due, touch while the left button is held, and pass on Shift+Tab.
 void idle();

@@ -90,7 +90,11 @@ TEST(WholeProgram, AJourneyFromTheNoticeToTheCloseBox)
             pause(900);
             EXPECT_EQ(litShare(capture(world), 0, 120, 0, 120) > 0.0, y == 87) << "only the plane reaches the corner";
         }
-    xdotool("windowfocus --sync " + render + " key Tab key Tab key space");  // the Outer choice of Phenotype, by keys
+    xdotool("windowfocus --sync " + render + " key Tab key Tab");  // the Outer choice of Phenotype, by keys
+    const WindowPicture onPhenotype = capture(render);
+    xdotool("windowfocus --sync " + render + " key Tab key shift+Tab");
+    EXPECT_TRUE(capture(render).rgb == onPhenotype.rgb) << "Shift+Tab yields no character on X11 and still takes the focus back";
+    xdotool("windowfocus --sync " + render + " key space");
     EXPECT_LT(litShare(capture(world), 200, 540, 200, 540), 0.2) << "Phenotype shows the living cells only";
     ASSERT_TRUE(askToClose(world));
     EXPECT_EQ(quillmoss.exitCode(60000), 0) << "the close box ends the program cleanly";  // the leak check runs at exit
@@ -121,9 +125,11 @@ TEST(PanelDemo, PrintsTheVariablesItsControlsChange)
     const std::string panel = window("Panel demo");
     click(panel, 20, 29);  // the check box
     click(panel, 150, 120);  // empty space: no focus, so that Tab starts at the first control
-    xdotool("windowfocus --sync " + panel + " key Tab key space");
+    xdotool("windowfocus --sync " + panel + " key Tab key space key Tab key Tab key shift+Tab key shift+Tab key space");
     const std::string printed = demo.output();
-    EXPECT_EQ(printed.substr(printed.find("callback")), "callback 1\ncheckbox = 0\ncallback 1\ncheckbox = 1\n") << printed;
+    EXPECT_EQ(printed.substr(printed.find("callback")),
+              "callback 1\ncheckbox = 0\ncallback 1\ncheckbox = 1\ncallback 1\ncheckbox = 0\n")
+        << printed;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // panel-demo: one control of each kind, bound to variables printed whenever they change.
 #include "panelToolkit.h"
+#include "platformBackwardTab.h"
 
 #include <GL/glut.h>
 
@@ -39,9 +40,10 @@ void printValue(const watched& variable)
     }
 }
 
-// The idle hook: reports every variable whose value changed since the last frame.
+// The idle hook: passes on Shift+Tab and reports every variable whose value changed since the last frame.
 void reportChanges()
 {
+    deliverBackwardTabs();
     for (watched& variable : variables) {
         if (valueOf(variable) == variable.shown) continue;
         variable.shown = valueOf(variable);
