@@ -58,7 +58,8 @@ int pickCellAt(int x, int y)
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    gluPickMatrix(x, viewport[3] - y, pickRegion, pickRegion, viewport);
+    // The region is the clicked pixel's square: GL places pixel (x, y) between x and x + 1, counted from the bottom.
+    gluPickMatrix(x + 0.5, viewport[3] - y - 0.5, pickRegion, pickRegion, viewport);
     multiplyProjection();
     loadCamera();
 

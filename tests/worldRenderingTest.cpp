@@ -156,21 +156,72 @@ TEST_F(WorldRendering, EveryModeOnEveryTopologyShowsTheRecordedPicture)
     }
 }
 
-// Flat tiles, so that no higher tile in front hides a cell's centre.
-TEST_F(WorldRendering, APickFindsTheCellUnderThePixelAndNoneWhereThereIsNone)
+// Each cell's tile drawn in a colour that names it (index + 1; 0 where no tile is) as the pick pass
+// draws it, the picture shifted right and up by parts of a pixel; names by pixel, rows from the bottom.
+// The farthest tiles are those farthest away but in front of the world's centre (the sphere's far
+// side lies behind its near side).
+std::vector<int> tileNames(double shiftX, double shiftY, bool farthest)
 {
-    for (int topology : {planeTopology, discTopology, sphereTopology}) {
-        growWorld(topology, 1733500000u, 0);
-        cameraPitch = topology == planeTopology ? -40.0f : 0.0f;
-        forEachCell([&](int index, const latticeCursor& cursor) {
-            int x = 0, y = 0;
-            float centre[3];
-            world.currentLattice->cellPosition(cursor, index, centre, 0.0f);
-            const bool facing = topology != sphereTopology || centre[2] > 18.0f;  // the back hidden, the rim foreshortened
-            if (index % 53 != 0 || !facing || !pixelOf(index, x, y)) return;
-            EXPECT_TRUE(pickCellAt(x, y) == index && pickedCell == index) << index << " at " << x << ", " << y;
-        });
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glTranslated(2.0 * shiftX / frameSize, 2.0 * shiftY / frameSize, 0.0);
+    multiplyProjection();
+    loadCamera();
+    glDisable(GL_DITHER);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClearDepth(farthest ? 0.0 : 1.0);
+    glDepthFunc(farthest ? GL_GREATER : GL_LESS);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    latticeCursor cursor;
+    for (int index = world.currentLattice->firstCell(cursor); index != -1; index = world.currentLattice->nextCell(cursor)) {
+        float centre[3];
+        const float height = cellHeight(world.cells[index], reliefOf(zRenderMode, elevation), 0.0f);
+        if (farthest && world.currentLattice->cellPosition(cursor, index, centre, height)[2] < 0.0f) continue;
+        glColor3ub((index + 1) & 255, (index + 1) >> 8, 0);
+        world.currentLattice->drawCellTile(cursor, index, height, 1.0f);
     }
+    glClearDepth(1.0);
+    glDepthFunc(GL_LESS);
+    std::vector<unsigned char> rgb(frameSize * frameSize * 3);
+    glReadPixels(0, 0, frameSize, frameSize, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    std::vector<int> names(frameSize * frameSize);
+    for (std::size_t at = 0; at < names.size(); ++at) names[at] = rgb[at * 3] + 256 * rgb[at * 3 + 1];
+    return names;
+}
+
+// Clicks at pixels that lie well inside one tile: the tile is the nearest and the farthest at nine
+// points over the pixel's square grown by a quarter pixel, so that no other tile reaches the pick
+// region. Most lie beside another tile, where a pick centred off the pixel's centre finds the neighbour.
+TEST_F(WorldRendering, AClickSelectsTheCellWhoseTileCoversThePixel)
+{
+    constexpr double margin = 0.25;
+    constexpr int clicks = 120;
+    for (int topology : {planeTopology, discTopology, sphereTopology})
+        for (float relief : {0.0f, 1.0f}) {
+            growWorld(topology, 1733500000u, 0);
+            cameraPitch = topology == planeTopology ? -40.0f : 0.0f;
+            zRenderMode = relief > 0.0f ? environmentMode : cultureMode;
+            elevation = relief;
+            const std::vector<int> centres = tileNames(0.0, 0.0, false);
+            std::vector<std::vector<int>> samples;
+            for (bool farthest : {false, true})
+                for (double y : {-0.5 - margin, 0.0, 0.5 + margin})
+                    for (double x : {-0.5 - margin, 0.0, 0.5 + margin}) samples.push_back(tileNames(x, y, farthest));
+            std::vector<int> inside;
+            for (int at = frameSize + 1; at < frameSize * (frameSize - 1) - 1; ++at) {
+                const int name = centres[at];
+                const bool edge = centres[at - 1] != name || centres[at + frameSize] != name;
+                const bool well = std::all_of(samples.begin(), samples.end(), [&](const auto& seen) { return seen[at] == name; });
+                if (name != 0 && well && (edge || at % 61 == 0)) inside.push_back(at);
+            }
+            ASSERT_GT(inside.size(), std::size_t(clicks)) << topologyNames[topology];
+            for (int click = 0; click < clicks; ++click) {
+                const int at = inside[inside.size() * click / clicks], column = at % frameSize,
+                          y = frameSize - 1 - at / frameSize;
+                EXPECT_EQ(pickCellAt(column, y), centres[at] - 1)
+                    << topologyNames[topology] << " relief " << relief << " at " << column << ", " << y;
+            }
+        }
     EXPECT_EQ(pickCellAt(2, 2), -1) << "no tile under the pixel";
     EXPECT_EQ(pickedCell, -1);
     const GLuint hits[] = {1, 900, 950, 11, 1, 300, 999, 12, 1, 300, 310, 13, 0, 100, 100};
