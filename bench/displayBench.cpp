@@ -3,6 +3,7 @@
 // this GL path on this machine.
 #include "camera.h"
 #include "frameLoop.h"
+#include "perTopology.h"
 #include "renderMode.h"
 #include "renderSettings.h"
 #include "shellState.h"
@@ -125,9 +126,8 @@ double secondsPerReferenceFrame(const triangles& frame)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / referenceFrames;
 }
 
-void frame(benchmark::State& state)
+void frame(benchmark::State& state, int topology)
 {
-    const int topology = static_cast<int>(state.range(0));
     openWindow();
     populate(topology);
     const triangles reference = captureFrame();
@@ -146,8 +146,7 @@ void frame(benchmark::State& state)
     state.counters["referenceFps"] = 1.0 / referenceSeconds;
     state.counters["referenceToOurs"] = referenceSeconds / ourSeconds;  // goal: at least 0.75
     state.counters["triangles"] = static_cast<double>(reference.vertices.size() / 9);
-    state.SetLabel(topologyNames[topology]);
 }
-BENCHMARK(frame)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+const bool frameRegistered = perTopology("frame", frame, benchmark::kMillisecond);
 
 }  // namespace

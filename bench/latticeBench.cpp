@@ -1,4 +1,5 @@
 // Walking and exploring each topology, per real cell, beside a plain loop over the same number of indices.
+#include "perTopology.h"
 #include "planeLattice.h"
 #include "sphereLattice.h"
 #include "spiralLattice.h"
@@ -33,25 +34,22 @@ int realCells(const lattice& cells)
     return count;
 }
 
-void setTopologyLabel(benchmark::State& state) { state.SetLabel(topologyNames[state.range(0)]); }
-
 // The floor: a counted loop over as many indices as the lattice has cells, with no lattice in between.
-void indexLoopFloor(benchmark::State& state)
+void indexLoopFloor(benchmark::State& state, int topology)
 {
-    const int cells = realCells(worldLattice(static_cast<int>(state.range(0))));
+    const int cells = realCells(worldLattice(topology));
     for (auto _ : state) {
         long sum = 0;
         for (int index = 0; index < cells; ++index) sum += index;
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(state.iterations() * cells);
-    setTopologyLabel(state);
 }
-BENCHMARK(indexLoopFloor)->DenseRange(0, 2);
+const bool indexLoopFloorRegistered = perTopology("indexLoopFloor", indexLoopFloor);
 
-void iteration(benchmark::State& state)
+void iteration(benchmark::State& state, int topology)
 {
-    const lattice& cells = worldLattice(static_cast<int>(state.range(0)));
+    const lattice& cells = worldLattice(topology);
     for (auto _ : state) {
         latticeCursor cursor;
         long sum = 0;
@@ -59,14 +57,13 @@ void iteration(benchmark::State& state)
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(state.iterations() * realCells(cells));
-    setTopologyLabel(state);
 }
-BENCHMARK(iteration)->DenseRange(0, 2);
+const bool iterationRegistered = perTopology("iteration", iteration);
 
 // Every neighbour of every cell, as the step and the smoothing pass explore them.
-void neighbours(benchmark::State& state)
+void neighbours(benchmark::State& state, int topology)
 {
-    const lattice& cells = worldLattice(static_cast<int>(state.range(0)));
+    const lattice& cells = worldLattice(topology);
     for (auto _ : state) {
         latticeCursor cursor;
         long sum = 0;
@@ -79,8 +76,7 @@ void neighbours(benchmark::State& state)
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(state.iterations() * realCells(cells));
-    setTopologyLabel(state);
 }
-BENCHMARK(neighbours)->DenseRange(0, 2);
+const bool neighboursRegistered = perTopology("neighbours", neighbours);
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The simulation step on a populated world of each topology, per real cell, beside its memory
 // floor: the copy into and out of the next block that every double-buffered step makes.
+#include "perTopology.h"
 #include "simulationStep.h"
 #include "world.h"
 #include "worldScenes.h"
@@ -46,9 +47,8 @@ double floorSeconds()
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / rounds;
 }
 
-void step(benchmark::State& state)
+void step(benchmark::State& state, int topology)
 {
-    const int topology = static_cast<int>(state.range(0));
     growWorld(topology, calendarSeed, 0);
     for (int grown = 0; grown < growingLimit && livingShare() < populated; grown += 50)
         for (int steps = 0; steps < 50; ++steps) simulationStep();
@@ -66,8 +66,7 @@ void step(benchmark::State& state)
     state.counters["stepToFloor"] = stepSeconds / floor;
     state.counters["stepsPerSecond"] = 1.0 / stepSeconds;
     state.counters["shareOfCheetah"] = stepSeconds / cheetahInterval;  // goal: at most 0.05 on the sphere
-    state.SetLabel(topologyNames[topology]);
 }
-BENCHMARK(step)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+const bool stepRegistered = perTopology("step", step, benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Generating a fresh terrain for each topology, as "Generate Env" does, and one disaster.
 #include "environment.h"
+#include "perTopology.h"
 #include "randomGenerator.h"
 #include "world.h"
 
@@ -7,28 +8,27 @@
 
 namespace {
 
-void buildWorld(benchmark::State& state)
+void buildWorld(int topology)
 {
     world = World{};
     generator::seed(1733500000u);
-    setTopology(static_cast<int>(state.range(0)));
-    state.SetLabel(topologyNames[state.range(0)]);
+    setTopology(topology);
 }
 
-void generation(benchmark::State& state)
+void generation(benchmark::State& state, int topology)
 {
-    buildWorld(state);
+    buildWorld(topology);
     for (auto _ : state) generateEnvironment();
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(generation)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+const bool generationRegistered = perTopology("generation", generation, benchmark::kMillisecond);
 
-void disaster(benchmark::State& state)
+void disaster(benchmark::State& state, int topology)
 {
-    buildWorld(state);
+    buildWorld(topology);
     for (auto _ : state) environmentDisaster();
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(disaster)->DenseRange(0, 2);
+const bool disasterRegistered = perTopology("disaster", disaster);
 
 }  // namespace
