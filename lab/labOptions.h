@@ -23,12 +23,10 @@ struct LabOptions {
     int inner = 0;  // the inner RenderMode
     std::string loadFile;
     std::string saveFile;
+    std::string helpText;  // what --help shows, for the help command
 };
-
-// The usage text of --help, listing every command and option.
-extern const char* const labUsage;
 
 // Reads argv into options. Returns "" when they make sense together, otherwise one line saying
 // what is wrong (an unknown command, option, topology or mode, a missing or bad value, options
-// that contradict each other).
+// that contradict each other). --help anywhere, or the help command, asks for the help text.
 std::string parseLabOptions(int argc, const char* const* argv, LabOptions& options);

@@ -23,6 +23,6 @@ int main(int argc, char** argv)
     case LabCommand::bench: return benchCommand(options);
     case LabCommand::help: break;
     }
-    std::fputs(labUsage, stdout);
+    std::fputs(options.helpText.c_str(), stdout);
     return 0;
 }

@@ -2,8 +2,8 @@
 # Installs the Debian packages Quillmoss needs for one purpose (run, test, bench, docs, fuzz, format or mutants), only when some are missing.
 set -euo pipefail
 
-runPackages=(g++ make cmake freeglut3-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev)
-testPackages=(libgtest-dev libgmock-dev libbenchmark-dev libpng-dev xvfb xdotool libegl-dev libegl-mesa0 gnuplot-nox)
+runPackages=(g++ make cmake freeglut3-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev libcli11-dev)
+testPackages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool libegl-dev libegl-mesa0 gnuplot-nox)
 benchPackages=("${testPackages[@]}")
 docsPackages=(xvfb xdotool imagemagick)
 fuzzPackages=(clang libclang-rt-14-dev xvfb)

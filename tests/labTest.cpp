@@ -69,25 +69,32 @@ TEST(LabOptions, EveryOptionIsReadAndEveryBadWordNamed)
     ASSERT_EQ(parse("run --topology disc --steps 0", options), "");
     EXPECT_TRUE(options.disasterRate == 0.0f && options.every == 100 && options.mode == environmentMode) << "the defaults";
     EXPECT_EQ(parse("run --topology disc --steps 0 --disaster-rate 0", options), "");
-    ASSERT_EQ(parse("run --help --topology torus", options), "") << "help wins from where it stands";
-    EXPECT_EQ(options.command, LabCommand::help);
+    for (const char* help : {"help", "run --topology plane --help", "--help"}) {
+        ASSERT_EQ(parse(help, options), "") << help;
+        EXPECT_TRUE(options.command == LabCommand::help && options.helpText.find("--help") != std::string::npos) << help;
+    }
+    EXPECT_NE(options.helpText.find("Fitness Map"), std::string::npos) << "the render modes' names";
+    ASSERT_EQ(parse("run --topology plane --topology disc --steps 9 --steps 010", options), "") << "the last one counts";
+    EXPECT_TRUE(options.topology == discTopology && options.steps == 10) << "in decimal";
     const std::pair<std::string, std::string> refusals[] = {
-        {"", "no command given"},
+        {"", "no command given (run, save or bench)"},
         {"walk", "unknown command \"walk\" (run, save or bench)"},
-        {"run --topology torus --help", "unknown topology \"torus\" (plane, disc or sphere)"},
-        {"run --topology plane --steps 12x", "--steps needs a whole number from 0, not \"12x\""},
+        {"run --topology torus --help", "--topology: unknown topology \"torus\" (plane, disc or sphere)"},
+        {"run --topology plane --steps 12x", "--steps: needs a whole number from 0 to 2147483647, not \"12x\""},
+        {"save --topology plane --steps 010x", "--steps: needs a whole number from 0 to 2147483647, not \"010x\""},
         {"run --topology plane", "run needs --steps N"},
         {"run --steps 5", "a new world needs --topology plane|disc|sphere"},
-        {"run --topology plane --steps 5 --mode Sepia", "unknown render mode \"Sepia\" (see --help for the names)"},
-        {"run --topology plane --steps 5 --disaster-rate nan", "--disaster-rate needs a number from 0 to 1, not \"nan\""},
-        {"run --topology plane --steps 5 --every 0", "--every needs a whole number from 1, not \"0\""},
+        {"run --topology plane --steps 5 --mode Sepia", "--mode: unknown render mode \"Sepia\" (see --help for the names)"},
+        {"run --topology plane --steps 5 --disaster-rate nan", "--disaster-rate: needs a number from 0 to 1, not \"nan\""},
+        {"run --topology plane --steps 5 --every 0", "--every: needs a whole number from 1 to 2147483647, not \"0\""},
         {"run --topology plane --steps 5 --seed 4294967296",
-         "--seed needs a whole number from 0 to 4294967295, not \"4294967296\""},
+         "--seed: needs a whole number from 0 to 4294967295, not \"4294967296\""},
         {"run --topology plane --steps", "--steps needs a value"},
-        {"run --topology plane --steps 5 --colour", "unknown option \"--colour\""},
+        {"run --topology plane --steps 5 --colour", "The following argument was not expected: --colour"},
+        {"run --topology plane --steps 5 --out=", "--out needs a value"},
         {"run --load w.qmw --steps 5 --seed 3",
          "--load brings its own topology, seed, rules and disaster rate: leave those options out"},
-        {"bench --topology disc", "bench measures every topology on a new world: give it only --steps"},
+        {"bench --seed 4", "The following arguments were not expected: 4 --seed"},
     };
     for (const auto& [line, reason] : refusals) EXPECT_EQ(parse(line, options), reason);
 }
@@ -128,8 +135,8 @@ TEST_F(Tools, ALabRunWritesTheRecordedTableAndSnapshotsAndContinuesExactly)
 TEST_F(Tools, WhatCannotBeDoneIsRefusedWithAReasonAndNothingWritten)
 {
     std::string help;
-    EXPECT_EQ(lab("--help", &help), 0);
-    for (const char* word : {"bench", "--every", "--inner", "--load", "Fitness Map"})
+    EXPECT_EQ(lab("run --help", &help), 0);
+    for (const char* word : {"--steps N", "--every", "--inner", "--load FILE", "Fitness Map"})
         EXPECT_NE(help.find(word), std::string::npos) << word;
     for (const std::string arguments : {"", "walk", "run --topology plane --steps -3"}) {
         EXPECT_EQ(lab(arguments), 2) << arguments;
