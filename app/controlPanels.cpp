@@ -3,12 +3,12 @@
 
 #include "cellField.h"
 #include "environment.h"
+#include "frameLoop.h"
 #include "panelToolkit.h"
 #include "renderMode.h"
 #include "renderSettings.h"
 #include "settings.h"
 #include "shellState.h"
-#include "simulationStep.h"
 #include "world.h"
 #include "worldActions.h"
 #include "worldSettings.h"
@@ -135,7 +135,7 @@ void onShivaButton(int id)
     case killAllButton: killAll(); break;
     case seedLifeButton: seedLife(1); break;
     case generateEnvButton: generateEnvironment(); break;
-    case stepButton: simulationStep(); break;
+    case stepButton: stepWorld(); break;
     default: break;
     }
     syncPanelFromSelection();

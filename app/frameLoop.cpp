@@ -3,6 +3,7 @@
 
 #include "camera.h"
 #include "controlPanels.h"
+#include "frameRecording.h"
 #include "input.h"
 #include "platformBackwardTab.h"
 #include "platformWheel.h"
@@ -36,12 +37,18 @@ void display()
     glutSwapBuffers();
 }
 
+void stepWorld()
+{
+    simulationStep();
+    recordStep();
+}
+
 bool stepIfDue()
 {
     if (speed <= 0 || speed >= speedCount) return false;
     const float now = elapsedSeconds();
     if (world.lastStepTime + stepInterval[speed] > now) return false;
-    simulationStep();
+    stepWorld();
     return true;
 }
 

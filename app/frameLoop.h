@@ -10,6 +10,9 @@ void drawFrame();
 // The display callback of the world window: drawFrame, then swap the buffers.
 void display();
 
+// One simulation step, recorded when a recording runs: the speeds and the "Step" button step this way.
+void stepWorld();
+
 // Runs one simulation step when the chosen speed says one is due; true when it did.
 bool stepIfDue();
 

@@ -156,6 +156,7 @@ void showNotice(const std::string& caption, const std::string& text)
     shownLines = noticeLines(text);
     dismissed = false;
     pressedOnButton = false;
+    const int closeAction = glutGet(GLUT_ACTION_ON_WINDOW_CLOSE);
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
     sizeWindow();
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE);
@@ -172,6 +173,6 @@ void showNotice(const std::string& caption, const std::string& text)
     if (noticeWindow > 0) glutDestroyWindow(noticeWindow);
     noticeWindow = 0;
     glutMainLoopEvent();
-    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_EXIT);
+    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, closeAction);
     if (previous > 0) glutSetWindow(previous);
 }

@@ -5,6 +5,7 @@
 #include "controlPanels.h"
 #include "driverReport.h"
 #include "frameLoop.h"
+#include "frameRecording.h"
 #include "input.h"
 #include "panelManager.h"
 #include "platformStack.h"
@@ -14,14 +15,20 @@
 #include "randomGenerator.h"
 #include "settings.h"
 #include "shellState.h"
+#include "startOptions.h"
 #include "world.h"
+#include "worldFile.h"
+#include "worldSettings.h"
 
-#include <GL/glut.h>
+#include <GL/freeglut.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <ctime>
 
 namespace {
+constexpr int usageStatus = 2;
+constexpr int failureStatus = 1;
 constexpr int mainWindowX = 500;
 constexpr int mainWindowY = 32;
 constexpr int mainWindowSize = 740;
@@ -35,6 +42,51 @@ void registerWorldCallbacks()
     glutSpecialFunc(onSpecialKey);
     glutKeyboardFunc(onKeyboard);
 }
+
+// A file can be saved where its directory stands; the save itself tells of any other problem.
+std::string saveProblem(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    const std::string directory = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    struct stat status {};
+    if (stat(directory.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return {};
+    return "--save-on-exit: there is no directory " + directory + " to save " + path + " in";
+}
+
+// Seeds the generator, loads the world file, checks where the world will be saved and makes the
+// recording's directory: what can go wrong goes wrong before any window opens.
+std::string prepareStart(const StartOptions& options)
+{
+    generator::seed(options.seedGiven ? options.seed : static_cast<std::uint32_t>(std::time(nullptr)));
+    std::string problem;
+    if (!options.loadFile.empty() && !loadWorld(options.loadFile, problem)) return problem;
+    if (!options.saveOnExitFile.empty()) problem = saveProblem(options.saveOnExitFile);
+    if (!problem.empty() || options.recordDirectory.empty()) return problem;
+    problem = startRecording(options.recordDirectory, options.recordEvery);
+    return problem.empty() ? problem : "--record: " + problem;
+}
+
+// The first world: a new one of the chosen topology, or the loaded one with its topology and rules
+// shown by the panels.
+void startWorld(bool loaded)
+{
+    if (!loaded) {
+        initWorld(topologyChoice);
+        return;
+    }
+    topologyChoice = world.topology;
+    takeRules();
+    world.lastStepTime = elapsedSeconds();
+}
+
+bool saveOnExit(const std::string& path)
+{
+    std::string problem;
+    if (path.empty() || saveWorld(path, problem)) return true;
+    std::fprintf(stderr, "quillmoss: the world was not saved: %s\n", problem.c_str());
+    return false;
+}
+
 }  // namespace
 
 void printBanner()
@@ -49,19 +101,35 @@ void printBanner()
 int runQuillmoss(int argc, char** argv)
 {
     reserveStack(stackReserve);
-    generator::seed(static_cast<std::uint32_t>(std::time(nullptr)));
+    StartOptions options;
+    if (asksForHelp(argc, argv)) {
+        parseStartOptions(argc, argv, options);
+        std::fputs(options.helpText.c_str(), stdout);
+        return 0;
+    }
+    glutInit(&argc, argv);
+    std::string problem = parseStartOptions(argc, argv, options);
+    if (!problem.empty()) {
+        std::fprintf(stderr, "quillmoss: %s\nTry 'quillmoss --help' for the options.\n", problem.c_str());
+        return usageStatus;
+    }
+    problem = prepareStart(options);
+    if (!problem.empty()) {
+        std::fprintf(stderr, "quillmoss: %s\n", problem.c_str());
+        return usageStatus;
+    }
     setMillisecondSource(platformMilliseconds);
     startClock();
     printBanner();
 
-    glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     mainWindow = glutCreateWindow("Quillmoss");
     glutPositionWindow(mainWindowX, mainWindowY);
     glutReshapeWindow(mainWindowSize, mainWindowSize);
     reportDriver();
+    if (options.seedGiven) std::printf("Seed: %u\n", static_cast<unsigned>(options.seed));
 
-    initWorld(topologyChoice);
+    startWorld(!options.loadFile.empty());
     registerWorldCallbacks();
     glEnable(GL_DEPTH_TEST);
     openWheelMouse();
@@ -72,7 +140,8 @@ int runQuillmoss(int argc, char** argv)
     glutPushWindow();
 
     panelManager.setIdleCallback(idle);
+    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
     showAboutNotice();
     glutMainLoop();
-    return 0;
+    return saveOnExit(options.saveOnExitFile) ? 0 : failureStatus;
 }

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-bool writePng(const Picture& picture, const std::string& path)
+bool writePng(const Picture& picture, const std::string& path, bool fast)
 {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) {
@@ -17,6 +17,7 @@ bool writePng(const Picture& picture, const std::string& path)
     image.width = static_cast<png_uint_32>(picture.width);
     image.height = static_cast<png_uint_32>(picture.height);
     image.format = PNG_FORMAT_RGBA;
+    if (fast) image.flags |= PNG_IMAGE_FLAG_FAST;
     const bool written = png_image_write_to_stdio(&image, file, 0, picture.rgba.data(), 0, nullptr) != 0;
     if (!written) std::fprintf(stderr, "%s: %s\n", path.c_str(), image.message);
     png_image_free(&image);

@@ -15,8 +15,9 @@ struct Picture {
     const std::uint8_t* pixel(int x, int y) const { return &rgba[(static_cast<size_t>(y) * width + x) * 4]; }
 };
 
-// Writes the picture; false (with errno or libpng's message on standard error) when it cannot.
-bool writePng(const Picture& picture, const std::string& path);
+// Writes the picture, fast rather than small when asked; false (with errno or libpng's message on
+// standard error) when it cannot.
+bool writePng(const Picture& picture, const std::string& path, bool fast = false);
 
 // Reads a PNG file as RGBA; an empty picture (width 0) when it cannot.
 Picture readPng(const std::string& path);

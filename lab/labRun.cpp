@@ -2,6 +2,7 @@
 #include "labRun.h"
 
 #include "camera.h"
+#include "directories.h"
 #include "offscreenContext.h"
 #include "progressBar.h"
 #include "randomGenerator.h"
@@ -21,7 +22,6 @@
 #include <ctime>
 #include <fstream>
 #include <limits>
-#include <sys/stat.h>
 
 namespace {
 
@@ -55,19 +55,6 @@ std::string prepareWorld(const LabOptions& options)
     }
     growWorld(options.topology, seed, 0);
     return world.currentLattice ? "" : "could not build the world";
-}
-
-// Makes the directory and its parents as mkdir -p does; "" when it is there afterwards.
-std::string makeDirectory(const std::string& path)
-{
-    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
-        const std::string part = path.substr(0, slash);
-        if (mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) return "cannot make " + part + ": " + std::strerror(errno);
-        if (slash == std::string::npos) break;
-    }
-    struct stat status {};
-    if (stat(path.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) return path + " is not a directory";
-    return {};
 }
 
 bool rowDue(long long step, long long first, long long last, long long every)

@@ -3,10 +3,12 @@
 // and the close box.
 #include "desktop.h"
 #include "digest.h"
+#include "pngFile.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fstream>
 #include <thread>
 
 namespace {
@@ -37,7 +39,7 @@ std::string geometry(const std::string& of, const std::string& expected = "X=")
 
 TEST(WholeProgram, AJourneyFromTheNoticeToTheCloseBox)
 {
-    Program quillmoss({QUILLMOSS_BINARY});
+    Program quillmoss({QUILLMOSS_BINARY, "--seed", "7"});
     const std::string notice = window("ORVAN");
     ASSERT_FALSE(notice.empty()) << "no copyright.txt: the built-in notice; printed: " << quillmoss.output();
     const std::string simulation = window("Simulation"), render = window("Render");
@@ -45,16 +47,19 @@ TEST(WholeProgram, AJourneyFromTheNoticeToTheCloseBox)
     const std::string world = window("Quillmoss");
     xdotool("windowfocus --sync " + notice + " key a");
     const WindowPicture held = capture(world);
-    Digest notes;
+    Digest notes, seeded;
     for (std::uint8_t byte : capture(notice).rgb) notes << byte;
     EXPECT_EQ(notes.value, 0xb83942cbfddb93afull) << "the built-in text and the OK button";
+    for (std::uint8_t byte : held.rgb) seeded << byte;
+    EXPECT_EQ(seeded.value, 0xf81d85c02ccc546ull) << "the seed's world";
     pause(1500);  // fifteen steps at Swallow, were the frame loop running
     EXPECT_EQ(capture(world).rgb, held.rgb) << "no step while the notice is shown, and a key other than Enter or Space keeps it";
     const std::string lines = quillmoss.output();
     EXPECT_EQ(lines.rfind("Quillmoss\n", 0), 0u) << lines;
     for (const char* line : {"\nOpenGL Driver - \nVendor: ", "\nRenderer: ", "\nVersion: ", "\nSupported Extensions: GL_"})
         EXPECT_NE(lines.find(line), std::string::npos) << line;
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 10) << "the banner and the driver report, no extension line";
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 11) << "the banner and the driver report, no extension line";
+    EXPECT_EQ(lines.substr(lines.size() - 8), "Seed: 7\n") << "after the driver report";
 
     xdotool("windowfocus --sync " + notice + " key Return");
     ASSERT_FALSE(geometry(world, "X=500 Y=32 WIDTH=740 HEIGHT=740").empty()) << geometry(world);
@@ -117,6 +122,112 @@ TEST(WholeProgram, CopyrightTxtIsTheNoticeUnderQuillmossAndOkEscapeOrSpaceDismis
         }
         EXPECT_TRUE(waitFor("xdotool search --name '^Quillmoss$' | sort -n | sed -n 2p", 2000).empty()) << dismissal;
     }
+}
+
+// A recorded frame (RGBA) shows what a capture of the window (RGB) shows.
+bool samePicture(const Picture& recorded, const WindowPicture& captured)
+{
+    if (recorded.width != captured.width || recorded.height != captured.height) return false;
+    for (int y = 0; y < recorded.height; ++y)
+        for (int x = 0; x < recorded.width; ++x)
+            if (!std::equal(captured.pixel(x, y), captured.pixel(x, y) + 3, recorded.pixel(x, y))) return false;
+    return true;
+}
+// A radio button's circle in the Simulation window, 12 pixels across around (x, y).
+std::vector<std::uint8_t> circle(const WindowPicture& panel, int x, int y)
+{
+    std::vector<std::uint8_t> pixels;
+    for (int row = y - 6; row < y + 6; ++row) pixels.insert(pixels.end(), panel.pixel(x - 6, row), panel.pixel(x + 6, row));
+    return pixels;
+}
+std::string countFiles(const std::string& directory) { return shell("ls " + directory + " | wc -l | tr -d '\\n'"); }
+
+// A world from the lab continued in the window while every step is recorded, saved when the window
+// is closed and shown again from the file.
+TEST(WholeProgram, AWorldLoadedRecordedSavedOnCloseAndLoadedAgain)
+{
+    const std::string directory = shell("mktemp -d /tmp/quillmossOptionsXXXXXX | tr -d '\\n'");
+    ASSERT_EQ(
+        shell(LAB_BINARY " save --topology disc --seed 7 --steps 20 --pollution --save " + directory + "/start.qmw; echo $?"),
+        "0\n");
+    WindowPicture last;
+    {
+        Program first({QUILLMOSS_BINARY, "--load", directory + "/start.qmw", "--record", directory + "/frames", "--save-on-exit",
+                       directory + "/end.qmw"});
+        const std::string notice = window("ORVAN"), simulation = window("Simulation"), world = window("Quillmoss");
+        ASSERT_FALSE(notice.empty()) << first.output();
+        pause(600);  // the panels drawn
+        const WindowPicture panel = capture(simulation);
+        ASSERT_GT(panel.height, 130);
+        EXPECT_TRUE(circle(panel, 37, 103) != circle(panel, 37, 87) && circle(panel, 37, 87) == circle(panel, 37, 119))
+            << "the Topology radio shows the disc";
+        EXPECT_TRUE(circle(panel, 20, 29) != circle(panel, 20, 45)) << "and Pollution on, Human Rules off";
+        xdotool("windowfocus --sync " + notice + " key Escape");
+        click(simulation, 20, 405);  // Paused
+        const int stepped = std::stoi(countFiles(directory + "/frames"));
+        ASSERT_GT(stepped, 0) << "Swallow stepped until Paused";
+        ASSERT_LT(stepped, 30);
+        const Picture paused = readPng(directory + "/frames/frame-" + std::to_string(20 + stepped) + ".png");
+        EXPECT_TRUE(samePicture(paused, capture(world))) << "the recording is what the window shows";
+        xdotool("mousemove --window " + simulation + " 65 487 click --repeat " + std::to_string(30 - stepped) + " --delay 150 1");
+        EXPECT_EQ(waitFor("ls " + directory + "/frames/frame-50.png 2>/dev/null", 5000), directory + "/frames/frame-50.png");
+        pause(300);
+        last = capture(world);
+        EXPECT_EQ(countFiles(directory + "/frames"), "30") << "the Step button's steps are recorded too";
+        EXPECT_TRUE(samePicture(readPng(directory + "/frames/frame-50.png"), last));
+        EXPECT_FALSE(samePicture(paused, last));
+        ASSERT_TRUE(askToClose(simulation));
+        EXPECT_EQ(first.exitCode(60000), 0);
+    }
+    Program second({QUILLMOSS_BINARY, "--load", directory + "/end.qmw"});
+    const std::string notice = window("ORVAN");
+    ASSERT_FALSE(notice.empty()) << second.output();
+    ASSERT_FALSE(geometry(window("Quillmoss"), "X=500 Y=32 WIDTH=740 HEIGHT=740").empty());
+    pause(600);
+    WindowPicture again = capture(window("Quillmoss"));
+    int x = 0, y = 0, width = 0, height = 0;  // the notice in front of the world window is no part of it
+    std::sscanf(geometry(notice).c_str(), "X=%d Y=%d WIDTH=%d HEIGHT=%d", &x, &y, &width, &height);
+    for (int row = std::max(y - 32, 0); row < std::min(y - 32 + height, 740); ++row)
+        for (int column = std::max(x - 500, 0); column < std::min(x - 500 + width, 740); ++column)
+            std::copy(last.pixel(column, row), last.pixel(column, row) + 3, &again.rgb[(row * 740 + column) * 3]);
+    EXPECT_TRUE(again.rgb == last.rgb) << "the world saved on closing, shown again";
+    EXPECT_EQ(shell(LAB_BINARY " run --load " + directory + "/start.qmw --steps 30 --out " + directory + "/lab --save " +
+                    directory + "/lab.qmw && cmp " + directory + "/lab.qmw " + directory + "/end.qmw && echo same"),
+              "same\n")
+        << "the window's 30 steps are the lab's, bit for bit";
+    xdotool("windowfocus --sync " + notice + " key Escape");
+    ASSERT_TRUE(askToClose(window("Quillmoss")));
+    EXPECT_EQ(second.exitCode(60000), 0);
+    shell("rm -rf " + directory);
+}
+
+// Each refusal is one line on standard error and exit status 2, before any window opens.
+TEST(WholeProgram, BadOptionsAndBadWorldFilesAreRefusedBeforeAnyWindowOpens)
+{
+    const std::string directory = shell("mktemp -d /tmp/quillmossOptionsXXXXXX | tr -d '\\n'");
+    std::ofstream(directory + "/junk.qmw") << "not a world";
+    shell(LAB_BINARY " save --topology plane --seed 1 --save " + directory + "/whole.qmw; head -c 5000 " + directory +
+          "/whole.qmw >" + directory + "/cut.qmw");
+    const std::pair<std::string, std::string> refusals[] = {
+        {"--colour", "The following argument was not expected: --colour\nTry 'quillmoss --help' for the options."},
+        {"--seed 4294967296",
+         "--seed: needs a whole number from 0 to 4294967295, not \"4294967296\"\nTry 'quillmoss --help' for the options."},
+        {"--record-every 5", "--record-every needs --record DIR\nTry 'quillmoss --help' for the options."},
+        {"--seed 3 --load " + directory + "/whole.qmw",
+         "--load brings its own generator: leave --seed out\nTry 'quillmoss --help' for the options."},
+        {"--load " + directory + "/junk.qmw", directory + "/junk.qmw: not a Quillmoss world file"},
+        {"--load " + directory + "/cut.qmw", directory + "/cut.qmw: the file ends early (truncated)"},
+        {"--save-on-exit " + directory + "/none/w.qmw",
+         "--save-on-exit: there is no directory " + directory + "/none to save " + directory + "/none/w.qmw in"},
+        {"--record " + directory + "/junk.qmw/frames",
+         "--record: cannot make " + directory + "/junk.qmw/frames: Not a directory"},
+    };
+    for (const auto& [arguments, reason] : refusals)
+        EXPECT_EQ(shell(QUILLMOSS_BINARY " " + arguments + " 2>&1 >/dev/null; echo $?"), "quillmoss: " + reason + "\n2\n");
+    const std::string help = shell("env -u DISPLAY " QUILLMOSS_BINARY " --help; echo $?");
+    for (const char* words : {"--seed N", "--load FILE", "--save-on-exit FILE", "--record DIR", "--record-every N", "\n0\n"})
+        EXPECT_NE(help.find(words), std::string::npos) << "no display needed: " << help;
+    shell("rm -rf " + directory);
 }
 
 TEST(PanelDemo, PrintsTheVariablesItsControlsChange)

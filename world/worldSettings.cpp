@@ -16,9 +16,17 @@ int ruleCultureDrift = 1;
 int humanRulesOn = 0;
 int lineageOn = 0;
 
+namespace {
+int* const ruleSources[] = {&pollutionOn,      &ruleSpreadCost, &ruleGroupDefence, &ruleNoSelfMutation,
+                            &ruleCultureDrift, &humanRulesOn,   &lineageOn};
+}  // namespace
+
 void feedRules()
 {
-    const int sources[] = {pollutionOn,      ruleSpreadCost, ruleGroupDefence, ruleNoSelfMutation,
-                           ruleCultureDrift, humanRulesOn,   lineageOn};
-    for (int slot = 0; slot < 7; ++slot) setRule(slot, static_cast<float>(sources[slot]));
+    for (int slot = 0; slot < 7; ++slot) setRule(slot, static_cast<float>(*ruleSources[slot]));
+}
+
+void takeRules()
+{
+    for (int slot = 0; slot < 7; ++slot) *ruleSources[slot] = world.rules[slot] != 0.0f;
 }

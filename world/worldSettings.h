@@ -23,3 +23,5 @@ extern int lineageOn;
 
 // Sets rule slots 0..6 from their sources, as every frame does; slot 7 is left alone.
 void feedRules();
+// Sets the sources from rule slots 0..6 (not 0: on), so that the frames keep a loaded world's rules.
+void takeRules();

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -77,6 +78,7 @@ int Program::exitCode(int timeoutMs)
     return status;
 }
 
+// The part of a window off the screen (a window placed at -1, -1) is left black: X gives no image of it.
 WindowPicture capture(const std::string& windowId)
 {
     WindowPicture picture;
@@ -85,16 +87,23 @@ WindowPicture capture(const std::string& windowId)
     XSetErrorHandler(ignoreError);
     const Window window = std::strtoul(windowId.c_str(), nullptr, 0);
     XWindowAttributes attributes;
-    XImage* image = window && XGetWindowAttributes(display, window, &attributes)
-                        ? XGetImage(display, window, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap)
-                        : nullptr;
+    int left = 0, top = 0;
+    Window child = 0;
+    const bool placed = window && XGetWindowAttributes(display, window, &attributes) &&
+                        XTranslateCoordinates(display, window, attributes.root, 0, 0, &left, &top, &child);
+    const int x0 = std::max(0, -left), y0 = std::max(0, -top);
+    const int x1 = placed ? std::min(attributes.width, DisplayWidth(display, 0) - left) : 0;
+    const int y1 = placed ? std::min(attributes.height, DisplayHeight(display, 0) - top) : 0;
+    XImage* image = x1 > x0 && y1 > y0 ? XGetImage(display, window, x0, y0, x1 - x0, y1 - y0, AllPlanes, ZPixmap) : nullptr;
     if (image) {
         picture.width = attributes.width;
         picture.height = attributes.height;
-        for (int y = 0; y < picture.height; ++y)
-            for (int x = 0; x < picture.width; ++x) {
-                const unsigned long value = XGetPixel(image, x, y);  // a 24-bit TrueColor screen
-                picture.rgb.insert(picture.rgb.end(), {std::uint8_t(value >> 16), std::uint8_t(value >> 8), std::uint8_t(value)});
+        picture.rgb.assign(static_cast<std::size_t>(picture.width) * picture.height * 3, 0);
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) {
+                const unsigned long value = XGetPixel(image, x - x0, y - y0);  // a 24-bit TrueColor screen
+                std::uint8_t* pixel = &picture.rgb[(static_cast<std::size_t>(y) * picture.width + x) * 3];
+                pixel[0] = std::uint8_t(value >> 16), pixel[1] = std::uint8_t(value >> 8), pixel[2] = std::uint8_t(value);
             }
         XDestroyImage(image);
     }

@@ -1,0 +1,46 @@
+// Reading the program's command line.
+#include "startOptions.h"
+
+#include "commandLine.h"
+
+#include <limits>
+
+namespace {
+
+const char* const description =
+    "Quillmoss: an artificial-life sandbox. Cultures grow, adapt, terraform, learn, spread and conquer on a plane, "
+    "a disc or a sphere. GLUT's own options (-display, -geometry) work too.";
+
+}  // namespace
+
+bool asksForHelp(int argc, const char* const* argv)
+{
+    for (int at = 1; at < argc; ++at)
+        if (std::string(argv[at]) == "--help" || std::string(argv[at]) == "-h") return true;
+    return false;
+}
+
+std::string parseStartOptions(int argc, const char* const* argv, StartOptions& options)
+{
+    options = StartOptions{};
+    CLI::App quillmoss(description, "quillmoss");
+    quillmoss.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    CLI::Option* seed = addWholeOption(quillmoss, "--seed", options.seed, 0, std::numeric_limits<std::uint32_t>::max(),
+                                       "the generator's seed, 0..4294967295, instead of the clock: the same seed starts "
+                                       "the same world");
+    CLI::Option* load = addPathOption(quillmoss, "--load", "FILE", options.loadFile,
+                                      "start from a world file written by quillmoss-lab save or run --save (its lattice, "
+                                      "cells, rules and generator)");
+    addPathOption(quillmoss, "--save-on-exit", "FILE", options.saveOnExitFile,
+                  "when the program is closed, write the world to FILE (a world file the lab and --load read)");
+    CLI::Option* record = addPathOption(quillmoss, "--record", "DIR", options.recordDirectory,
+                                        "write the world window's picture after every Kth step as DIR/frame-STEP.png");
+    CLI::Option* every = addWholeOption(quillmoss, "--record-every", options.recordEvery, 1, std::numeric_limits<int>::max(),
+                                        "with --record: the steps between recorded pictures (default 1)");
+    const std::string problem = readCommandLine(quillmoss, argc, argv, options.helpText);
+    if (!problem.empty() || !options.helpText.empty()) return problem;
+    options.seedGiven = seed->count() > 0;
+    if (options.seedGiven && load->count() > 0) return "--load brings its own generator: leave --seed out";
+    if (every->count() > 0 && record->count() == 0) return "--record-every needs --record DIR";
+    return {};
+}

@@ -1,0 +1,22 @@
+// The program's command line, read after GLUT has taken its own options (-display, -geometry).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct StartOptions {
+    std::uint32_t seed = 0;
+    bool seedGiven = false;
+    std::string loadFile;  // a world file to start from
+    std::string saveOnExitFile;  // where the world goes when the program is closed
+    std::string recordDirectory;  // where frame-STEP.png pictures go
+    int recordEvery = 1;
+    std::string helpText;  // what --help shows
+};
+
+// True when the command line asks for help, which needs no display.
+bool asksForHelp(int argc, const char* const* argv);
+
+// Reads argv into options. Returns "" when they make sense together, otherwise one line saying
+// what is wrong. --help leaves the help text in options.
+std::string parseStartOptions(int argc, const char* const* argv, StartOptions& options);
