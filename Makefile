@@ -3,8 +3,9 @@ BUILD_DIR := build
 SANITIZE_DIR := build-sanitize
 FUZZ_DIR := build-fuzz
 JOBS := $(shell nproc)
-# Seconds each fuzzer runs in make fuzz.
+# Seconds each fuzzer runs in make fuzz, and which of them run (all by default).
 FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?=
 
 # Sanitizer reports stop the run. Leaks inside the system's GL and X libraries are not ours and are
 # suppressed; the preloaded library keeps Mesa's driver mapped until the report, so they can be named.
@@ -55,8 +56,8 @@ soak:
 fuzz:
 	@scripts/install-deps.sh fuzz
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMOSS_FUZZ=ON
-	cmake --build $(FUZZ_DIR) --target worldFuzzer panelFuzzer noticeFuzzer keep-libraries-loaded -j $(JOBS)
-	$(FUZZ_ENV) scripts/run-fuzzers.sh $(FUZZ_DIR)/bin $(FUZZ_SECONDS)
+	cmake --build $(FUZZ_DIR) --target worldFuzzer worldFileFuzzer panelFuzzer noticeFuzzer keep-libraries-loaded -j $(JOBS)
+	$(FUZZ_ENV) scripts/run-fuzzers.sh $(FUZZ_DIR)/bin $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 # The share of small faults in the product code that the tests catch: MUTANTS of them (100 by
 # default), drawn with MUTANT_SEED, built and tested in build-mutants.

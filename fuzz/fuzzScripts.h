@@ -1,4 +1,4 @@
-// Fuzzing: byte streams decoded into world operations, panel events and notice texts, each with
+// Fuzzing: byte streams decoded into world operations, world files, panel events and notice texts, each with
 // the invariants it must keep. The libFuzzer targets and the tests that replay their inputs share them.
 #pragma once
 
@@ -13,6 +13,11 @@
 // it again. After each, iteration visits exactly the real cells, in increasing order; the selection
 // is a real cell or none; no field of a real cell is infinite or NaN.
 std::string runWorldScript(const std::uint8_t* data, std::size_t size, std::uint64_t* state = nullptr, int operations = 24);
+
+// Loads the bytes as a world file, as they are and with their checksum made right: each is refused
+// with a reason, leaving the world as it was, or loaded with a clear selection and valid links, the
+// world's invariants holding through a few steps.
+std::string runWorldFileScript(const std::uint8_t* data, std::size_t size, std::uint64_t* state = nullptr);
 
 // Sends the events the bytes describe to two panel windows holding every kind of control, opened
 // on the first call (which initialises GLUT where nothing else did); it needs a display.

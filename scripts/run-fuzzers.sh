@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
-# Runs each fuzzer for the given seconds on a copy of its corpus; a crash input lands in
-# fuzz/regressions/<target>/ to be kept as a regression test once fixed.
+# Runs each fuzzer (or those named after the first two arguments) for the given seconds on a copy
+# of its corpus; a crash input lands in fuzz/regressions/<target>/ to be kept as a regression test
+# once fixed.
 set -euo pipefail
 binDir=$1
 seconds=$2
+shift 2
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(world worldFile panel notice)
 cd "$(dirname "$0")/.."
-for target in world panel notice; do
+for target in "${targets[@]}"; do
   fuzzer="$binDir/${target}Fuzzer"
-  # The notice takes up to 64 KiB of text and cuts the rest: inputs may run past that.
   maxLength=4096
   lengthControl=100
-  if [ "$target" = notice ]; then maxLength=70000; lengthControl=0; fi
+  # The notice takes up to 64 KiB of text and cuts the rest: inputs may run past that. World files
+  # are whole worlds, the sphere's the largest.
+  case "$target" in
+    notice) maxLength=70000; lengthControl=0 ;;
+    worldFile) maxLength=2200000; lengthControl=0 ;;
+  esac
   corpus=$(mktemp -d)
   cp "fuzz/corpus/$target/"* "$corpus/"
   echo "== ${target}Fuzzer for ${seconds}s"

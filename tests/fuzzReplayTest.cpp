@@ -1,5 +1,5 @@
-// The fuzzers' inputs replayed, and many more drawn from a seed: the world and the about notice
-// keep their invariants, and the worlds they leave are as recorded.
+// The fuzzers' inputs replayed, and many more drawn from a seed: the world, world files and the
+// about notice keep their invariants, and the worlds they leave are as recorded.
 #include "fuzzInputs.h"
 #include "fuzzScripts.h"
 
@@ -7,13 +7,14 @@
 
 namespace {
 
-TEST(FuzzReplay, WorldAndNoticeScriptsKeepTheirInvariantsAndLeaveTheRecordedStates)
+TEST(FuzzReplay, WorldWorldFileAndNoticeScriptsKeepTheirInvariantsAndLeaveTheRecordedStates)
 {
     const auto world = [](const std::uint8_t* data, std::size_t size, std::uint64_t* state) {
         return runWorldScript(data, size, state);
     };
     EXPECT_EQ(replay("world", world, 300, 160), 0xaf9a363bea7084b4ull);
     EXPECT_EQ(replay("notice", runNoticeScript, 50, 3000), 0xa8f715b5f0911ff4ull);
+    EXPECT_EQ(replay("worldFile", runWorldFileScript, 20, 600), 0x6aa09e7d7d2b77abull) << "the saved worlds load, step and stay sound";
 }
 
 // make soak: one script of 300,000 operations, steps, touches, disasters and new worlds among

@@ -17,6 +17,8 @@
 
 namespace {
 constexpr int pollMs = 50;
+constexpr int startAttempts = 3;
+constexpr int startWaitMs = 10000;
 int ignoreError(Display*, XErrorEvent*) { return 0; }  // a window that vanished gives an empty picture
 }  // namespace
 
@@ -45,7 +47,20 @@ Program::Program(const std::vector<std::string>& arguments, const std::string* c
     : directory(shell("mktemp -d /tmp/quillmossRunXXXXXX | tr -d '\\n'"))
 {
     if (copyright) std::ofstream(directory + "/copyright.txt", std::ios::binary) << *copyright;
-    const std::string inDirectory = "cd '" + directory + "' && exec \"$0\" \"$@\" >stdout";
+    // Under load, libxcb now and then gives up on a connection the server has just accepted; the
+    // program then ends at once, saying so. Such a start is made again.
+    for (int attempt = 0; attempt < startAttempts; ++attempt) {
+        spawn(arguments);
+        for (int waited = 0; waited < startWaitMs && output().empty() && exitCode(0) == -1; waited += pollMs)
+            std::this_thread::sleep_for(std::chrono::milliseconds(pollMs));
+        if (exitCode(0) == -1 || file("stderr").find("failed to open display") == std::string::npos) break;
+    }
+}
+
+void Program::spawn(const std::vector<std::string>& arguments)
+{
+    status = -1;
+    const std::string inDirectory = "cd '" + directory + "' && exec \"$0\" \"$@\" >stdout 2>stderr";
     std::vector<char*> argv{const_cast<char*>("sh"), const_cast<char*>("-c"), const_cast<char*>(inDirectory.c_str())};
     for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
@@ -58,14 +73,17 @@ Program::~Program()
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
     }
+    std::fputs(file("stderr").c_str(), stderr);
     shell("rm -rf '" + directory + "'");
 }
 
-std::string Program::output() const
+std::string Program::file(const char* name) const
 {
-    std::ifstream file(directory + "/stdout", std::ios::binary);
+    std::ifstream file(directory + "/" + name, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
+
+std::string Program::output() const { return file("stdout"); }
 
 int Program::exitCode(int timeoutMs)
 {

@@ -13,7 +13,8 @@ std::string shell(const std::string& command);
 std::string waitFor(const std::string& command, int timeoutMs = 30000);
 
 // A program running in a fresh directory of its own (holding copyright.txt when given), its
-// standard output going to a file there. It is killed, and the directory removed, with the object.
+// standard output and error going to files there; what it wrote to standard error is passed on when
+// it ends. It is killed, and the directory removed, with the object.
 class Program {
 public:
     Program(const std::vector<std::string>& arguments, const std::string* copyright = nullptr);
@@ -24,6 +25,8 @@ public:
     const std::string directory;
 
 private:
+    void spawn(const std::vector<std::string>& arguments);
+    std::string file(const char* name) const;
     pid_t pid = -1;
     int status = -1;
 };
