@@ -28,6 +28,7 @@ int noticeWindow = 0;
 int noticeWidth = 0;
 int noticeHeight = 0;
 bool dismissed = false;
+bool ended = false;
 bool pressedOnButton = false;
 
 int lineWidth(const std::string& line)
@@ -155,6 +156,7 @@ void showNotice(const std::string& caption, const std::string& text)
     const int previous = glutGetWindow();
     shownLines = noticeLines(text);
     dismissed = false;
+    ended = false;
     pressedOnButton = false;
     const int closeAction = glutGet(GLUT_ACTION_ON_WINDOW_CLOSE);
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
@@ -174,5 +176,11 @@ void showNotice(const std::string& caption, const std::string& text)
     noticeWindow = 0;
     glutMainLoopEvent();
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, closeAction);
-    if (previous > 0) glutSetWindow(previous);
+    if (previous > 0 && !ended) glutSetWindow(previous);
+}
+
+void endNotice()
+{
+    dismissed = true;
+    ended = true;
 }

@@ -16,3 +16,7 @@ std::vector<std::string> noticeLines(const std::string& text);
 // user dismisses it: Enter, Space, Escape, a click on OK, or closing the window. Events of the other
 // windows are handled meanwhile, but no idle frame runs.
 void showNotice(const std::string& caption, const std::string& text);
+
+// Takes the notice on screen away, as when another window of the program is closed meanwhile; the
+// window that was current before it is left as it is then (it may be the one closed).
+void endNotice();

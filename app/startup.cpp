@@ -8,6 +8,7 @@
 #include "frameRecording.h"
 #include "input.h"
 #include "panelManager.h"
+#include "platformNotice.h"
 #include "platformStack.h"
 #include "platformTimer.h"
 #include "platformWheel.h"
@@ -79,6 +80,25 @@ void startWorld(bool loaded)
     world.lastStepTime = elapsedSeconds();
 }
 
+bool windowClosed = false;
+
+// Closing a window while the notice stands ends the notice and the program, as it does later.
+void onWindowClosed()
+{
+    windowClosed = true;
+    endNotice();
+}
+
+void watchClosing()
+{
+    for (const auto& panel : panelManager.windows) {
+        glutSetWindow(panel->windowId);
+        glutCloseFunc(onWindowClosed);
+    }
+    glutSetWindow(mainWindow);
+    glutCloseFunc(onWindowClosed);
+}
+
 bool saveOnExit(const std::string& path)
 {
     std::string problem;
@@ -141,7 +161,8 @@ int runQuillmoss(int argc, char** argv)
 
     panelManager.setIdleCallback(idle);
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
+    watchClosing();
     showAboutNotice();
-    glutMainLoop();
+    if (!windowClosed) glutMainLoop();
     return saveOnExit(options.saveOnExitFile) ? 0 : failureStatus;
 }

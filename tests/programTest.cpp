@@ -105,18 +105,22 @@ TEST(WholeProgram, AJourneyFromTheNoticeToTheCloseBox)
     EXPECT_EQ(quillmoss.exitCode(60000), 0) << "the close box ends the program cleanly";  // the leak check runs at exit
 }
 
+// Closing the world window while the notice stands ends the program, as it does later.
 TEST(WholeProgram, CopyrightTxtIsTheNoticeUnderQuillmossAndOkEscapeOrSpaceDismissesIt)
 {
     const std::string text = "Quillmoss notice\r\nline two\r\nline three";
-    for (const char* dismissal : {"OK", "Escape", "space"}) {
+    for (const std::string dismissal : {"OK", "Escape", "space", "close"}) {
         Program quillmoss({QUILLMOSS_BINARY}, &text);
         ASSERT_FALSE(window("Simulation").empty());
         const std::string notice = waitFor("xdotool search --name '^Quillmoss$' | sort -n | sed -n 2p");
         const std::string size = geometry(notice, "WIDTH=");
         const int height = 3 * 15 + 3 * 14 + 24;  // three lines of 15 pixels, margins, the button: CR LF breaks once
         ASSERT_NE(size.find("HEIGHT=" + std::to_string(height)), std::string::npos) << size;
-        if (dismissal == std::string("OK")) {
+        if (dismissal == "OK") {
             click(notice, std::atoi(size.c_str() + 6) / 2, height - 14 - 12);  // centred at the bottom
+        } else if (dismissal == "close") {
+            ASSERT_TRUE(askToClose(waitFor("xdotool search --name '^Quillmoss$' | sort -n | head -n 1")));
+            EXPECT_EQ(quillmoss.exitCode(20000), 0);
         } else {
             xdotool("windowfocus --sync " + notice + " key " + dismissal);
         }
@@ -179,7 +183,8 @@ TEST(WholeProgram, AWorldLoadedRecordedSavedOnCloseAndLoadedAgain)
         ASSERT_TRUE(askToClose(simulation));
         EXPECT_EQ(first.exitCode(60000), 0);
     }
-    Program second({QUILLMOSS_BINARY, "--load", directory + "/end.qmw"});
+    shell("mkdir " + directory + "/gone");
+    Program second({QUILLMOSS_BINARY, "--load", directory + "/end.qmw", "--save-on-exit", directory + "/gone/w.qmw"});
     const std::string notice = window("ORVAN");
     ASSERT_FALSE(notice.empty()) << second.output();
     ASSERT_FALSE(geometry(window("Quillmoss"), "X=500 Y=32 WIDTH=740 HEIGHT=740").empty());
@@ -196,8 +201,11 @@ TEST(WholeProgram, AWorldLoadedRecordedSavedOnCloseAndLoadedAgain)
               "same\n")
         << "the window's 30 steps are the lab's, bit for bit";
     xdotool("windowfocus --sync " + notice + " key Escape");
+    shell("rmdir " + directory + "/gone");
     ASSERT_TRUE(askToClose(window("Quillmoss")));
-    EXPECT_EQ(second.exitCode(60000), 0);
+    EXPECT_EQ(second.exitCode(60000), 1) << "a save that fails is a failure";
+    const std::string notSaved = "quillmoss: the world was not saved: " + directory + "/gone/w.qmw: cannot create the file";
+    EXPECT_NE(second.errors().find(notSaved), std::string::npos) << second.errors();
     shell("rm -rf " + directory);
 }
 

@@ -20,6 +20,7 @@ public:
     Program(const std::vector<std::string>& arguments, const std::string* copyright = nullptr);
     ~Program();
     std::string output() const;
+    std::string errors() const { return file("stderr"); }
     // The exit code once the program ended by itself within the time; -1 otherwise.
     int exitCode(int timeoutMs);
     const std::string directory;
