@@ -86,34 +86,8 @@ void expectColour(const Rgb& actual, const Rgb& expected, const std::string& wha
         << what << ": " << actual[0] << ", " << actual[1] << ", " << actual[2];
 }
 
-TEST_F(WorldRendering, EveryModeColoursALivingCellAndOnlyEnvironmentShowsTheDead)
-{
-    innerRenderMode = noneMode;
-    const int cell = 33 * 80 + 40;
-    const Rgb colours[] = {
-        // in the order of the render modes
-        {0, 0, 128},     {77, 77, 255}, {0, 92, 0},  {0, 128, 0},   {51, 102, 153},  {255, 153, 153}, {255, 204, 204},
-        {255, 102, 102}, {255, 51, 51}, {255, 0, 0}, {255, 0, 255}, {128, 128, 255}, {0, 0, 0},       {0, 0, 0},
-    };
-    const float fields[cellFieldCount] = {0.25f, 0.5f, 0.65f, 0.75f, 0.4f, 0.2f, 0.6f, 0.8f, 1.0f, 0.2f, 0.4f, 0.6f};
-    world.cells[cell].group.colour = colourMagenta;
-    for (int mode = 0; mode < renderModeCount; ++mode) {
-        outerRenderMode = mode;
-        if (mode == geneologyMode) continue;  // dots and lines: the recorded pictures hold them
-        std::copy(fields, fields + cellFieldCount, world.cells[cell].field);
-        expectColour(seen(cell), colours[mode], renderModeNames[mode]);
-        world.cells[cell].field[populationField] = 0.0f;
-        expectColour(seen(cell), mode == environmentMode ? colours[mode] : Rgb{0, 0, 0},
-                     std::string("dead, ") + renderModeNames[mode]);
-    }
-    Cell record;  // Geneology's colour runs from yellow to magenta once every 1.5 s, out of phase by technology
-    EXPECT_EQ(lineageColour(record), colourYellow);
-    record.field[technologyField] = 1.0f;
-    fakeMilliseconds = 750;
-    EXPECT_NEAR(lineageColour(record).green, 0.5f, 1e-5f) << "halfway, past the wrap";
-}
-
 // The selected cell's outline pulses from white to red once a second; with both layers None not even it is drawn.
+// The colours of every mode, for the living and the dead, are held by the recorded pictures.
 TEST_F(WorldRendering, TheSelectedCellPulsesFromWhiteToRed)
 {
     selectCell(40 * 80 + 40);
@@ -126,6 +100,12 @@ TEST_F(WorldRendering, TheSelectedCellPulsesFromWhiteToRed)
     expectColour(seen(40 * 80 + 40), {0, 0, 255}, "a tile just beyond the near plane");
     outerRenderMode = innerRenderMode = noneMode;
     expectColour(seen(40 * 80 + 40, -0.5f), {0, 0, 0}, "both layers None");
+    Cell record;  // Geneology's colour runs from yellow to magenta once every 1.5 s, out of phase by technology
+    fakeMilliseconds = 0;
+    EXPECT_EQ(lineageColour(record), colourYellow);
+    record.field[technologyField] = 1.0f;
+    fakeMilliseconds = 750;
+    EXPECT_NEAR(lineageColour(record).green, 0.5f, 1e-5f) << "halfway, past the wrap";
 }
 
 // Every mode on every topology, with the relief and the selection: what lies at the centres of
