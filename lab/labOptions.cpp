@@ -2,8 +2,10 @@
 #include "labOptions.h"
 
 #include "commandLine.h"
+#include "movieWriter.h"
 #include "renderMode.h"
 #include "renderSettings.h"
+#include "sweepOptions.h"
 #include "world.h"
 #include "worldSettings.h"
 
@@ -16,15 +18,8 @@ const char* const modeList =
     "render modes: Environment, Phenotype, \"Fitness Map\", Population, Culture, Metabolism, Spread,\n"
     "  Terraform, Assimilation, Technology, Groups, \"Group Strength\", Geneology, None";
 
-// Render modes by the Render panel's names; any letter case, so "fitness map" works too.
-int modeNamed(const std::string& name)
-{
-    for (int mode = 0; mode < renderModeCount; ++mode)
-        if (strcasecmp(name.c_str(), renderModeNames[mode]) == 0) return mode;
-    return -1;
-}
-
 constexpr long long stepLimit = std::numeric_limits<int>::max();
+constexpr long long mostFps = 120;
 
 void addNewWorldOptions(CLI::App& command, LabOptions& options)
 {
@@ -45,12 +40,16 @@ void addRunOptions(CLI::App& run, LabOptions& options)
 {
     addWholeOption(run, "--every", options.every, 1, stepLimit, "steps between rows and snapshots (default 100)");
     addPathOption(run, "--out", "DIR", options.outDirectory, "where run writes (default lab-output; made when missing)");
-    addNamedOption(run, "--mode", options.mode, modeNamed, "render mode", "see --help for the names",
+    addNamedOption(run, "--mode", options.mode, renderModeNamed, "render mode", "see --help for the names",
                    "the snapshots' render mode, as in the Render panel (default Environment)");
-    addNamedOption(run, "--inner", options.inner, modeNamed, "render mode", "see --help for the names",
+    addNamedOption(run, "--inner", options.inner, renderModeNamed, "render mode", "see --help for the names",
                    "the inner layer's render mode (default Culture; None for one layer)");
     addPathOption(run, "--load", "FILE", options.loadFile,
                   "start from a saved world: its lattice, rules, disaster rate and generator");
+    addPathOption(run, "--movie", "FILE", options.movieFile, "the snapshots as a video: FILE.mp4 (H.264) or FILE.webm (VP9)")
+        ->check(CLI::Validator(
+            [](std::string& name) { return isMovieName(name) ? std::string() : "needs a name ending in .mp4 or .webm"; }, ""));
+    addWholeOption(run, "--fps", options.fps, 1, mostFps, "the movie's frames a second (default 10)");
     run.footer(modeList);
 }
 
@@ -69,6 +68,13 @@ std::string checkTogether(const LabOptions& options)
 }
 
 }  // namespace
+
+int renderModeNamed(const std::string& name)
+{
+    for (int mode = 0; mode < renderModeCount; ++mode)
+        if (strcasecmp(name.c_str(), renderModeNames[mode]) == 0) return mode;
+    return -1;
+}
 
 std::string parseLabOptions(int argc, const char* const* argv, LabOptions& options)
 {
@@ -94,19 +100,25 @@ std::string parseLabOptions(int argc, const char* const* argv, LabOptions& optio
         addPathOption(*command, "--save", "FILE", options.saveFile, "write the world to FILE when the run (or save) ends");
     }
     addRunOptions(*run, options);
+    CLI::App* sweep = lab.add_subcommand("sweep", "runs a world for every combination of the listed values and every seed, "
+                                                  "in parallel, and builds one table and a plot of them all");
+    addSweepOptions(*sweep, options);
 
     const std::string command = argc > 1 ? argv[1] : "";
-    if (command.empty()) return "no command given (run, save or bench)";
+    if (command.empty()) return "no command given (run, save, sweep or bench)";
     if (command == "help") options.helpText = lab.help();
     const bool known = lab.get_subcommands([&](CLI::App* each) { return each->check_name(command); }).size() == 1;
     if (!known && !command.empty() && command[0] != '-' && options.helpText.empty())
-        return "unknown command \"" + command + "\" (run, save or bench)";
+        return "unknown command \"" + command + "\" (run, save, sweep or bench)";
     const std::string problem = options.helpText.empty() ? readCommandLine(lab, argc, argv, options.helpText) : "";
     if (!options.helpText.empty()) {
         options.command = LabCommand::help;
         return {};
     }
     if (!problem.empty()) return problem;
-    options.command = run->parsed() ? LabCommand::run : save->parsed() ? LabCommand::save : LabCommand::bench;
-    return checkTogether(options);
+    options.command = run->parsed()    ? LabCommand::run
+                      : save->parsed()   ? LabCommand::save
+                      : sweep->parsed() ? LabCommand::sweep
+                                         : LabCommand::bench;
+    return options.command == LabCommand::sweep ? readSweep(options) : checkTogether(options);
 }

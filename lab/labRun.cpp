@@ -3,6 +3,7 @@
 
 #include "camera.h"
 #include "directories.h"
+#include "movieWriter.h"
 #include "offscreenContext.h"
 #include "progressBar.h"
 #include "randomGenerator.h"
@@ -62,41 +63,59 @@ bool rowDue(long long step, long long first, long long last, long long every)
     return step == first || step == last || step % every == 0;
 }
 
-// The table and the pictures of one run, written as the steps go.
+// The table, the pictures and the movie of one run, written as the steps go. The table is written
+// under a working name and takes its own only when everything else is done, so that a stats.csv
+// is always a finished run's.
 class RunRecord {
 public:
-    explicit RunRecord(const LabOptions& options) : directory(options.outDirectory) {}
+    explicit RunRecord(const LabOptions& options)
+        : directory(options.outDirectory), movieFile(options.movieFile), fps(static_cast<int>(options.fps))
+    {
+    }
 
     std::string open()
     {
         const std::string made = makeDirectory(directory);
         if (!made.empty()) return made;
-        table.open(csvPath(), std::ios::binary | std::ios::trunc);
-        if (!table) return "cannot write " + csvPath() + ": " + std::strerror(errno);
+        table.open(workingPath(), std::ios::binary | std::ios::trunc);
+        if (!table) return "cannot write " + workingPath() + ": " + std::strerror(errno);
         table << statisticsHeader();
-        return {};
+        return movieFile.empty() ? "" : movie.open(movieFile, snapshotSize, snapshotSize, fps);
     }
 
     std::string record()
     {
         table << statisticsRow(measureWorld());
+        const Picture snapshot = drawSnapshot();
         const std::string picture = snapshotPath(directory, world.stepCount);
-        if (!table || !writePng(drawSnapshot(), picture)) return "cannot write " + (table ? picture : csvPath());
-        return {};
+        if (!table || !writePng(snapshot, picture)) return "cannot write " + (table ? picture : workingPath());
+        return movieFile.empty() ? "" : movie.add(snapshot);
     }
 
     std::string finish()
     {
         table.close();
-        if (!table) return "cannot write " + csvPath();
-        return plotStatistics(csvPath(), directory + "/stats.png", lineageRuleOn());
+        if (!table) return "cannot write " + workingPath();
+        std::string problem = movie.finish();
+        if (problem.empty()) problem = plotStatistics(workingPath(), directory + "/stats.png", lineageRuleOn());
+        return problem;
+    }
+
+    // Gives the table its own name: the run is finished.
+    std::string publish()
+    {
+        if (std::rename(workingPath().c_str(), (directory + "/stats.csv").c_str()) == 0) return {};
+        return "cannot rename " + workingPath() + ": " + std::strerror(errno);
     }
 
 private:
-    std::string csvPath() const { return directory + "/stats.csv"; }
+    std::string workingPath() const { return directory + "/stats.csv.partial"; }
 
     std::string directory;
+    std::string movieFile;
+    int fps;
     std::ofstream table;
+    MovieWriter movie;
 };
 
 std::string saveIfAsked(const LabOptions& options)
@@ -135,6 +154,7 @@ int runCommand(const LabOptions& options)
     progress.finish();
     if (problem.empty()) problem = run.finish();
     if (problem.empty()) problem = saveIfAsked(options);
+    if (problem.empty()) problem = run.publish();
     return problem.empty() ? 0 : fail(problem);
 }
 

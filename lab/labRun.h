@@ -7,3 +7,5 @@
 int runCommand(const LabOptions& options);
 int saveCommand(const LabOptions& options);
 int benchCommand(const LabOptions& options);
+// 2 for a sweep that cannot be run or collected as asked (a different plan, missing runs).
+int sweepCommand(const LabOptions& options);

@@ -21,6 +21,7 @@ int main(int argc, char** argv)
     case LabCommand::run: return runCommand(options);
     case LabCommand::save: return saveCommand(options);
     case LabCommand::bench: return benchCommand(options);
+    case LabCommand::sweep: return sweepCommand(options);
     case LabCommand::help: break;
     }
     std::fputs(options.helpText.c_str(), stdout);

@@ -1,36 +1,18 @@
-// Running gnuplot on a script of our own, without a shell between, so no path is ever parsed
-// by one.
+// The run's four panels of statistics, drawn by gnuplot.
 #include "statsPlot.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
+#include "gnuplot.h"
 
 namespace {
 
-// A gnuplot single-quoted string: a quote inside is written twice.
-std::string quoted(const std::string& text)
-{
-    std::string result = "'";
-    for (char character : text) result += character == '\'' ? std::string("''") : std::string(1, character);
-    return result + "'";
-}
-
 std::string plotScript(const std::string& csvPath, const std::string& pngPath, bool lineages)
 {
-    const std::string data = quoted(csvPath);
+    const std::string data = gnuplotQuoted(csvPath);
     // One line of gnuplot a line.
     // clang-format off
     std::string script =
         "set terminal pngcairo size 1200,900 font 'sans,10'\n"
-        "set output " + quoted(pngPath) + "\n"
+        "set output " + gnuplotQuoted(pngPath) + "\n"
         "set datafile separator ','\n"
         "set key autotitle columnhead top left\n"
         "set grid\n"
@@ -55,37 +37,9 @@ std::string plotScript(const std::string& csvPath, const std::string& pngPath, b
     return script;
 }
 
-// Runs gnuplot on the script file with its output and errors on our standard error.
-std::string runGnuplot(const std::string& scriptPath)
-{
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, STDERR_FILENO, STDOUT_FILENO);
-    char program[] = "gnuplot";
-    std::string script = scriptPath;
-    char* arguments[] = {program, script.data(), nullptr};
-    pid_t child = 0;
-    const int spawned = posix_spawnp(&child, program, &actions, nullptr, arguments, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) return std::string("cannot run gnuplot: ") + std::strerror(spawned) + " (install gnuplot-nox)";
-    int status = 0;
-    if (waitpid(child, &status, 0) != child) return "gnuplot vanished";
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 127) return "cannot run gnuplot: not installed (install gnuplot-nox)";
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "gnuplot failed to draw the plot";
-    return {};
-}
-
 }  // namespace
 
 std::string plotStatistics(const std::string& csvPath, const std::string& pngPath, bool lineages)
 {
-    char scriptPath[] = "/tmp/quillmossPlotXXXXXX";
-    const int descriptor = mkstemp(scriptPath);
-    if (descriptor < 0) return std::string("cannot write the plot script: ") + std::strerror(errno);
-    const std::string script = plotScript(csvPath, pngPath, lineages);
-    const bool written = write(descriptor, script.data(), script.size()) == static_cast<ssize_t>(script.size());
-    close(descriptor);
-    const std::string problem = written ? runGnuplot(scriptPath) : "cannot write the plot script";
-    unlink(scriptPath);
-    return problem;
+    return runGnuplot(plotScript(csvPath, pngPath, lineages));
 }

@@ -1,0 +1,78 @@
+// The sweep command's lists and where they come from: the command line first, then a sweep file.
+#include "sweepOptions.h"
+
+#include "commandLine.h"
+
+namespace {
+
+constexpr long long mostWorkers = 1024;
+
+const char* const listHelp[] = {
+    "topologies: plane, disc, sphere (a list: plane,disc)",
+    "disaster rates, 0..1 (a list; default 0)",
+    "Pollution off, on or off,on (default off)",
+    "Human Rules off, on or off,on (default off)",
+    "the lineage rule off, on or off,on (default off)",
+};
+
+}  // namespace
+
+void addSweepOptions(CLI::App& sweep, LabOptions& options)
+{
+    SweepTexts& texts = options.sweepTexts;
+    for (int key = 0; key < sweptKeyCount; ++key) {
+        const std::string name = sweptKeys[key];
+        sweep.add_option_function<std::string>(
+                 "--" + name, [&texts, name](const std::string& value) { texts[name] = {value, "--" + name}; }, listHelp[key])
+            ->type_name("LIST");
+    }
+    const std::pair<const char*, const char*> singles[] = {
+        {"seeds", "the seeds of each setting: numbers and ranges, 1-20,25"},
+        {"steps", "simulation steps of each run"},
+        {"every", "steps between rows and snapshots (default 100)"},
+        {"mode", "the snapshots' render mode (default Environment)"},
+        {"inner", "the inner layer's render mode (default Culture)"},
+        {"fps", "the movies' frames a second (default 10)"},
+    };
+    for (const auto& [key, help] : singles) {
+        const std::string name = key;
+        sweep.add_option_function<std::string>(
+                 "--" + name, [&texts, name](const std::string& value) { texts[name] = {value, "--" + name}; }, help)
+            ->type_name(name == "seeds" ? "LIST" : name == "mode" || name == "inner" ? "NAME" : "N");
+    }
+    sweep.add_flag_function(
+        "--movies", [&texts](std::int64_t) { texts["movies"] = {"on", "--movies"}; }, "a movie of each run's snapshots");
+    addPathOption(sweep, "--file", "FILE", options.sweepFile, "a sweep file: key = value, value lines; the command line wins");
+    addWholeOption(sweep, "--workers", options.workers, 1, mostWorkers, "runs at once (default: one for each core)");
+    const std::pair<const char*, const char*> actions[] = {
+        {"--out", "run the sweep here, then collect (runs already finished are kept)"},
+        {"--plan", "write plan.txt, jobs.txt and slurm.sh for other machines, run nothing"},
+        {"--collect", "build the tables and the plot from a plan's finished runs"},
+    };
+    const SweepAction actionOf[] = {SweepAction::run, SweepAction::plan, SweepAction::collect};
+    std::vector<CLI::Option*> given;
+    for (int at = 0; at < 3; ++at) {
+        const SweepAction action = actionOf[at];
+        given.push_back(addPathOption(sweep, actions[at].first, "DIR", options.sweepDirectory, actions[at].second)
+                            ->each([&options, action](const std::string&) { options.sweepAction = action; }));
+        for (CLI::Option* other : given)
+            if (other != given.back()) given.back()->excludes(other);
+    }
+    sweep.footer("Each run is quillmoss-lab run with one value of every list and one seed, writing into DIR/runs/NNNN;\n"
+                 "DIR gets sweep.csv, summary.csv and summary.png.");
+}
+
+std::string readSweep(LabOptions& options)
+{
+    if (options.sweepDirectory.empty()) return "sweep needs --out DIR, --plan DIR or --collect DIR";
+    if (options.sweepAction == SweepAction::collect) {
+        if (!options.sweepTexts.empty() || !options.sweepFile.empty())
+            return "--collect reads the sweep from DIR/plan.txt: leave the sweep's options out";
+        options.sweepFile = options.sweepDirectory + "/plan.txt";
+    }
+    if (!options.sweepFile.empty()) {
+        const std::string problem = readSweepFile(options.sweepFile, options.sweepTexts);
+        if (!problem.empty()) return problem;
+    }
+    return planFromTexts(options.sweepTexts, options.plan);
+}
