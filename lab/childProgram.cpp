@@ -4,8 +4,8 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
-#include <fstream>
 #include <fcntl.h>
+#include <fstream>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>

@@ -12,8 +12,8 @@ namespace {
 // A word as the shell reads it back: in single quotes unless it is plainly safe.
 std::string shellQuoted(const std::string& word)
 {
-    if (!word.empty() && word.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_./=:,+-") ==
-                             std::string::npos)
+    if (!word.empty() &&
+        word.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_./=:,+-") == std::string::npos)
         return word;
     std::string quoted = "'";
     for (char character : word) quoted += character == '\'' ? std::string("'\\''") : std::string(1, character);
@@ -31,6 +31,8 @@ std::string writeText(const std::string& path, const std::string& text)
 std::string slurmScript(const std::string& directory, std::size_t runs)
 {
     const std::string logs = shellQuoted(directory + "/runs") + "/slurm-${SLURM_ARRAY_JOB_ID}_${SLURM_ARRAY_TASK_ID}.log";
+    // One line of the script a line.
+    // clang-format off
     return "#!/bin/bash\n"
            "# A Slurm job array of a Quillmoss sweep, one task per line of jobs.txt. Submit it with\n"
            "#   sbatch " + shellQuoted(directory + "/slurm.sh") + "\n"
@@ -44,6 +46,7 @@ std::string slurmScript(const std::string& directory, std::size_t runs)
            "set -eu\n"
            "exec >" + logs + " 2>&1\n"
            "eval \"$(sed -n \"${SLURM_ARRAY_TASK_ID}p\" " + shellQuoted(directory + "/jobs.txt") + ")\"\n";
+    // clang-format on
 }
 
 }  // namespace

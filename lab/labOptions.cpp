@@ -100,8 +100,9 @@ std::string parseLabOptions(int argc, const char* const* argv, LabOptions& optio
         addPathOption(*command, "--save", "FILE", options.saveFile, "write the world to FILE when the run (or save) ends");
     }
     addRunOptions(*run, options);
-    CLI::App* sweep = lab.add_subcommand("sweep", "runs a world for every combination of the listed values and every seed, "
-                                                  "in parallel, and builds one table and a plot of them all");
+    CLI::App* sweep = lab.add_subcommand("sweep",
+                                         "runs a world for every combination of the listed values and every seed, "
+                                         "in parallel, and builds one table and a plot of them all");
     addSweepOptions(*sweep, options);
 
     const std::string command = argc > 1 ? argv[1] : "";
@@ -116,9 +117,9 @@ std::string parseLabOptions(int argc, const char* const* argv, LabOptions& optio
         return {};
     }
     if (!problem.empty()) return problem;
-    options.command = run->parsed()    ? LabCommand::run
-                      : save->parsed()   ? LabCommand::save
+    options.command = run->parsed()     ? LabCommand::run
+                      : save->parsed()  ? LabCommand::save
                       : sweep->parsed() ? LabCommand::sweep
-                                         : LabCommand::bench;
+                                        : LabCommand::bench;
     return options.command == LabCommand::sweep ? readSweep(options) : checkTogether(options);
 }

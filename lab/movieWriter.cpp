@@ -18,7 +18,8 @@ bool endsWith(const std::string& text, const std::string& ending)
 // H.264 in yuv420p plays everywhere; VP9 for the web.
 std::vector<std::string> codecArguments(const std::string& path)
 {
-    if (endsWith(path, ".webm")) return {"-c:v", "libvpx-vp9", "-deadline", "realtime", "-cpu-used", "8", "-b:v", "0", "-crf", "30"};
+    if (endsWith(path, ".webm"))
+        return {"-c:v", "libvpx-vp9", "-deadline", "realtime", "-cpu-used", "8", "-b:v", "0", "-crf", "30"};
     return {"-c:v", "libx264", "-preset", "veryfast", "-crf", "18"};
 }
 
@@ -32,9 +33,13 @@ std::string MovieWriter::open(const std::string& moviePath, int width, int heigh
 {
     path = moviePath;
     std::signal(SIGPIPE, SIG_IGN);  // ffmpeg ending early is a failed write, not the end of the run
-    std::vector<std::string> arguments = {"ffmpeg", "-y", "-loglevel", "error", "-f", "rawvideo", "-pix_fmt", "rgba", "-s",
-                                          std::to_string(width) + "x" + std::to_string(height), "-r", std::to_string(fps),
-                                          "-i", "pipe:0"};
+    std::vector<std::string> arguments = {"ffmpeg",    "-y",
+                                          "-loglevel", "error",
+                                          "-f",        "rawvideo",
+                                          "-pix_fmt",  "rgba",
+                                          "-s",        std::to_string(width) + "x" + std::to_string(height),
+                                          "-r",        std::to_string(fps),
+                                          "-i",        "pipe:0"};
     for (const std::string& argument : codecArguments(path)) arguments.push_back(argument);
     for (const char* argument : {"-pix_fmt", "yuv420p", "-r"}) arguments.push_back(argument);
     arguments.push_back(std::to_string(fps));

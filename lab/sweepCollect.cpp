@@ -71,12 +71,14 @@ std::string readRunTable(const std::string& path, const std::vector<long long>& 
         const std::string where = "stats.csv line " + std::to_string(row + 2);
         const std::vector<std::string> parts = fields(line);
         if (row >= steps.size()) return where + " is one more than the steps recorded";
-        if (parts.size() != columns || parts[0] != std::to_string(steps[row])) return where + " is not the row of step " + std::to_string(steps[row]);
+        if (parts.size() != columns || parts[0] != std::to_string(steps[row]))
+            return where + " is not the row of step " + std::to_string(steps[row]);
         std::vector<double> values;
         for (std::size_t at = 1; at < parts.size(); ++at) {
             char* end = nullptr;
             const double value = parts[at].empty() ? NAN : std::strtod(parts[at].c_str(), &end);
-            if (!parts[at].empty() && (*end != '\0' || !std::isfinite(value))) return where + " holds \"" + parts[at] + "\", not a number";
+            if (!parts[at].empty() && (*end != '\0' || !std::isfinite(value)))
+                return where + " holds \"" + parts[at] + "\", not a number";
             if (parts[at].empty() && at + 1 != parts.size()) return where + " has an empty column";
             values.push_back(value);
         }

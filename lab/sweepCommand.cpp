@@ -37,7 +37,8 @@ int takeDirectory(const SweepPlan& plan, const std::string& directory)
     if (existing) {
         if (std::string(std::istreambuf_iterator<char>(existing), {}) == text) return 0;
         return report(refusedStatus, directory + " holds a different sweep (see " + planPath +
-                                         "): choose another directory, or go on with that sweep's plan (--file " + planPath + ")");
+                                         "): choose another directory, or go on with that sweep's plan (--file " + planPath +
+                                         ")");
     }
     std::ofstream file(planPath, std::ios::binary);
     file << text;

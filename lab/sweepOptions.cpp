@@ -22,8 +22,13 @@ void addSweepOptions(CLI::App& sweep, LabOptions& options)
     SweepTexts& texts = options.sweepTexts;
     for (int key = 0; key < sweptKeyCount; ++key) {
         const std::string name = sweptKeys[key];
-        sweep.add_option_function<std::string>(
-                 "--" + name, [&texts, name](const std::string& value) { texts[name] = {value, "--" + name}; }, listHelp[key])
+        sweep
+            .add_option_function<std::string>(
+                "--" + name,
+                [&texts, name](const std::string& value) {
+                    texts[name] = {value, "--" + name};
+                },
+                listHelp[key])
             ->type_name("LIST");
     }
     const std::pair<const char*, const char*> singles[] = {
@@ -36,12 +41,23 @@ void addSweepOptions(CLI::App& sweep, LabOptions& options)
     };
     for (const auto& [key, help] : singles) {
         const std::string name = key;
-        sweep.add_option_function<std::string>(
-                 "--" + name, [&texts, name](const std::string& value) { texts[name] = {value, "--" + name}; }, help)
-            ->type_name(name == "seeds" ? "LIST" : name == "mode" || name == "inner" ? "NAME" : "N");
+        sweep
+            .add_option_function<std::string>(
+                "--" + name,
+                [&texts, name](const std::string& value) {
+                    texts[name] = {value, "--" + name};
+                },
+                help)
+            ->type_name(name == "seeds"                     ? "LIST"
+                        : name == "mode" || name == "inner" ? "NAME"
+                                                            : "N");
     }
     sweep.add_flag_function(
-        "--movies", [&texts](std::int64_t) { texts["movies"] = {"on", "--movies"}; }, "a movie of each run's snapshots");
+        "--movies",
+        [&texts](std::int64_t) {
+            texts["movies"] = {"on", "--movies"};
+        },
+        "a movie of each run's snapshots");
     addPathOption(sweep, "--file", "FILE", options.sweepFile, "a sweep file: key = value, value lines; the command line wins");
     addWholeOption(sweep, "--workers", options.workers, 1, mostWorkers, "runs at once (default: one for each core)");
     const std::pair<const char*, const char*> actions[] = {
@@ -58,8 +74,9 @@ void addSweepOptions(CLI::App& sweep, LabOptions& options)
         for (CLI::Option* other : given)
             if (other != given.back()) given.back()->excludes(other);
     }
-    sweep.footer("Each run is quillmoss-lab run with one value of every list and one seed, writing into DIR/runs/NNNN;\n"
-                 "DIR gets sweep.csv, summary.csv and summary.png.");
+    sweep.footer(
+        "Each run is quillmoss-lab run with one value of every list and one seed, writing into DIR/runs/NNNN;\n"
+        "DIR gets sweep.csv, summary.csv and summary.png.");
 }
 
 std::string readSweep(LabOptions& options)

@@ -153,9 +153,8 @@ const std::array<const char*, sweptKeyCount> sweptDefaults = {nullptr, "0", "off
 
 const std::vector<std::string>& sweepKeys()
 {
-    static const std::vector<std::string> keys = {sweptKeys[0], sweptKeys[1], sweptKeys[2], sweptKeys[3], sweptKeys[4],
-                                                  "seeds",      "steps",      "every",      "mode",       "inner",
-                                                  "movies",     "fps"};
+    static const std::vector<std::string> keys = {sweptKeys[0], sweptKeys[1], sweptKeys[2], sweptKeys[3], sweptKeys[4], "seeds",
+                                                  "steps",      "every",      "mode",       "inner",      "movies",     "fps"};
     return keys;
 }
 
@@ -208,7 +207,9 @@ std::string planFromTexts(const SweepTexts& texts, SweepPlan& plan)
     if (settings * static_cast<long long>(plan.seeds.size()) > mostRuns)
         return "a sweep of more than " + std::to_string(mostRuns) + " runs";
     const std::tuple<const char*, const char*, long long*, long long, long long> wholes[] = {
-        {"steps", nullptr, &plan.steps, 0, stepLimit}, {"every", "100", &plan.every, 1, stepLimit}, {"fps", "10", &plan.fps, 1, mostFps}};
+        {"steps", nullptr, &plan.steps, 0, stepLimit},
+        {"every", "100", &plan.every, 1, stepLimit},
+        {"fps", "10", &plan.fps, 1, mostFps}};
     for (const auto& [key, otherwise, value, smallest, largest] : wholes) {
         const auto given = text(key, otherwise);
         problem = wholeNumberProblem(given->value, smallest, largest, *value);
@@ -269,17 +270,17 @@ std::string runDirectory(const std::string& sweepDirectory, int number)
 
 std::vector<std::string> runArguments(const SweepPlan& plan, const SweepRun& run, const std::string& outDirectory)
 {
-    std::vector<std::string> arguments = {"run", "--topology", run.setting[0], "--seed", std::to_string(run.seed),
-                                          "--disaster-rate", run.setting[1]};
+    std::vector<std::string> arguments = {
+        "run", "--topology", run.setting[0], "--seed", std::to_string(run.seed), "--disaster-rate", run.setting[1]};
     for (int key = 2; key < sweptKeyCount; ++key)
         if (run.setting[key] == "on") arguments.push_back(std::string("--") + sweptKeys[key]);
-    for (const std::string& argument : {std::string("--steps"), std::to_string(plan.steps), std::string("--every"),
-                                        std::to_string(plan.every), std::string("--mode"), plan.mode, std::string("--inner"),
-                                        plan.inner, std::string("--out"), outDirectory})
+    for (const std::string& argument :
+         {std::string("--steps"), std::to_string(plan.steps), std::string("--every"), std::to_string(plan.every),
+          std::string("--mode"), plan.mode, std::string("--inner"), plan.inner, std::string("--out"), outDirectory})
         arguments.push_back(argument);
     if (plan.movies)
-        for (const std::string& argument : {std::string("--movie"), outDirectory + "/movie.mp4", std::string("--fps"),
-                                            std::to_string(plan.fps)})
+        for (const std::string& argument :
+             {std::string("--movie"), outDirectory + "/movie.mp4", std::string("--fps"), std::to_string(plan.fps)})
             arguments.push_back(argument);
     return arguments;
 }

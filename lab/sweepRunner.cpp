@@ -22,8 +22,7 @@ std::string duration(double seconds)
         std::snprintf(text, sizeof text, "%lldh %02lldm", whole / secondsPerHour, whole % secondsPerHour / secondsPerMinute);
     else if (whole >= secondsPerMinute)
         std::snprintf(text, sizeof text, "%lldm %02llds", whole / secondsPerMinute, whole % secondsPerMinute);
-    else
-        std::snprintf(text, sizeof text, "%llds", whole);
+    else std::snprintf(text, sizeof text, "%llds", whole);
     return text;
 }
 
@@ -52,7 +51,6 @@ private:
     bool onTerminal;
     std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
 };
-
 
 }  // namespace
 

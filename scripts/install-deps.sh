@@ -3,7 +3,7 @@
 set -euo pipefail
 
 runPackages=(g++ make cmake freeglut3-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev libcli11-dev)
-testPackages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool libegl-dev libegl-mesa0 gnuplot-nox)
+testPackages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool libegl-dev libegl-mesa0 gnuplot-nox parallel ffmpeg)
 benchPackages=("${testPackages[@]}")
 docsPackages=(xvfb xdotool imagemagick)
 fuzzPackages=(clang libclang-rt-14-dev xvfb)

@@ -12,10 +12,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <limits>
+#include <numeric>
 #include <sstream>
 
 namespace {
@@ -77,8 +79,8 @@ TEST(LabOptions, EveryOptionIsReadAndEveryBadWordNamed)
     ASSERT_EQ(parse("run --topology plane --topology disc --steps 9 --steps 010", options), "") << "the last one counts";
     EXPECT_TRUE(options.topology == discTopology && options.steps == 10) << "in decimal";
     const std::pair<std::string, std::string> refusals[] = {
-        {"", "no command given (run, save or bench)"},
-        {"walk", "unknown command \"walk\" (run, save or bench)"},
+        {"", "no command given (run, save, sweep or bench)"},
+        {"walk", "unknown command \"walk\" (run, save, sweep or bench)"},
         {"run --topology torus --help", "--topology: unknown topology \"torus\" (plane, disc or sphere)"},
         {"run --topology plane --steps 12x", "--steps: needs a whole number from 0 to 2147483647, not \"12x\""},
         {"save --topology plane --steps 010x", "--steps: needs a whole number from 0 to 2147483647, not \"010x\""},
@@ -95,8 +97,46 @@ TEST(LabOptions, EveryOptionIsReadAndEveryBadWordNamed)
         {"run --load w.qmw --steps 5 --seed 3",
          "--load brings its own topology, seed, rules and disaster rate: leave those options out"},
         {"bench --seed 4", "The following arguments were not expected: 4 --seed"},
+        {"run --topology plane --steps 5 --movie m.avi", "--movie: needs a name ending in .mp4 or .webm"},
+        {"sweep --topology plane --seeds 5-1 --steps 5 --out a", "--seeds: the range 5-1 runs backwards"},
+        {"sweep --topology plane --seeds 1,2-3,3 --steps 5 --out a", "--seeds: seed 3 appears twice"},
+        {"sweep --topology plane,, --seeds 1 --steps 5 --out a", "--topology: an empty value in the list \"plane,,\""},
+        {"sweep --topology plane --pollution on,maybe --seeds 1 --steps 5 --out a",
+         "--pollution: needs off or on, not \"maybe\""},
+        {"sweep --topology plane --seeds 1 --steps 5", "sweep needs --out DIR, --plan DIR or --collect DIR"},
+        {"sweep --topology plane --seeds 1 --out a", "a sweep needs --steps N"},
+        {"sweep --topology plane --seeds 1 --steps 5 --out a --plan a", "--out excludes --plan"},
+        {"sweep --collect a --seeds 1", "--collect reads the sweep from DIR/plan.txt: leave the sweep's options out"},
+        {"sweep --collect /nowhere", "/nowhere/plan.txt: cannot open: No such file or directory"},
     };
     for (const auto& [line, reason] : refusals) EXPECT_EQ(parse(line, options), reason);
+
+    // A sweep file under the command line, which wins: one written form for each value, the seed fastest.
+    const std::string file = testing::TempDir() + "sweep.txt";
+    std::ofstream(file) << "topology = plane, disc  # the flat ones\n\n  seeds=1-3, 7\ndisaster-rate = 0.010, 0.5\nsteps = 9\n";
+    ASSERT_EQ(parse("sweep --file " + file + " --topology sphere --steps 4 --every 2 --inner none --movies --out d", options),
+              "");
+    EXPECT_EQ(planText(options.plan),
+              "# A Quillmoss sweep: quillmoss-lab sweep --file reads it back.\n"
+              "topology = sphere\ndisaster-rate = 0.01, 0.5\npollution = off\nhuman-rules = off\n"
+              "lineages = off\nseeds = 1-3, 7\nsteps = 4\nevery = 2\nmode = Environment\n"
+              "inner = None\nmovies = on\nfps = 10\n");
+    const std::vector<SweepRun> runs = sweepRuns(options.plan);
+    ASSERT_EQ(runs.size(), 8u);
+    EXPECT_TRUE(runs[5].number == 6 && runs[5].setting[1] == "0.5" && runs[5].seed == 2);
+    const std::vector<std::string> arguments = runArguments(options.plan, runs[5], "d/runs/0006");
+    EXPECT_EQ(std::accumulate(arguments.begin(), arguments.end(), std::string(),
+                              [](auto line, auto word) { return line + word + " "; }),
+              "run --topology sphere --seed 2 --disaster-rate 0.5 --steps 4 --every 2 --mode Environment --inner None "
+              "--out d/runs/0006 --movie d/runs/0006/movie.mp4 --fps 10 ");
+    for (const auto& [text, reason] : {std::pair{"seeds = 1\nsteps 5\n", ":2: not a line of the form key = value"},
+                                       {"seeds = 1\n# a note\ncolour = red\n", ":3: unknown key \"colour\" (the keys are "},
+                                       {"seeds = 1\nseeds = 2\n", ":2: seeds is given twice (first on line 1)"},
+                                       {"topology = plane\nseeds = 3-1\n", ":2: seeds: the range 3-1 runs backwards"}}) {
+        std::ofstream(file) << text;
+        EXPECT_EQ(parse("sweep --file " + file + " --topology disc --steps 3 --out d", options).rfind(file + reason, 0), 0u)
+            << reason;
+    }
 }
 
 // Each run's table and pictures are held to their recorded bytes: the statistics, the snapshots
@@ -161,6 +201,83 @@ TEST_F(Tools, WhatCannotBeDoneIsRefusedWithAReasonAndNothingWritten)
     EXPECT_EQ(lab("run --load " + directory + "/old.qmw --steps 10 --out " + directory + "/out"), 1);
     EXPECT_NE(errors.find("the step counter would pass 2147483647"), std::string::npos) << errors;
     EXPECT_EQ(bytesOf(directory + "/out/stats.csv"), "") << "nothing written";
+}
+
+// A sweep run here two at a time, the same plan run by GNU Parallel, and the sweep taken up again
+// after losing runs: the same tables, byte for byte.
+TEST_F(Tools, ASweepGivesTheSameTablesHoweverItsRunsAreRun)
+{
+    const std::string sweep =
+        "sweep --topology plane,disc --lineages off,on --disaster-rate 0.05 --seeds 1-2 --steps 20 "
+        "--every 10 --movies --fps 4";
+    const std::string local = directory + "/local", planned = directory + "/planned";
+    ASSERT_EQ(lab(sweep + " --workers 2 --out " + local), 0) << errors;
+    const std::string table = bytesOf(local + "/sweep.csv"), summary = bytesOf(local + "/summary.csv");
+    EXPECT_EQ(std::count(table.begin(), table.end(), '\n') * 1000 + std::count(summary.begin(), summary.end(), '\n'), 25013)
+        << "a row for each run and step, and for each setting and step";
+    EXPECT_EQ(std::hash<std::string>{}(table + summary), 0x57c5d40d4195a2daull) << "the tables as recorded";
+    EXPECT_GT(readPng(local + "/summary.png").width, 0);
+    EXPECT_FALSE(shell("ls " + local + "/runs/0008/movie.mp4").empty());
+    ASSERT_EQ(
+        lab("run --topology disc --seed 1 --lineages --disaster-rate 0.05 --steps 20 --every 10 --out " + directory + "/alone"),
+        0);
+    EXPECT_EQ(bytesOf(directory + "/alone/stats.csv"), bytesOf(local + "/runs/0007/stats.csv")) << "run 7 is a run on its own";
+
+    ASSERT_EQ(lab(sweep + " --plan " + planned), 0) << errors;
+    EXPECT_EQ(bytesOf(planned + "/plan.txt"), bytesOf(local + "/plan.txt"));
+    EXPECT_NE(bytesOf(planned + "/slurm.sh").find("#SBATCH --array=1-8\n"), std::string::npos);
+    shell("parallel --will-cite -j 2 <" + planned + "/jobs.txt");
+    ASSERT_EQ(lab("sweep --collect " + planned), 0) << errors;
+    EXPECT_TRUE(bytesOf(planned + "/sweep.csv") == table && bytesOf(planned + "/summary.csv") == summary);
+
+    shell("cd " + local +
+          " && rm summary.png runs/0003/stats.csv && mv runs/0006/stats.csv runs/0006/stats.csv.partial && "
+          "echo 30,1,1,1,1,1,1,1, >>runs/0001/stats.csv");
+    EXPECT_EQ(lab("sweep --collect " + local), 2);
+    EXPECT_NE(errors.find("3 of 8 runs are missing or damaged: runs/0001 (stats.csv line 5 is one more than the steps recorded), "
+                          "runs/0003 (no stats.csv), runs/0006 (unfinished, no stats.csv yet)\n"),
+              std::string::npos)
+        << errors;
+    EXPECT_TRUE(bytesOf(local + "/summary.png").empty()) << "nothing written";
+    shell("cp " + planned + "/runs/0001/stats.csv " + local + "/runs/0001");
+    ASSERT_EQ(lab(sweep + " --workers 1 --out " + local), 0) << errors;
+    EXPECT_NE(errors.find("sweep: 6 of 8 runs done\n"), std::string::npos) << "only the missing runs run: " << errors;
+    EXPECT_TRUE(bytesOf(local + "/sweep.csv") == table && bytesOf(local + "/summary.csv") == summary);
+    EXPECT_EQ(lab("sweep --topology sphere --seeds 1 --steps 5 --out " + local), 2);
+    EXPECT_NE(errors.find(local + " holds a different sweep"), std::string::npos) << errors;
+    shell("rm -r " + planned + "/runs/0002 && touch " + planned + "/runs/0002");
+    EXPECT_EQ(lab("sweep --file " + planned + "/plan.txt --out " + planned), 1) << "a run that fails";
+    EXPECT_NE(errors.find("run 2 could not start: "), std::string::npos) << errors;
+}
+
+// The snapshots as a video: as many frames, the same size and, away from edges that the colour
+// subsampling blurs, the same colours.
+TEST_F(Tools, AMovieHoldsTheSnapshotsOfItsRun)
+{
+    for (const std::string kind : {"mp4", "webm"}) {
+        const std::string movie = directory + "/run." + kind, out = directory + "/" + kind;
+        ASSERT_EQ(lab("run --topology sphere --seed 3 --steps 40 --every 10 --fps 5 --movie " + movie + " --out " + out), 0)
+            << errors;
+        EXPECT_EQ(shell("ffprobe -v error -count_frames -show_entries stream=width,height,nb_read_frames -of csv=p=0 " + movie),
+                  "740,740,5\n");
+        const std::string frame = shell("ffmpeg -v error -i " + movie + " -vf 'select=eq(n\\,2)' -f rawvideo -pix_fmt rgb24 -");
+        const Picture snapshot = readPng(out + "/world-000020.png");
+        ASSERT_EQ(frame.size(), 740u * 740 * 3) << kind;
+        int compared = 0, different = 0;
+        for (int y = 6; y < 734; y += 8)
+            for (int x = 6; x < 734; x += 8) {
+                bool flat = true;
+                for (int dy = -5; dy <= 5; ++dy)
+                    for (int dx = -5; dx <= 5; ++dx)
+                        flat = flat && !std::memcmp(snapshot.pixel(x + dx, y + dy), snapshot.pixel(x, y), 3);
+                for (int channel = 0; flat && channel < 3; ++channel)
+                    different += std::abs(static_cast<unsigned char>(frame[(y * 740 + x) * 3 + channel]) -
+                                          snapshot.pixel(x, y)[channel]) > 12;
+                compared += flat;
+            }
+        EXPECT_GT(compared, 300) << kind;
+        EXPECT_EQ(different, 0) << kind;
+    }
 }
 
 TEST_F(Tools, TheTerrainToolDrawsTheRecordedGroundOfEachTopologyAndRefusesWhatItCannotDraw)
