@@ -17,7 +17,7 @@ FUZZ_ENV := ASAN_OPTIONS=$(ASAN_CHECKS) $(SANITIZER_REPORTS) \
 SANITIZER_ENV := ASAN_OPTIONS=$(ASAN_CHECKS):verify_asan_link_order=0 $(SANITIZER_REPORTS) \
 	LD_PRELOAD=$(CURDIR)/$(SANITIZE_DIR)/lib/libkeep-libraries-loaded.so
 
-.PHONY: run test bench configure test-sanitize soak fuzz format mutants
+.PHONY: run test bench configure test-sanitize soak fuzz format mutants test-slurm
 
 run:
 	@scripts/require-display.sh
@@ -37,6 +37,7 @@ bench:
 	@$(MAKE) --no-print-directory configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	scripts/run-benchmarks.sh $(BUILD_DIR)/bin
+	scripts/sweep-speedup.sh $(BUILD_DIR)/bin/quillmoss-lab
 
 configure:
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
@@ -66,6 +67,13 @@ MUTANT_SEED ?= 1
 mutants:
 	@scripts/install-deps.sh mutants
 	scripts/mutants.py --count $(MUTANTS) --seed $(MUTANT_SEED) --build build-mutants
+
+# A sweep through a one-node Slurm cluster started here (as root), compared with the local sweep.
+test-slurm:
+	@scripts/install-deps.sh slurm
+	@$(MAKE) --no-print-directory configure
+	cmake --build $(BUILD_DIR) --target quillmoss-lab -j $(JOBS)
+	scripts/test-slurm.sh $(BUILD_DIR)/bin/quillmoss-lab
 
 # Every C++ file the repository tracks, in the house style of .clang-format.
 format:

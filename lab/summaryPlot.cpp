@@ -9,6 +9,7 @@
 namespace {
 
 constexpr int panelRows = 2;
+constexpr std::size_t gnuplotColours = 8;
 constexpr int panelWidth = 400, panelHeight = 450;  // pixels
 
 std::string dataBlock(const std::vector<SummarySeries>& series)
@@ -37,16 +38,33 @@ bool anyNumber(const std::vector<SummarySeries>& series, std::size_t statistic)
     return false;
 }
 
+// gnuplot's eight colours, then again dashed, and so on.
+std::string lineStyle(std::size_t at)
+{
+    return " lc " + std::to_string(at % gnuplotColours + 1) + " dt " + std::to_string(at / gnuplotColours + 1);
+}
+
 std::string panel(const std::vector<SummarySeries>& series, std::size_t statistic)
 {
     const std::string mean = std::to_string(2 + 2 * statistic), spread = std::to_string(3 + 2 * statistic);
     std::string plot = "plot ";
     for (std::size_t at = 0; at < series.size(); ++at) {
-        const std::string block = "$summary index " + std::to_string(at), colour = " lc " + std::to_string(at + 1);
+        const std::string block = "$summary index " + std::to_string(at), colour = lineStyle(at);
         plot += (at ? ", " : "") + block + " using 1:($" + mean + "-$" + spread + "):($" + mean + "+$" + spread +
                 ") with filledcurves fs transparent solid 0.2 noborder" + colour + " notitle, " + block + " using 1:" + mean +
-                " with lines lw 2" + colour + " title " + gnuplotQuoted(series[at].name);
+                " with lines lw 2" + colour + " notitle";
     }
+    return plot + "\n";
+}
+
+// A panel of its own for the legend: lines that lie outside the panel's range, with their names.
+std::string legend(const std::vector<SummarySeries>& series)
+{
+    std::string plot =
+        "set title 'settings'\nunset border\nunset tics\nunset xlabel\nunset grid\n"
+        "set key center center\nset xrange [0:1]\nset yrange [0:1]\nplot ";
+    for (std::size_t at = 0; at < series.size(); ++at)
+        plot += (at ? ", " : "") + std::string("2 with lines lw 2") + lineStyle(at) + " title " + gnuplotQuoted(series[at].name);
     return plot + "\n";
 }
 
@@ -58,16 +76,14 @@ std::string plotSummary(const std::vector<SummarySeries>& series, const std::vec
     std::vector<std::size_t> shown;
     for (std::size_t statistic = 0; statistic < titles.size(); ++statistic)
         if (anyNumber(series, statistic)) shown.push_back(statistic);
-    const std::size_t columns = (shown.size() + panelRows - 1) / panelRows;
+    const std::size_t columns = (shown.size() + panelRows) / panelRows;  // and the legend's
     std::string script = "set terminal pngcairo size " + std::to_string(panelWidth * columns) + "," +
                          std::to_string(panelHeight * panelRows) + " font 'sans,10'\n";
     script += "set output " + gnuplotQuoted(pngPath) + "\n" + dataBlock(series);
-    script += "set grid\nset xlabel 'step'\nset key top left\n";
+    script += "set grid\nset xlabel 'step'\n";
     script += "set multiplot layout " + std::to_string(panelRows) + "," + std::to_string(columns) +
               " title 'Quillmoss sweep: mean over seeds, band of one standard deviation'\n";
-    for (std::size_t at = 0; at < shown.size(); ++at) {
-        script += "set title " + gnuplotQuoted(titles[shown[at]]) + "\n" + panel(series, shown[at]);
-        if (at == 0) script += "unset key\n";
-    }
-    return runGnuplot(script + "unset multiplot\n");
+    for (std::size_t statistic : shown)
+        script += "set title " + gnuplotQuoted(titles[statistic]) + "\n" + panel(series, statistic);
+    return runGnuplot(script + legend(series) + "unset multiplot\n");
 }

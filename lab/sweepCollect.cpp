@@ -111,7 +111,8 @@ std::string settingName(const SweepPlan& plan, const SweepRun& run)
     std::string name;
     for (int key = 0; key < sweptKeyCount; ++key) {
         if (plan.lists[key].size() < 2) continue;
-        const std::string word = key == 0 ? run.setting[key] : std::string(sweptKeys[key]) + " " + run.setting[key];
+        std::string word = key == 0 ? run.setting[key] : std::string(sweptKeys[key]) + " " + run.setting[key];
+        std::replace(word.begin(), word.end(), '-', ' ');
         name += (name.empty() ? "" : ", ") + word;
     }
     return name.empty() ? "all runs" : name;

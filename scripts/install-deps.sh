@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Quillmoss needs for one purpose (run, test, bench, docs, fuzz, format or mutants), only when some are missing.
+# Installs the Debian packages Quillmoss needs for one purpose (run, test, bench, docs, fuzz, format, mutants or slurm), only when some are missing.
 set -euo pipefail
 
 runPackages=(g++ make cmake freeglut3-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev libcli11-dev)
@@ -9,6 +9,7 @@ docsPackages=(xvfb xdotool imagemagick)
 fuzzPackages=(clang libclang-rt-14-dev xvfb)
 formatPackages=(clang-format)
 mutantsPackages=(python3 "${testPackages[@]}")
+slurmPackages=(slurm-wlm munge "${testPackages[@]}")
 
 case "${1:-}" in
   run) wanted=("${runPackages[@]}") ;;
@@ -18,7 +19,8 @@ case "${1:-}" in
   fuzz) wanted=("${runPackages[@]}" "${fuzzPackages[@]}") ;;
   format) wanted=("${formatPackages[@]}") ;;
   mutants) wanted=("${runPackages[@]}" "${mutantsPackages[@]}") ;;
-  *) echo "usage: $0 run|test|bench|docs|fuzz|format|mutants" >&2; exit 2 ;;
+  slurm) wanted=("${runPackages[@]}" "${slurmPackages[@]}") ;;
+  *) echo "usage: $0 run|test|bench|docs|fuzz|format|mutants|slurm" >&2; exit 2 ;;
 esac
 
 missing=()
