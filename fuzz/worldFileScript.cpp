@@ -45,7 +45,7 @@ std::string loadAndStep(const std::vector<std::uint8_t>& bytes, std::uint64_t& s
     const bool loaded = loadWorld(path, reason);
     std::remove(path.c_str());
     if (!loaded) {
-        state = state * 31 + reason.size();
+        state = state * 31 + reason.size() - path.size();  // the reason, not the process number in the path
         if (reason.empty()) return "a file refused without a reason";
         return worldHash() == before && world.selectedIndex == 7 ? "" : "a refused file changed the world";
     }
