@@ -124,7 +124,7 @@ TEST(WholeProgram, CopyrightTxtIsTheNoticeUnderQuillmossAndOkEscapeOrSpaceDismis
         } else {
             xdotool("windowfocus --sync " + notice + " key " + dismissal);
         }
-        EXPECT_TRUE(waitFor("xdotool search --name '^Quillmoss$' | sort -n | sed -n 2p", 2000).empty()) << dismissal;
+        EXPECT_TRUE(waitFor("xdotool search --name '^Quillmoss$' | sort -n | sed -n 2p", 10000).empty()) << dismissal;
     }
 }
 
