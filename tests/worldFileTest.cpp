@@ -147,6 +147,7 @@ TEST_F(WorldFile, DamagedAndForeignFilesAreRefusedWithTheirReasonAndChangeNothin
         {[&](Bytes& b) { std::memcpy(&b[64], &inf, 4); }, "the disaster rate is not a finite number", true},
         {[](Bytes& b) { setWord(b, cellAt(77) + 161, 9840); }, "cell 77 names parent 9840, but cells run from 0 to 9839", true},
         {[](Bytes& b) { setWord(b, cellAt(0) + 161, -2); }, "cell 0 names parent -2", true},
+        {[](Bytes& b) { setWord(b, cellAt(5) + 161, 2); }, "cell 5 names parent 2, which is a hole of the disc, not a cell", true},
         {[](Bytes& b) { setWord(b, cellAt(9) + 96, -7); }, "cell 9 has group id -7, but ids are -1 (none) or more", true},
         {[](Bytes& b) { setWord(b, 24, -3); }, "the next group id -3 is negative", true},
     };

@@ -295,17 +295,25 @@ std::string numberProblem(const fileHeader& header, const Cell* cells, int cellC
     return {};
 }
 
-// Parents index the cell array, and a group id below -1 would be neither a group nor none; new
-// groups take their ids from nextGroupId, so it must not be negative either.
-std::string linkProblem(const fileHeader& header, const Cell* cells, int cellCount)
+// Parents are cells: an index of the cell array that is no hole of the lattice. A group id below
+// -1 would be neither a group nor none; new groups take their ids from nextGroupId, so it must not
+// be negative either.
+std::string linkProblem(const fileHeader& header, const World& loaded)
 {
     if (header.nextGroupId < 0) return "the next group id " + std::to_string(header.nextGroupId) + " is negative";
+    const int cellCount = header.cellCount;
+    std::vector<bool> isCell(static_cast<std::size_t>(cellCount), false);
+    for (const std::int32_t index : loaded.currentLattice->walkOrder()) isCell[static_cast<std::size_t>(index)] = true;
     for (int index = 0; index < cellCount; ++index) {
-        const Cell& cell = cells[index];
+        const Cell& cell = loaded.cells[index];
         const std::string where = "cell " + std::to_string(index);
         if (cell.parent < -1 || cell.parent >= cellCount) {
             return where + " names parent " + std::to_string(cell.parent) + ", but cells run from 0 to " +
                    std::to_string(cellCount - 1);
+        }
+        if (cell.parent != -1 && !isCell[static_cast<std::size_t>(cell.parent)]) {
+            return where + " names parent " + std::to_string(cell.parent) + ", which is a hole of the " +
+                   topologyNames[header.topology] + ", not a cell";
         }
         const int lowestId = std::min(cell.group.id, cell.nextGroup.id);
         if (lowestId < -1) return where + " has group id " + std::to_string(lowestId) + ", but ids are -1 (none) or more";
@@ -323,7 +331,7 @@ std::string cellProblem(const byteBuffer& bytes, const fileHeader& header, World
     byteReader reader(bytes.data() + headerBytes);
     for (int index = 0; index < count; ++index) takeCell(reader, loaded.cells[index]);
     const std::string problem = numberProblem(header, loaded.cells.get(), count);
-    return problem.empty() ? linkProblem(header, loaded.cells.get(), count) : problem;
+    return problem.empty() ? linkProblem(header, loaded) : problem;
 }
 
 struct fileCloser {
