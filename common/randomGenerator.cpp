@@ -3,24 +3,14 @@
 
 namespace generator {
 
-namespace {
+namespace detail {
 std::uint32_t generatorState = 1;
-constexpr std::uint32_t multiplier = 214013u;
-constexpr std::uint32_t increment = 2531011u;
-}  // namespace
+}  // namespace detail
 
-void seed(std::uint32_t value) { generatorState = value; }
+void seed(std::uint32_t value) { detail::generatorState = value; }
 
-std::uint32_t state() { return generatorState; }
+std::uint32_t state() { return detail::generatorState; }
 
-void setState(std::uint32_t value) { generatorState = value; }
-
-int rand()
-{
-    generatorState = generatorState * multiplier + increment;
-    return static_cast<int>((generatorState >> 16) & 0x7fffu);
-}
+void setState(std::uint32_t value) { detail::generatorState = value; }
 
 }  // namespace generator
-
-double u() { return generator::rand() * 3.0518509e-5; }

@@ -37,3 +37,28 @@ void lattice::cellVertex(const latticeCursor& cursor, int index, float height) c
     cellPosition(cursor, index, position, height);
     glVertex3fv(position);
 }
+
+void lattice::buildTables() const
+{
+    neighbours.assign(static_cast<std::size_t>(cellCount()) * neighbourDirections, -1);
+    latticeCursor cursor;
+    for (int index = firstCell(cursor); index != -1; index = nextCell(cursor)) {
+        walk.push_back(index);
+        for (int direction = 0; direction < neighbourDirections; ++direction) {
+            latticeCursor around = cursor;
+            neighbours[static_cast<std::size_t>(index) * neighbourDirections + direction] = neighbour(around, index, direction);
+        }
+    }
+}
+
+const std::vector<std::int32_t>& lattice::walkOrder() const
+{
+    if (walk.empty()) buildTables();
+    return walk;
+}
+
+const std::vector<std::int32_t>& lattice::neighbourTable() const
+{
+    if (walk.empty()) buildTables();
+    return neighbours;
+}

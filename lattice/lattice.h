@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 // The position of one cell inside its lattice. Callers own cursors; the lattice moves them.
 // Plane and sphere: i = position along the row, j = row. Disc: i = ring, j = position along the ring.
@@ -60,4 +61,16 @@ public:
     virtual bool locate(int index, latticeCursor& cursor) const = 0;
     // The index of the cell at the cursor: the inverse of locate.
     virtual int cellIndex(const latticeCursor& cursor) const = 0;
+
+    // The cells in nextCell's order, and for each cell index the neighbour (or -1) in each
+    // direction (index * 8 + d) from the cursor that walk gives it: what neighbour and nextCell
+    // answer, worked out once on first use, so that a walk over every cell makes no call per cell.
+    const std::vector<std::int32_t>& walkOrder() const;
+    const std::vector<std::int32_t>& neighbourTable() const;
+
+private:
+    void buildTables() const;
+
+    mutable std::vector<std::int32_t> walk;
+    mutable std::vector<std::int32_t> neighbours;
 };

@@ -28,7 +28,7 @@ constexpr float defenceBase = 0.025f;
 constexpr float foundingRate = 0.003125f;  // 1/320
 constexpr float colourDriftRate = 0.005f;
 
-// The rules as the step reads them, once per step.
+// The rules as the step reads them, once per step, and the lattice's neighbour table.
 struct stepRules {
     float pollution;
     float spreadCost;
@@ -37,12 +37,21 @@ struct stepRules {
     float drift;
     bool human;
     bool lineages;
+    const std::int32_t* neighbours;
 };
 
 stepRules readRules()
 {
     const float* rules = world.rules;
-    return {clamp01(rules[0]), clamp01(rules[1]), rules[2] > 0.5f, rules[3] == 0.0f, rules[4], rules[5] > 0.5f, rules[6] > 0.5f};
+    return {clamp01(rules[0]), clamp01(rules[1]), rules[2] > 0.5f, rules[3] == 0.0f,
+            rules[4],          rules[5] > 0.5f,   rules[6] > 0.5f, world.currentLattice->neighbourTable().data()};
+}
+
+// The lattice's randomNeighbour from the cell's walking cursor, read from the table: the same
+// draw, the same answer.
+int randomNeighbour(const stepRules& rules, int index)
+{
+    return rules.neighbours[index * neighbourDirections + generator::rand() % neighbourDirections];
 }
 
 // The shares of one visit: activity, leftover, growth and stress.
@@ -67,7 +76,7 @@ visitShares sharesOf(const Cell& c, float activity, bool human)
 }
 
 // Steps 12a-12f: the cell's own life, for a cell no other culture spread into this step.
-void live(Cell& c, int index, const latticeCursor& cursor, const visitShares& shares, const stepRules& rules)
+void live(Cell& c, int index, const visitShares& shares, const stepRules& rules)
 {
     const float* f = c.field;
     const float pop = f[populationField];
@@ -105,8 +114,7 @@ void live(Cell& c, int index, const latticeCursor& cursor, const visitShares& sh
     c.next[technologyField] = clamp01(ntech);
 
     // A more advanced neighbour than the cell's teacher becomes its parent, at once.
-    latticeCursor around = cursor;
-    const int n = world.currentLattice->randomNeighbour(around, index, nullptr);
+    const int n = randomNeighbour(rules, index);
     if (n == -1) return;
     const Cell& reference = liveParent ? world.cells[c.parent] : c;
     if (world.cells[n].field[technologyField] > reference.field[technologyField]) {
@@ -116,11 +124,9 @@ void live(Cell& c, int index, const latticeCursor& cursor, const visitShares& sh
 }
 
 // Steps 13a-13g: an attempt to spread into a random neighbour, taking it over when stronger.
-void spread(Cell& c, int index, const latticeCursor& cursor, const stepRules& rules)
+void spread(Cell& c, int index, const stepRules& rules)
 {
-    latticeCursor around = cursor;
-    int direction = 0;
-    const int target = world.currentLattice->randomNeighbour(around, index, &direction);
+    const int target = randomNeighbour(rules, index);
     if (target == -1) return;
     Cell& t = world.cells[target];
     if (rules.groupDefence && t.group.id != -1 && t.group.id == c.group.id && u() <= c.field[groupMembershipField]) return;
@@ -156,14 +162,13 @@ void spread(Cell& c, int index, const latticeCursor& cursor, const stepRules& ru
 
 // Step 16: the parent or a random neighbour recruits the cell into its group when it is the
 // stronger member, and grows by the recruit's population.
-void recruit(Cell& c, int index, const latticeCursor& cursor)
+void recruit(Cell& c, int index, const stepRules& rules)
 {
     int n = -1;
     if (c.parent != -1 && generator::rand() % 2 == 0) {
         n = c.parent;
     } else {
-        latticeCursor around = cursor;
-        n = world.currentLattice->randomNeighbour(around, index, nullptr);
+        n = randomNeighbour(rules, index);
     }
     if (n == -1) return;
     Cell& recruiter = world.cells[n];
@@ -184,7 +189,7 @@ void driftColour(Cell& c, float drift)
     }
 }
 
-void visit(int index, const latticeCursor& cursor, const stepRules& rules)
+void visit(int index, const stepRules& rules)
 {
     Cell& c = world.cells[index];
     const float* f = c.field;
@@ -194,11 +199,11 @@ void visit(int index, const latticeCursor& cursor, const stepRules& rules)
     if (u() > actingChance * f[metabolismField]) return;
 
     const visitShares shares = sharesOf(c, activity, rules.human);
-    if (!c.overtaken) live(c, index, cursor, shares, rules);
-    if (u() < f[spreadRateField]) spread(c, index, cursor, rules);
+    if (!c.overtaken) live(c, index, shares, rules);
+    if (u() < f[spreadRateField]) spread(c, index, rules);
     if (rules.selfMutation) mutate(c);
     if (c.group.id != -1) updateMembership(c.group, c);
-    recruit(c, index, cursor);
+    recruit(c, index, rules);
 
     const float founding = c.group.id == -1 ? 1.0f : 1.0f - f[groupMembershipField];
     if (u() < founding * f[populationField] * foundingRate) foundGroup(c.nextGroup, c);
@@ -217,9 +222,12 @@ void beginStep()
     }
 }
 
+// A hole of the index space takes no part in a step: beginStep has made its next values its values,
+// so committing it would change nothing. Only the cells are committed.
 void commitStep()
 {
-    for (int index = 0; index < world.cellCount; ++index) {
+    if (!world.currentLattice) return;
+    for (const std::int32_t index : world.currentLattice->walkOrder()) {
         Cell& cell = world.cells[index];
         cell.group = cell.nextGroup;
         // Some results are left unclamped (a conquered cell's population, a recruiter's strength,
@@ -241,8 +249,6 @@ void simulationStep()
     beginStep();
     const stepRules rules = readRules();
     if (rules.lineages) computeLineages();
-    latticeCursor cursor;
-    for (int index = world.currentLattice->firstCell(cursor); index != -1; index = world.currentLattice->nextCell(cursor))
-        visit(index, cursor, rules);
+    for (const std::int32_t index : world.currentLattice->walkOrder()) visit(index, rules);
     commitStep();
 }
