@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -210,13 +211,24 @@ void visit(int index, const stepRules& rules)
     if (!c.overtaken && c.group.id != -1) driftColour(c, rules.drift);
 }
 
+// Whether no value is infinite or NaN, looked at all at once: an exponent of all ones.
+bool allFinite(const float (&values)[cellFieldCount])
+{
+    constexpr std::uint32_t exponentBits = 0x7f800000u;
+    std::uint32_t bits[cellFieldCount];
+    std::memcpy(bits, values, sizeof bits);
+    bool finite = true;
+    for (const std::uint32_t value : bits) finite &= (value & exponentBits) != exponentBits;
+    return finite;
+}
+
 }  // namespace
 
 void beginStep()
 {
     for (int index = 0; index < world.cellCount; ++index) {
         Cell& cell = world.cells[index];
-        std::copy(cell.field, cell.field + cellFieldCount, cell.next);
+        std::memcpy(cell.next, cell.field, sizeof cell.next);
         cell.nextGroup = cell.group;
         cell.overtaken = 0;
     }
@@ -230,13 +242,13 @@ void commitStep()
     for (const std::int32_t index : world.currentLattice->walkOrder()) {
         Cell& cell = world.cells[index];
         cell.group = cell.nextGroup;
+        std::memcpy(cell.field, cell.next, sizeof cell.field);
         // Some results are left unclamped (a conquered cell's population, a recruiter's strength,
         // colours that overshoot); should one overflow, it is clamped as clamp01 does, so that no
         // infinity or NaN enters the world and spreads through every later comparison.
-        for (int f = 0; f < cellFieldCount; ++f) {
-            const float value = cell.next[f];
-            cell.field[f] = std::isfinite(value) ? value : clamp01(value);
-        }
+        if (!allFinite(cell.next))
+            for (int f = 0; f < cellFieldCount; ++f)
+                if (!std::isfinite(cell.next[f])) cell.field[f] = clamp01(cell.next[f]);
     }
 }
 
