@@ -31,6 +31,15 @@ int lattice::firstCell(latticeCursor& cursor) const
     return 0;
 }
 
+void lattice::drawCellTile(const latticeCursor& cursor, int index, float height, float size) const
+{
+    float corners[4][3];
+    if (!tileCorners(cursor, index, height, size, corners)) return;
+    glBegin(GL_QUADS);
+    for (const float* corner : corners) glVertex3fv(corner);
+    glEnd();
+}
+
 void lattice::cellVertex(const latticeCursor& cursor, int index, float height) const
 {
     float position[3];

@@ -51,8 +51,12 @@ public:
     virtual void drawCellOutline(const latticeCursor& cursor, int index, float height) const = 0;
     // One GL quad covering the full cell.
     virtual void drawCellFilled(const latticeCursor& cursor, int index, float height) const = 0;
-    // One GL quad of the cell's shape scaled by size about its centre (1 = the full cell).
-    virtual void drawCellTile(const latticeCursor& cursor, int index, float height, float size) const = 0;
+    // One GL quad of the cell's shape scaled by size about its centre (1 = the full cell): the
+    // corners of tileCorners.
+    void drawCellTile(const latticeCursor& cursor, int index, float height, float size) const;
+    // The corners of that quad in drawing order, as GL takes them; false, with nothing written,
+    // where the cursor lies on no cell. A frame gathers every tile's corners into one array.
+    virtual bool tileCorners(const latticeCursor& cursor, int index, float height, float size, float corners[4][3]) const = 0;
     // The cell's centre at the given height, written to out[0..2]; returns out.
     virtual float* cellPosition(const latticeCursor& cursor, int index, float* out, float height) const = 0;
     // One GL vertex at cellPosition: call it between the caller's own begin and end.

@@ -63,17 +63,18 @@ void planeLattice::drawCellOutline(const latticeCursor& cursor, int, float heigh
 
 void planeLattice::drawCellFilled(const latticeCursor& cursor, int, float height) const { emitSquare(GL_QUADS, cursor, height); }
 
-void planeLattice::drawCellTile(const latticeCursor& cursor, int index, float height, float size) const
+bool planeLattice::tileCorners(const latticeCursor& cursor, int index, float height, float size, float corners[4][3]) const
 {
     float centre[3];
     cellPosition(cursor, index, centre, height);
     const float half = size * cellSize * 0.5f;
-    glBegin(GL_QUADS);
-    glVertex3f(centre[0] - half, centre[1] - half, centre[2]);
-    glVertex3f(centre[0] + half, centre[1] - half, centre[2]);
-    glVertex3f(centre[0] + half, centre[1] + half, centre[2]);
-    glVertex3f(centre[0] - half, centre[1] + half, centre[2]);
-    glEnd();
+    const float offsets[4][2] = {{-half, -half}, {half, -half}, {half, half}, {-half, half}};
+    for (int corner = 0; corner < 4; ++corner) {
+        corners[corner][0] = centre[0] + offsets[corner][0];
+        corners[corner][1] = centre[1] + offsets[corner][1];
+        corners[corner][2] = centre[2];
+    }
+    return true;
 }
 
 float* planeLattice::cellPosition(const latticeCursor& cursor, int, float* out, float height) const

@@ -17,7 +17,7 @@ public:
     int nextCell(latticeCursor& cursor) const override;
     void drawCellOutline(const latticeCursor& cursor, int index, float height) const override;
     void drawCellFilled(const latticeCursor& cursor, int index, float height) const override;
-    void drawCellTile(const latticeCursor& cursor, int index, float height, float size) const override;
+    bool tileCorners(const latticeCursor& cursor, int index, float height, float size, float corners[4][3]) const override;
     float* cellPosition(const latticeCursor& cursor, int index, float* out, float height) const override;
     bool locate(int index, latticeCursor& cursor) const override;
     int cellIndex(const latticeCursor& cursor) const override;

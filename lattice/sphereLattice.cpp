@@ -115,9 +115,8 @@ int sphereLattice::nextCell(latticeCursor& cursor) const
     return cursor.j * stride + cursor.i;
 }
 
-void sphereLattice::emitSquare(unsigned primitive, const latticeCursor& cursor, float height, float size) const
+void sphereLattice::squareCorners(const latticeCursor& cursor, float height, float size, double corners[4][3]) const
 {
-    if (!holdsCell(cursor)) return;
     const sphereRow& row = rowTable[static_cast<size_t>(cursor.j)];
     // The square lies in the plane z = distance of a frame turned about x by -latitude, then about
     // y by the longitude, both in exact degrees. The turned frame's axes are computed here rather
@@ -133,13 +132,19 @@ void sphereLattice::emitSquare(unsigned primitive, const latticeCursor& cursor, 
     const double out[3] = {cosLatitude * sinLongitude, sinLatitude, cosLatitude * cosLongitude};
     const double z = radius + height * heightScale;
     const double half = size * cellSize * 0.5f;
-    const double corners[4][2] = {{-half, -half}, {-half, half}, {half, half}, {half, -half}};
+    const double offsets[4][2] = {{-half, -half}, {-half, half}, {half, half}, {half, -half}};
+    for (int corner = 0; corner < 4; ++corner)
+        for (int axis = 0; axis < 3; ++axis)
+            corners[corner][axis] = offsets[corner][0] * east[axis] + offsets[corner][1] * north[axis] + z * out[axis];
+}
+
+void sphereLattice::emitSquare(unsigned primitive, const latticeCursor& cursor, float height, float size) const
+{
+    if (!holdsCell(cursor)) return;
+    double corners[4][3];
+    squareCorners(cursor, height, size, corners);
     glBegin(primitive);
-    for (const auto& corner : corners) {
-        double vertex[3];
-        for (int axis = 0; axis < 3; ++axis) vertex[axis] = corner[0] * east[axis] + corner[1] * north[axis] + z * out[axis];
-        glVertex3dv(vertex);
-    }
+    for (const double* corner : corners) glVertex3dv(corner);
     glEnd();
 }
 
@@ -153,9 +158,15 @@ void sphereLattice::drawCellFilled(const latticeCursor& cursor, int, float heigh
     emitSquare(GL_QUADS, cursor, height, 1.0f);
 }
 
-void sphereLattice::drawCellTile(const latticeCursor& cursor, int, float height, float size) const
+// GL keeps a vertex as floats: the double corners rounded as glVertex3dv rounds them.
+bool sphereLattice::tileCorners(const latticeCursor& cursor, int, float height, float size, float corners[4][3]) const
 {
-    emitSquare(GL_QUADS, cursor, height, size);
+    if (!holdsCell(cursor)) return false;
+    double exact[4][3];
+    squareCorners(cursor, height, size, exact);
+    for (int corner = 0; corner < 4; ++corner)
+        for (int axis = 0; axis < 3; ++axis) corners[corner][axis] = static_cast<float>(exact[corner][axis]);
+    return true;
 }
 
 float* sphereLattice::cellPosition(const latticeCursor& cursor, int, float* out, float height) const

@@ -27,7 +27,7 @@ public:
     // The drawing operations draw nothing for a cursor on no cell.
     void drawCellOutline(const latticeCursor& cursor, int index, float height) const override;
     void drawCellFilled(const latticeCursor& cursor, int index, float height) const override;
-    void drawCellTile(const latticeCursor& cursor, int index, float height, float size) const override;
+    bool tileCorners(const latticeCursor& cursor, int index, float height, float size, float corners[4][3]) const override;
     // A cursor on no cell lies at the centre of the sphere.
     float* cellPosition(const latticeCursor& cursor, int index, float* out, float height) const override;
     bool locate(int index, latticeCursor& cursor) const override;
@@ -46,6 +46,7 @@ private:
     sphereLattice(std::vector<sphereRow> rows, std::int32_t stride, float radius);
     std::int32_t rowLength(std::int32_t row) const;
     bool holdsCell(const latticeCursor& cursor) const;
+    void squareCorners(const latticeCursor& cursor, float height, float size, double corners[4][3]) const;
     void emitSquare(unsigned primitive, const latticeCursor& cursor, float height, float size) const;
 
     std::vector<sphereRow> rowTable;  // north to south

@@ -150,22 +150,20 @@ void spiralLattice::drawCellFilled(const latticeCursor& cursor, int, float heigh
     emitCorners(GL_QUADS, cursor, height);
 }
 
-void spiralLattice::drawCellTile(const latticeCursor& cursor, int, float height, float size) const
+bool spiralLattice::tileCorners(const latticeCursor& cursor, int, float height, float size, float corners[4][3]) const
 {
-    if (!holdsCell(cursor)) return;
-    const cellCorners corners = cornersOf(cursor);
+    if (!holdsCell(cursor)) return false;
+    const cellCorners own = cornersOf(cursor);
     // Each corner moves toward the midpoint of its diagonal: size 1 gives the full cell, 0 the midpoints.
     const float t = 0.5f + 0.5f * size;
-    const point first = corners.b + (corners.a - corners.b) * t;
-    const point second = corners.d + (corners.c - corners.d) * t;
-    const point third = corners.a + (corners.b - corners.a) * t;
-    const point fourth = corners.c + (corners.d - corners.c) * t;
-    glBegin(GL_QUADS);
-    glVertex3f(first.x, first.y, height);
-    glVertex3f(second.x, second.y, height);
-    glVertex3f(third.x, third.y, height);
-    glVertex3f(fourth.x, fourth.y, height);
-    glEnd();
+    const point moved[4] = {own.b + (own.a - own.b) * t, own.d + (own.c - own.d) * t, own.a + (own.b - own.a) * t,
+                            own.c + (own.d - own.c) * t};
+    for (int corner = 0; corner < 4; ++corner) {
+        corners[corner][0] = moved[corner].x;
+        corners[corner][1] = moved[corner].y;
+        corners[corner][2] = height;
+    }
+    return true;
 }
 
 float* spiralLattice::cellPosition(const latticeCursor& cursor, int, float* out, float height) const

@@ -29,7 +29,7 @@ public:
     // The drawing operations draw nothing for a cursor on no cell (a hole, or off the rings).
     void drawCellOutline(const latticeCursor& cursor, int index, float height) const override;
     void drawCellFilled(const latticeCursor& cursor, int index, float height) const override;
-    void drawCellTile(const latticeCursor& cursor, int index, float height, float size) const override;
+    bool tileCorners(const latticeCursor& cursor, int index, float height, float size, float corners[4][3]) const override;
     // A cursor on no cell lies at the centre of the disc.
     float* cellPosition(const latticeCursor& cursor, int index, float* out, float height) const override;
     // Accepts every index of the index space, holes included: the world passes only real cells.
