@@ -1,19 +1,14 @@
 // A frame of the world window on a populated world of each topology (Outer Environment, Inner
 // Culture, Z Environment), beside the same triangles drawn from vertex arrays: the ceiling of
 // this GL path on this machine.
+#include "benchWorlds.h"
 #include "camera.h"
-#include "frameLoop.h"
 #include "perTopology.h"
 #include "renderMode.h"
 #include "renderSettings.h"
-#include "shellState.h"
-#include "simulationStep.h"
-#include "world.h"
 #include "worldFrame.h"
-#include "worldScenes.h"
 #include "worldSettings.h"
 
-#include <GL/glut.h>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -21,45 +16,13 @@
 
 namespace {
 
-constexpr std::uint32_t calendarSeed = 1733500000u;
-constexpr int frameSize = 740;
-constexpr double populated = 0.75;
 constexpr float captureExtent = 128.0f;  // object coordinates within +-128 are captured one to one
 constexpr int captureSize = 256;
 constexpr int referenceFrames = 100;
 
-void openWindow()
-{
-    static bool open = false;
-    if (open) return;
-    int argc = 1;
-    char name[] = "displayBench";
-    char* argv[] = {name, nullptr};
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(frameSize, frameSize);
-    mainWindow = glutCreateWindow("displayBench");
-    glEnable(GL_DEPTH_TEST);
-    open = true;
-}
-
-double livingShare()
-{
-    latticeCursor cursor;
-    int living = 0;
-    int cells = 0;
-    for (int index = world.currentLattice->firstCell(cursor); index != -1; index = world.currentLattice->nextCell(cursor)) {
-        living += world.cells[index].field[populationField] != 0.0f;
-        ++cells;
-    }
-    return static_cast<double>(living) / cells;
-}
-
 void populate(int topology)
 {
-    growWorld(topology, calendarSeed, 0);
-    for (int grown = 0; grown < 10000 && livingShare() < populated; grown += 50)
-        for (int step = 0; step < 50; ++step) simulationStep();
+    growPopulatedWorld(topology);
     outerRenderMode = environmentMode;
     innerRenderMode = cultureMode;
     zRenderMode = environmentMode;
@@ -85,7 +48,7 @@ triangles captureFrame()
     glRenderMode(GL_FEEDBACK);
     drawWorldLayers();
     const int count = glRenderMode(GL_RENDER);
-    glViewport(0, 0, frameSize, frameSize);
+    glViewport(0, 0, benchFrameSize, benchFrameSize);
 
     // Each vertex comes as x, y, z, then red, green, blue, alpha.
     triangles captured;
@@ -128,7 +91,7 @@ double secondsPerReferenceFrame(const triangles& frame)
 
 void frame(benchmark::State& state, int topology)
 {
-    openWindow();
+    openBenchWindow("displayBench");
     populate(topology);
     const triangles reference = captureFrame();
     const double referenceSeconds = secondsPerReferenceFrame(reference);

@@ -1,9 +1,7 @@
 // The simulation step on a populated world of each topology, per real cell, beside its memory
 // floor: the copy into and out of the next block that every double-buffered step makes.
+#include "benchWorlds.h"
 #include "perTopology.h"
-#include "simulationStep.h"
-#include "world.h"
-#include "worldScenes.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,28 +9,7 @@
 
 namespace {
 
-constexpr std::uint32_t calendarSeed = 1733500000u;
-constexpr double populated = 0.75;  // grow the six seeds until this share of the cells lives
-constexpr int growingLimit = 10000;
 constexpr double cheetahInterval = 1.0 / 30.0;
-
-int realCells()
-{
-    latticeCursor cursor;
-    int count = 0;
-    for (int index = world.currentLattice->firstCell(cursor); index != -1; index = world.currentLattice->nextCell(cursor))
-        ++count;
-    return count;
-}
-
-double livingShare()
-{
-    latticeCursor cursor;
-    int living = 0;
-    for (int index = world.currentLattice->firstCell(cursor); index != -1; index = world.currentLattice->nextCell(cursor))
-        living += world.cells[index].field[populationField] != 0.0f;
-    return static_cast<double>(living) / realCells();
-}
 
 // Seconds per beginStep + commitStep pair, timed here so the ratio comes from the same run.
 double floorSeconds()
@@ -49,11 +26,9 @@ double floorSeconds()
 
 void step(benchmark::State& state, int topology)
 {
-    growWorld(topology, calendarSeed, 0);
-    for (int grown = 0; grown < growingLimit && livingShare() < populated; grown += 50)
-        for (int steps = 0; steps < 50; ++steps) simulationStep();
+    growPopulatedWorld(topology);
     const double floor = floorSeconds();
-    const int cells = realCells();
+    const int cells = static_cast<int>(world.currentLattice->walkOrder().size());
     state.counters["living"] = livingShare();
 
     const auto start = std::chrono::steady_clock::now();

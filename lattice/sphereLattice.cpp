@@ -57,6 +57,21 @@ sphereLattice::sphereLattice(std::vector<sphereRow> rows, std::int32_t equatorCe
       heightScale(cellSize * 0.25f),
       rowTable(std::move(rows))
 {
+    tabulateAngles();
+}
+
+void sphereLattice::tabulateAngles()
+{
+    longitudes.resize(static_cast<size_t>(indexCount));
+    for (const sphereRow& row : rowTable) {
+        const double latitude = row.latitude * degreesToRadians;
+        latitudes.push_back({std::sin(latitude), std::cos(latitude)});
+        const std::int32_t first = static_cast<std::int32_t>(latitudes.size() - 1) * stride;
+        for (std::int32_t i = 0; i < row.cellsInRow; ++i) {
+            const double longitude = static_cast<double>(i) / row.cellsInRow * 360.0 * degreesToRadians;
+            longitudes[static_cast<size_t>(first + i)] = {std::sin(longitude), std::cos(longitude)};
+        }
+    }
 }
 
 std::int32_t sphereLattice::rowLength(std::int32_t row) const
@@ -117,16 +132,15 @@ int sphereLattice::nextCell(latticeCursor& cursor) const
 
 void sphereLattice::squareCorners(const latticeCursor& cursor, float height, float size, double corners[4][3]) const
 {
-    const sphereRow& row = rowTable[static_cast<size_t>(cursor.j)];
     // The square lies in the plane z = distance of a frame turned about x by -latitude, then about
     // y by the longitude, both in exact degrees. The turned frame's axes are computed here rather
     // than by rotating the modelview, so that consecutive tiles share one stream of vertices.
-    const double latitude = row.latitude * degreesToRadians;
-    const double longitude = static_cast<double>(cursor.i) / row.cellsInRow * 360.0 * degreesToRadians;
-    const double sinLatitude = std::sin(latitude);
-    const double cosLatitude = std::cos(latitude);
-    const double sinLongitude = std::sin(longitude);
-    const double cosLongitude = std::cos(longitude);
+    const angleSines& latitude = latitudes[static_cast<size_t>(cursor.j)];
+    const angleSines& longitude = longitudes[static_cast<size_t>(cellIndex(cursor))];
+    const double sinLatitude = latitude.sine;
+    const double cosLatitude = latitude.cosine;
+    const double sinLongitude = longitude.sine;
+    const double cosLongitude = longitude.cosine;
     const double east[3] = {cosLongitude, 0.0, -sinLongitude};
     const double north[3] = {-sinLatitude * sinLongitude, cosLatitude, -sinLatitude * cosLongitude};
     const double out[3] = {cosLatitude * sinLongitude, sinLatitude, cosLatitude * cosLongitude};

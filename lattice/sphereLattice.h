@@ -49,5 +49,14 @@ private:
     void squareCorners(const latticeCursor& cursor, float height, float size, double corners[4][3]) const;
     void emitSquare(unsigned primitive, const latticeCursor& cursor, float height, float size) const;
 
+    // The sines and cosines of the tiles' frames, worked out once: each row's latitude, and each
+    // cell's longitude by index.
+    struct angleSines {
+        double sine, cosine;
+    };
+    void tabulateAngles();
+
     std::vector<sphereRow> rowTable;  // north to south
+    std::vector<angleSines> latitudes;
+    std::vector<angleSines> longitudes;
 };

@@ -6,6 +6,6 @@ binDir=$1
 for benchmark in "$binDir"/*Bench; do
   echo "== $(basename "$benchmark")"
   display=()
-  if [ "$(basename "$benchmark")" = displayBench ]; then display=("$(dirname "$0")/with-display.sh"); fi
+  case "$(basename "$benchmark")" in displayBench | pickBench) display=("$(dirname "$0")/with-display.sh") ;; esac
   "${display[@]}" "$benchmark" --benchmark_counters_tabular=true
 done

@@ -1,0 +1,45 @@
+// The worlds and the window the benchmarks share: each topology grown from the calendar seed until
+// three quarters of its cells live, and one world window, opened once.
+#pragma once
+
+#include "frameLoop.h"
+#include "shellState.h"
+#include "simulationStep.h"
+#include "world.h"
+#include "worldScenes.h"
+
+#include <GL/glut.h>
+
+inline constexpr std::uint32_t benchSeed = 1733500000u;
+inline constexpr int benchFrameSize = 740;
+
+inline double livingShare()
+{
+    int living = 0;
+    for (const std::int32_t index : world.currentLattice->walkOrder())
+        living += world.cells[index].field[populationField] != 0.0f;
+    return static_cast<double>(living) / static_cast<double>(world.currentLattice->walkOrder().size());
+}
+
+inline void growPopulatedWorld(int topology)
+{
+    constexpr double populated = 0.75;
+    constexpr int growingLimit = 10000, stepsBetweenLooks = 50;
+    growWorld(topology, benchSeed, 0);
+    for (int grown = 0; grown < growingLimit && livingShare() < populated; grown += stepsBetweenLooks)
+        for (int step = 0; step < stepsBetweenLooks; ++step) simulationStep();
+}
+
+inline void openBenchWindow(const char* name)
+{
+    static bool open = false;
+    if (open) return;
+    int argc = 1;
+    char* argv[] = {const_cast<char*>(name), nullptr};
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(benchFrameSize, benchFrameSize);
+    mainWindow = glutCreateWindow(name);
+    glEnable(GL_DEPTH_TEST);
+    open = true;
+}
