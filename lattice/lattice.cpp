@@ -55,7 +55,9 @@ void lattice::buildTables() const
         walk.push_back(index);
         for (int direction = 0; direction < neighbourDirections; ++direction) {
             latticeCursor around = cursor;
-            neighbours[static_cast<std::size_t>(index) * neighbourDirections + direction] = neighbour(around, index, direction);
+            const int found = neighbour(around, index, direction);
+            neighbours[static_cast<std::size_t>(index) * neighbourDirections + direction] = found;
+            if (found - index > reach) reach = found - index;
         }
     }
 }
@@ -70,4 +72,10 @@ const std::vector<std::int32_t>& lattice::neighbourTable() const
 {
     if (walk.empty()) buildTables();
     return neighbours;
+}
+
+int lattice::neighbourReach() const
+{
+    if (walk.empty()) buildTables();
+    return reach;
 }

@@ -71,10 +71,13 @@ public:
     // answer, worked out once on first use, so that a walk over every cell makes no call per cell.
     const std::vector<std::int32_t>& walkOrder() const;
     const std::vector<std::int32_t>& neighbourTable() const;
+    // The largest step forward in index from a cell to one of its neighbours.
+    int neighbourReach() const;
 
 private:
     void buildTables() const;
 
     mutable std::vector<std::int32_t> walk;
     mutable std::vector<std::int32_t> neighbours;
+    mutable int reach = 0;
 };

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -29,7 +30,31 @@ constexpr float defenceBase = 0.025f;
 constexpr float foundingRate = 0.003125f;  // 1/320
 constexpr float colourDriftRate = 0.005f;
 
-// The rules as the step reads them, once per step, and the lattice's neighbour table.
+// The records made ready for the step (next = field, nextGroup = group, overtaken = 0) a little
+// ahead of the walk rather than in a pass of their own: a visit writes the next values of its own
+// cell, of its neighbours, which lie at most the lattice's reach ahead, and of its parent. Every
+// record is made ready once, in index order, before anything of the step touches its next block.
+class readySweep {
+public:
+    void through(int index)
+    {
+        const int last = std::min(index, world.cellCount - 1);
+        for (; ready < last; ++ready) beginRecord(world.cells[ready + 1]);
+    }
+
+    static void beginRecord(Cell& cell)
+    {
+        std::memcpy(cell.next, cell.field, sizeof cell.next);
+        cell.nextGroup = cell.group;
+        cell.overtaken = 0;
+    }
+
+private:
+    int ready = -1;
+};
+
+// The rules as the step reads them, once per step, the lattice's neighbour table and the sweep
+// that makes records ready.
 struct stepRules {
     float pollution;
     float spreadCost;
@@ -39,13 +64,21 @@ struct stepRules {
     bool human;
     bool lineages;
     const std::int32_t* neighbours;
+    readySweep* sweep;
 };
 
-stepRules readRules()
+stepRules readRules(readySweep& sweep)
 {
     const float* rules = world.rules;
-    return {clamp01(rules[0]), clamp01(rules[1]), rules[2] > 0.5f, rules[3] == 0.0f,
-            rules[4],          rules[5] > 0.5f,   rules[6] > 0.5f, world.currentLattice->neighbourTable().data()};
+    return {clamp01(rules[0]),
+            clamp01(rules[1]),
+            rules[2] > 0.5f,
+            rules[3] == 0.0f,
+            rules[4],
+            rules[5] > 0.5f,
+            rules[6] > 0.5f,
+            world.currentLattice->neighbourTable().data(),
+            &sweep};
 }
 
 // The lattice's randomNeighbour from the cell's walking cursor, read from the table: the same
@@ -168,6 +201,7 @@ void recruit(Cell& c, int index, const stepRules& rules)
     int n = -1;
     if (c.parent != -1 && generator::rand() % 2 == 0) {
         n = c.parent;
+        rules.sweep->through(n);  // a parent far ahead (a loaded world may link any cell)
     } else {
         n = randomNeighbour(rules, index);
     }
@@ -211,27 +245,12 @@ void visit(int index, const stepRules& rules)
     if (!c.overtaken && c.group.id != -1) driftColour(c, rules.drift);
 }
 
-// Whether no value is infinite or NaN, looked at all at once: an exponent of all ones.
-bool allFinite(const float (&values)[cellFieldCount])
-{
-    constexpr std::uint32_t exponentBits = 0x7f800000u;
-    std::uint32_t bits[cellFieldCount];
-    std::memcpy(bits, values, sizeof bits);
-    bool finite = true;
-    for (const std::uint32_t value : bits) finite &= (value & exponentBits) != exponentBits;
-    return finite;
-}
-
 }  // namespace
 
 void beginStep()
 {
-    for (int index = 0; index < world.cellCount; ++index) {
-        Cell& cell = world.cells[index];
-        std::memcpy(cell.next, cell.field, sizeof cell.next);
-        cell.nextGroup = cell.group;
-        cell.overtaken = 0;
-    }
+    readySweep every;
+    every.through(world.cellCount - 1);
 }
 
 // A hole of the index space takes no part in a step: beginStep has made its next values its values,
@@ -242,11 +261,16 @@ void commitStep()
     for (const std::int32_t index : world.currentLattice->walkOrder()) {
         Cell& cell = world.cells[index];
         cell.group = cell.nextGroup;
-        std::memcpy(cell.field, cell.next, sizeof cell.field);
         // Some results are left unclamped (a conquered cell's population, a recruiter's strength,
         // colours that overshoot); should one overflow, it is clamped as clamp01 does, so that no
         // infinity or NaN enters the world and spreads through every later comparison.
-        if (!allFinite(cell.next))
+        bool finite = true;
+        for (int f = 0; f < cellFieldCount; ++f) {
+            const float value = cell.next[f];
+            cell.field[f] = value;
+            finite &= std::fabs(value) <= std::numeric_limits<float>::max();
+        }
+        if (!finite)
             for (int f = 0; f < cellFieldCount; ++f)
                 if (!std::isfinite(cell.next[f])) cell.field[f] = clamp01(cell.next[f]);
     }
@@ -258,9 +282,14 @@ void simulationStep()
     if (!world.cells || !world.currentLattice) return;
     incrementStep();
     if (u() < disasterRate) environmentDisaster();
-    beginStep();
-    const stepRules rules = readRules();
+    readySweep sweep;
+    const stepRules rules = readRules(sweep);
     if (rules.lineages) computeLineages();
-    for (const std::int32_t index : world.currentLattice->walkOrder()) visit(index, rules);
+    const int reach = world.currentLattice->neighbourReach();
+    for (const std::int32_t index : world.currentLattice->walkOrder()) {
+        sweep.through(index + reach);
+        visit(index, rules);
+    }
+    sweep.through(world.cellCount - 1);
     commitStep();
 }
