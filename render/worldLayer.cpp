@@ -46,14 +46,7 @@ void drawTiles(int mode, const reliefScale& relief, float lift, float size)
     glEnableClientState(GL_COLOR_ARRAY);
     glVertexPointer(3, GL_FLOAT, 0, corners.data());
     glColorPointer(3, GL_FLOAT, 0, colours.data());
-    static std::vector<GLuint> triangles;
-    const std::size_t quads = used / quadValues;
-    for (std::size_t quad = triangles.size() / 6; quad < quads; ++quad) {
-        const GLuint first = static_cast<GLuint>(4 * quad);
-        for (GLuint corner : {0u, 1u, 2u, 0u, 2u, 3u}) triangles.push_back(first + corner);
-    }
-    glDrawRangeElements(GL_TRIANGLES, 0, static_cast<GLuint>(4 * quads) - 1, static_cast<GLsizei>(6 * quads), GL_UNSIGNED_INT,
-                        triangles.data());
+    glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(4 * (used / quadValues)));
     glDisableClientState(GL_COLOR_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
 }

@@ -49,7 +49,9 @@ work, rounds = Path(sys.argv[1]), int(sys.argv[2])
 topologies = ['plane', 'disc', 'sphere']
 
 def named(name):
-    # Older benchmarks were numbered by topology: step/0 is step/plane.
+    # Older benchmarks were numbered by topology (step/0 is step/plane); a frame timed by the
+    # benchmark itself carries a suffix.
+    name = name.removesuffix('/manual_time')
     head, _, tail = name.partition('/')
     return f'{head}/{topologies[int(tail)]}' if tail.isdigit() else name
 
