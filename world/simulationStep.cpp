@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <limits>
 
 namespace {
 
@@ -245,6 +244,25 @@ void visit(int index, const stepRules& rules)
     if (!c.overtaken && c.group.id != -1) driftColour(c, rules.drift);
 }
 
+// Four floats worked on at once, as GCC and Clang offer them.
+using fourFloats = float __attribute__((vector_size(4 * sizeof(float))));
+constexpr int fourFloatLanes = 4;
+static_assert(cellFieldCount % fourFloatLanes == 0);
+
+// A finite value times zero is zero, an infinite or NaN one NaN: the products of a record's
+// values add up to zero exactly when all are finite. Four values at a time, a quarter of the
+// work of a value-by-value test in the step's second-busiest loop.
+bool allFinite(const float (&values)[cellFieldCount])
+{
+    fourFloats products = {};
+    for (int first = 0; first < cellFieldCount; first += fourFloatLanes) {
+        fourFloats four;
+        std::memcpy(&four, values + first, sizeof four);
+        products += four * 0.0f;
+    }
+    return products[0] + products[1] + products[2] + products[3] == 0.0f;
+}
+
 }  // namespace
 
 void beginStep()
@@ -261,16 +279,11 @@ void commitStep()
     for (const std::int32_t index : world.currentLattice->walkOrder()) {
         Cell& cell = world.cells[index];
         cell.group = cell.nextGroup;
+        std::memcpy(cell.field, cell.next, sizeof cell.field);
         // Some results are left unclamped (a conquered cell's population, a recruiter's strength,
         // colours that overshoot); should one overflow, it is clamped as clamp01 does, so that no
         // infinity or NaN enters the world and spreads through every later comparison.
-        bool finite = true;
-        for (int f = 0; f < cellFieldCount; ++f) {
-            const float value = cell.next[f];
-            cell.field[f] = value;
-            finite &= std::fabs(value) <= std::numeric_limits<float>::max();
-        }
-        if (!finite)
+        if (!allFinite(cell.next))
             for (int f = 0; f < cellFieldCount; ++f)
                 if (!std::isfinite(cell.next[f])) cell.field[f] = clamp01(cell.next[f]);
     }
