@@ -15,9 +15,10 @@ constexpr float innerLift = 0.1f;
 
 void drawWorldLayers()
 {
-    if (outerRenderMode != noneMode) drawWorldLayer(outerRenderMode, zRenderMode, elevation, 0.0f, 1.0f);
+    static layerTiles outer, inner;
+    if (outerRenderMode != noneMode) drawWorldLayer(outerRenderMode, zRenderMode, elevation, 0.0f, 1.0f, outer);
     if (innerRenderMode != noneMode && innerRenderMode != outerRenderMode)
-        drawWorldLayer(innerRenderMode, zRenderMode, elevation, innerLift, tileSize);
+        drawWorldLayer(innerRenderMode, zRenderMode, elevation, innerLift, tileSize, inner);
 }
 
 void drawWorldFrame()

@@ -8,48 +8,13 @@
 
 #include <GL/gl.h>
 
-#include <vector>
-
 namespace {
 
 constexpr float reliefRange = 12.0f;
 constexpr float highlightLift = 0.1f;
 constexpr float highlightWidth = 2.0f;
-constexpr std::size_t quadValues = 4 * 3;  // four corners of three numbers
 
 void setColour(const Colour& colour) { glColor3f(colour.red, colour.green, colour.blue); }
-
-// The tiles' corners and colours, gathered into arrays that GL takes in one draw: the quads the
-// lattice's drawCellTile would draw one by one, in the same order, with the same numbers. The
-// arrays keep their room from frame to frame.
-void drawTiles(int mode, const reliefScale& relief, float lift, float size)
-{
-    static std::vector<float> corners, colours;
-    corners.resize(static_cast<std::size_t>(world.cellCount) * quadValues);
-    colours.resize(corners.size());
-    const lattice& cells = *world.currentLattice;
-    latticeCursor cursor;
-    Colour colour{};
-    std::size_t used = 0;
-    for (int index = cells.firstCell(cursor); index != -1; index = cells.nextCell(cursor)) {
-        const Cell& cell = world.cells[index];
-        if (!tileColour(mode, cell, colour)) continue;
-        auto* quad = reinterpret_cast<float(*)[3]>(&corners[used]);
-        if (!cells.tileCorners(cursor, index, cellHeight(cell, relief, lift), size, quad)) continue;
-        for (int corner = 0; corner < 4; ++corner, used += 3) {
-            colours[used] = colour.red;
-            colours[used + 1] = colour.green;
-            colours[used + 2] = colour.blue;
-        }
-    }
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_COLOR_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 0, corners.data());
-    glColorPointer(3, GL_FLOAT, 0, colours.data());
-    glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(4 * (used / quadValues)));
-    glDisableClientState(GL_COLOR_ARRAY);
-    glDisableClientState(GL_VERTEX_ARRAY);
-}
 
 // A segment from each cell to its live, living parent, blending their colours; a point for a
 // living cell without one.
@@ -106,14 +71,15 @@ float cellHeight(const Cell& cell, const reliefScale& relief, float lift)
     return (cell.field[relief.field] - 0.5f) * relief.scale + lift;
 }
 
-void drawWorldLayer(int mode, int heightMode, float elevation, float lift, float size)
+void drawWorldLayer(int mode, int heightMode, float elevation, float lift, float size, layerTiles& tiles)
 {
     if (!world.cells || !world.currentLattice) return;
     const reliefScale relief = reliefOf(heightMode, elevation);
     if (mode == geneologyMode) {
         drawGeneology(relief, lift);
     } else {
-        drawTiles(mode, relief, lift, size);
+        tiles.gather(mode, relief, lift, size);
+        tiles.draw();
     }
     drawHighlight(relief, lift);
     setColour(noGroupColour);

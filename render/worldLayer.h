@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cell.h"
+#include "layerTiles.h"
 
 // The relief of a layer: the height of a cell is (field - 0.5) * scale + lift, where the field is
 // the one the height mode stands for, and scale is elevation * 12. A height mode without a field
@@ -13,7 +14,8 @@ struct reliefScale {
 reliefScale reliefOf(int heightMode, float elevation);
 float cellHeight(const Cell& cell, const reliefScale& relief, float lift);
 
-// Draws every cell once in the mode (tiles of the given size, lines and points for Geneology),
-// then outlines the selected cell in a colour pulsing from white to red once a second. Leaves
-// the colour black and the line width 1. Nothing without a lattice or cells.
-void drawWorldLayer(int mode, int heightMode, float elevation, float lift, float size);
+// Draws every cell once in the mode (tiles of the given size, gathered into the layer's tiles;
+// lines and points for Geneology), then outlines the selected cell in a colour pulsing from white
+// to red once a second. Leaves the colour black and the line width 1. Nothing without a lattice or
+// cells.
+void drawWorldLayer(int mode, int heightMode, float elevation, float lift, float size, layerTiles& tiles);

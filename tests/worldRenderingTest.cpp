@@ -132,6 +132,27 @@ TEST_F(WorldRendering, EveryModeOnEveryTopologyShowsTheRecordedPicture)
     }
 }
 
+// A layer keeps the corners of tiles whose cells have not moved from frame to frame; a new tile
+// size is still drawn as a world seen for the first time draws it.
+TEST_F(WorldRendering, ANewTileSizeRedrawsEveryTile)
+{
+    const auto picture = [](float size) {
+        tileSize = size;
+        drawFrame();
+        std::vector<unsigned char> frame(frameSize * frameSize * 3);
+        glReadPixels(0, 0, frameSize, frameSize, GL_RGB, GL_UNSIGNED_BYTE, frame.data());
+        return frame;
+    };
+    outerRenderMode = environmentMode;
+    growWorld(planeTopology, 1733500000u, 150);
+    const auto before = picture(0.3f), changed = picture(0.8f);
+    growWorld(discTopology, 1733500000u, 0);
+    picture(0.8f);
+    growWorld(planeTopology, 1733500000u, 150);
+    EXPECT_NE(changed, before);
+    EXPECT_EQ(changed, picture(0.8f)) << "as drawn after another topology";
+}
+
 // Each cell's tile drawn in a colour that names it (index + 1; 0 where no tile is) as the pick pass
 // draws it, the picture shifted right and up by parts of a pixel; names by pixel, rows from the bottom.
 // The farthest tiles are those farthest away but in front of the world's centre (the sphere's far

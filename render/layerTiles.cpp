@@ -1,0 +1,74 @@
+// Gathering a layer's tiles, working out corners only where a cell moved.
+#include "layerTiles.h"
+
+#include "modeColours.h"
+#include "world.h"
+#include "worldLayer.h"
+
+#include <GL/gl.h>
+
+#include <cstring>
+
+namespace {
+
+constexpr std::size_t cornerValues = 4 * 3;  // four corners of three numbers
+
+std::uint32_t bitsOf(float value)
+{
+    std::uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+}  // namespace
+
+void layerTiles::forgetCorners()
+{
+    const std::size_t cells = static_cast<std::size_t>(world.cellCount);
+    corners.assign(cells * cornerValues, 0.0f);
+    colours.assign(cells * cornerValues, 0.0f);
+    cellOfQuad.assign(cells, -1);
+    heightOfQuad.assign(cells, 0);
+    topology = world.topology;
+}
+
+void layerTiles::gather(int mode, const reliefScale& relief, float lift, float size)
+{
+    // Corners belong to a shape and a size: a lattice of the same topology has the same shape.
+    if (topology != world.topology || sizeBits != bitsOf(size) || cellOfQuad.size() != static_cast<std::size_t>(world.cellCount))
+        forgetCorners();
+    sizeBits = bitsOf(size);
+    const lattice& cells = *world.currentLattice;
+    Colour colour{};
+    quads = 0;
+    for (const std::int32_t index : cells.walkOrder()) {
+        const Cell& cell = world.cells[index];
+        if (!tileColour(mode, cell, colour)) continue;
+        const float height = cellHeight(cell, relief, lift);
+        if (cellOfQuad[quads] != index || heightOfQuad[quads] != bitsOf(height)) {
+            latticeCursor cursor;
+            const bool drawn =
+                cells.locate(index, cursor) &&
+                cells.tileCorners(cursor, index, height, size, reinterpret_cast<float(*)[3]>(&corners[quads * cornerValues]));
+            cellOfQuad[quads] = drawn ? index : -1;
+            if (!drawn) continue;
+            heightOfQuad[quads] = bitsOf(height);
+        }
+        float* quadColours = &colours[quads * cornerValues];
+        const float rgb[] = {colour.red, colour.green, colour.blue};
+        if (std::memcmp(quadColours, rgb, sizeof rgb) != 0)
+            for (std::size_t value = 0; value < cornerValues; value += 3) std::memcpy(quadColours + value, rgb, sizeof rgb);
+        ++quads;
+    }
+}
+
+void layerTiles::draw() const
+{
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, corners.data());
+    glColorPointer(3, GL_FLOAT, 0, colours.data());
+    glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(4 * quads));
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+}

@@ -1,0 +1,31 @@
+// The tiles of one layer gathered into the arrays GL draws at once.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+struct reliefScale;
+
+// Every drawn cell's four corners and its colour, in the lattice's order: the quads the lattice's
+// drawCellTile would draw one by one, with the same numbers. The arrays stay from frame to frame,
+// and a tile whose cell keeps its place and its height keeps the corners worked out before, so a
+// frame of a world that has not moved works out no corners.
+class layerTiles {
+public:
+    // Gathers the tiles of the world's cells in the mode, at their heights in the relief plus the
+    // lift, size wide.
+    void gather(int mode, const reliefScale& relief, float lift, float size);
+    // Draws what was gathered, as quads.
+    void draw() const;
+
+private:
+    void forgetCorners();
+
+    std::vector<float> corners, colours;  // three numbers for each corner
+    std::vector<std::int32_t> cellOfQuad;  // the cell whose corners a quad holds, -1 for none
+    std::vector<std::uint32_t> heightOfQuad;  // the bits of the height they were worked out at
+    std::size_t quads = 0;
+    int topology = -1;  // the shape and size the corners belong to
+    std::uint32_t sizeBits = 0;
+};
