@@ -45,19 +45,19 @@ void layerTiles::gather(int mode, const reliefScale& relief, float lift, float s
         const Cell& cell = world.cells[index];
         if (!tileColour(mode, cell, colour)) continue;
         const float height = cellHeight(cell, relief, lift);
-        if (cellOfQuad[quads] != index || heightOfQuad[quads] != bitsOf(height)) {
+        const std::uint32_t heightBits = bitsOf(height);
+        if (cellOfQuad[quads] != index || heightOfQuad[quads] != heightBits) {
             latticeCursor cursor;
             const bool drawn =
                 cells.locate(index, cursor) &&
                 cells.tileCorners(cursor, index, height, size, reinterpret_cast<float(*)[3]>(&corners[quads * cornerValues]));
             cellOfQuad[quads] = drawn ? index : -1;
             if (!drawn) continue;
-            heightOfQuad[quads] = bitsOf(height);
+            heightOfQuad[quads] = heightBits;
         }
-        float* quadColours = &colours[quads * cornerValues];
         const float rgb[] = {colour.red, colour.green, colour.blue};
-        if (std::memcmp(quadColours, rgb, sizeof rgb) != 0)
-            for (std::size_t value = 0; value < cornerValues; value += 3) std::memcpy(quadColours + value, rgb, sizeof rgb);
+        for (std::size_t value = 0; value < cornerValues; value += 3)
+            std::memcpy(&colours[quads * cornerValues + value], rgb, sizeof rgb);
         ++quads;
     }
 }

@@ -245,8 +245,8 @@ void visit(int index, const stepRules& rules)
 }
 
 // Four floats worked on at once, as GCC and Clang offer them.
-using fourFloats = float __attribute__((vector_size(4 * sizeof(float))));
 constexpr int fourFloatLanes = 4;
+using fourFloats = float __attribute__((vector_size(fourFloatLanes * sizeof(float))));
 static_assert(cellFieldCount % fourFloatLanes == 0);
 
 // A finite value times zero is zero, an infinite or NaN one NaN: the products of a record's
