@@ -85,6 +85,7 @@ TEST_F(WorldTest, AStepStampsTheTimeDrawsForTheDisasterAndCommitsOnlyNumbers)
     std::copy(next, next + 5, world.cells[12].next + 7);
     commitStep();
     EXPECT_EQ(std::memcmp(world.cells[12].field + 7, committed, sizeof committed), 0);
+    EXPECT_EQ(std::memcmp(world.cells[12].next + 7, committed, sizeof committed), 0) << "next equals field between steps";
 }
 
 // Lineages: cells joined by live parent links between neighbours share a label, given in

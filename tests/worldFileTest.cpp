@@ -15,6 +15,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <limits>
 
 namespace {
 
@@ -71,6 +72,9 @@ TEST_F(WorldFile, ALoadedWorldIsTheSavedOneAndRunsOnAsIfNeverStopped)
         spareParent = 0;
         growWorld(topology, 1733500000u + topology, 120);
         setRule(7, 0.25f);
+        beginStep();  // a colour that overflowed in a step: committed clamped, it saves a world that loads
+        world.cells[world.currentLattice->walkOrder()[7]].next[cultureRedField] = std::numeric_limits<float>::infinity();
+        commitStep();
         ASSERT_TRUE(save(path)) << error;
         const auto saved = run();
         for (int step = 0; step < 60; ++step) simulationStep();

@@ -282,10 +282,12 @@ void commitStep()
         std::memcpy(cell.field, cell.next, sizeof cell.field);
         // Some results are left unclamped (a conquered cell's population, a recruiter's strength,
         // colours that overshoot); should one overflow, it is clamped as clamp01 does, so that no
-        // infinity or NaN enters the world and spreads through every later comparison.
+        // infinity or NaN enters the world and spreads through every later comparison. The next
+        // value takes the clamped one too: between steps next equals field, and a saved world
+        // holds no number that loading it would refuse.
         if (!allFinite(cell.next))
             for (int f = 0; f < cellFieldCount; ++f)
-                if (!std::isfinite(cell.next[f])) cell.field[f] = clamp01(cell.next[f]);
+                if (!std::isfinite(cell.next[f])) cell.field[f] = cell.next[f] = clamp01(cell.next[f]);
     }
 }
 

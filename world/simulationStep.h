@@ -9,6 +9,7 @@ void simulationStep();
 // For every record: next = field, nextGroup = group, overtaken = 0.
 void beginStep();
 
-// For every cell: group = nextGroup, field = next, an infinite or NaN value clamped to 0..1. The
-// holes of the index space, which no step changes, are left as beginStep made them.
+// For every cell: group = nextGroup, field = next, an infinite or NaN value clamped to 0..1 in
+// both, so that afterwards next equals field. The holes of the index space, which no step changes,
+// are left as beginStep made them.
 void commitStep();
