@@ -2,6 +2,7 @@
 #include "worldFrame.h"
 
 #include "camera.h"
+#include "layerTiles.h"
 #include "renderMode.h"
 #include "renderSettings.h"
 #include "worldLayer.h"

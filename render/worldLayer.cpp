@@ -1,6 +1,7 @@
 // One layer of the world: tiles coloured by a render mode, the Geneology links, the highlight.
 #include "worldLayer.h"
 
+#include "layerTiles.h"
 #include "modeColours.h"
 #include "programClock.h"
 #include "renderMode.h"

@@ -2,7 +2,8 @@
 #pragma once
 
 #include "cell.h"
-#include "layerTiles.h"
+
+class layerTiles;
 
 // The relief of a layer: the height of a cell is (field - 0.5) * scale + lift, where the field is
 // the one the height mode stands for, and scale is elevation * 12. A height mode without a field
