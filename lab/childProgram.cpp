@@ -3,17 +3,52 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 extern char** environ;
 
 namespace {
+
 constexpr int signalStatusBase = 128;
+
+// A sweep blocks the signals it waits for, and a shell may have left Ctrl+C ignored; a child must
+// stop when a stopped sweep passes the signal on, so it starts with neither.
+void resetSignals(posix_spawnattr_t& attributes)
+{
+    sigset_t none, stopping;
+    sigemptyset(&none);
+    sigemptyset(&stopping);
+    sigaddset(&stopping, SIGINT);
+    sigaddset(&stopping, SIGTERM);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setsigdefault(&attributes, &stopping);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+}
+
+bool onPath(const std::string& program)
+{
+    const char* path = std::getenv("PATH");
+    const std::string directories = path ? path : "";
+    for (std::size_t start = 0; start <= directories.size();) {
+        std::size_t end = directories.find(':', start);
+        if (end == std::string::npos) end = directories.size();
+        const std::string directory = end > start ? directories.substr(start, end - start) : ".";
+        const std::string candidate = directory + "/" + program;
+        struct stat status {};
+        if (stat(candidate.c_str(), &status) == 0 && S_ISREG(status.st_mode) && access(candidate.c_str(), X_OK) == 0) return true;
+        start = end + 1;
+    }
+    return false;
+}
+
 }  // namespace
 
 ChildProgram startProgram(const std::vector<std::string>& arguments, const std::string& logFile, bool pipeInput)
@@ -33,10 +68,14 @@ ChildProgram startProgram(const std::vector<std::string>& arguments, const std::
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, logFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
     }
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    resetSignals(attributes);
     std::vector<char*> argv;
     for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
-    const int spawned = posix_spawnp(&child.pid, argv[0], &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawnp(&child.pid, argv[0], &actions, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     if (pipeInput) close(ends[0]);
     if (spawned != 0) {
@@ -60,6 +99,12 @@ int waitForProgram(pid_t& pid)
     return WIFEXITED(status) ? WEXITSTATUS(status) : signalStatusBase + WTERMSIG(status);
 }
 
+std::string endOf(int waitStatus)
+{
+    if (WIFSIGNALED(waitStatus)) return "killed by signal " + std::to_string(WTERMSIG(waitStatus));
+    return "exit status " + std::to_string(WEXITSTATUS(waitStatus));
+}
+
 std::string ownProgramPath()
 {
     char path[PATH_MAX];
@@ -67,11 +112,29 @@ std::string ownProgramPath()
     return length > 0 ? std::string(path, static_cast<std::size_t>(length)) : std::string("quillmoss-lab");
 }
 
-std::string lastLineOf(const std::string& logFile)
+std::string shellQuoted(const std::string& word)
+{
+    if (!word.empty() &&
+        word.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_./=:,+-") == std::string::npos)
+        return word;
+    std::string quoted = "'";
+    for (char character : word) quoted += character == '\'' ? std::string("'\\''") : std::string(1, character);
+    return quoted + "'";
+}
+
+std::string lastLineOf(const std::string& logFile, const std::string& prefix)
 {
     std::ifstream file(logFile);
     std::string last;
     for (std::string line; std::getline(file, line);)
-        if (!line.empty()) last = line;
+        if (!line.empty() && line.rfind(prefix, 0) == 0) last = line.substr(prefix.size());
     return last;
+}
+
+std::string missingProgram(const std::vector<std::pair<std::string, std::string>>& programs)
+{
+    for (const auto& [program, package] : programs)
+        if (!onPath(program))
+            return program + " is not installed (Debian package " + package + "): install it, or put it on PATH";
+    return {};
 }

@@ -9,17 +9,6 @@
 
 namespace {
 
-// A word as the shell reads it back: in single quotes unless it is plainly safe.
-std::string shellQuoted(const std::string& word)
-{
-    if (!word.empty() &&
-        word.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_./=:,+-") == std::string::npos)
-        return word;
-    std::string quoted = "'";
-    for (char character : word) quoted += character == '\'' ? std::string("'\\''") : std::string(1, character);
-    return quoted + "'";
-}
-
 std::string writeText(const std::string& path, const std::string& text)
 {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
@@ -36,7 +25,8 @@ std::string slurmScript(const std::string& directory, std::size_t runs)
     return "#!/bin/bash\n"
            "# A Slurm job array of a Quillmoss sweep, one task per line of jobs.txt. Submit it with\n"
            "#   sbatch " + shellQuoted(directory + "/slurm.sh") + "\n"
-           "# on a cluster whose nodes share this directory; when the array is done:\n"
+           "# on a cluster whose nodes share this directory. Submitted again, it runs only the runs that are not\n"
+           "# whole yet. When the array is done:\n"
            "#   quillmoss-lab sweep --collect " + shellQuoted(directory) + "\n"
            "#SBATCH --job-name=quillmoss-sweep\n"
            "#SBATCH --array=1-" + std::to_string(runs) + "\n"
@@ -60,7 +50,7 @@ std::string writeClusterPlan(const SweepPlan& plan, const std::string& directory
         jobs += program;
         for (const std::string& argument : runArguments(plan, run, runDirectory(directory, run.number)))
             jobs += " " + shellQuoted(argument);
-        jobs += "\n";
+        jobs += " --skip-complete\n";
     }
     const std::string problem = writeText(directory + "/jobs.txt", jobs);
     return problem.empty() ? writeText(directory + "/slurm.sh", slurmScript(directory, runs.size())) : problem;

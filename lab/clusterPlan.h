@@ -5,6 +5,6 @@
 
 #include <string>
 
-// Writes directory/jobs.txt (line N runs run N into directory/runs) and directory/slurm.sh;
-// directory is absolute. "" when both are written.
+// Writes directory/jobs.txt (line N runs run N into directory/runs, unless it is whole there already)
+// and directory/slurm.sh; directory is absolute. "" when both are written.
 std::string writeClusterPlan(const SweepPlan& plan, const std::string& directory);

@@ -50,6 +50,8 @@ void addRunOptions(CLI::App& run, LabOptions& options)
         ->check(CLI::Validator(
             [](std::string& name) { return isMovieName(name) ? std::string() : "needs a name ending in .mp4 or .webm"; }, ""));
     addWholeOption(run, "--fps", options.fps, 1, mostFps, "the movie's frames a second (default 10)");
+    run.add_flag("--skip-complete", options.skipComplete,
+                 "do nothing when DIR holds this very run already, whole (a sweep's jobs.txt asks for it)");
     run.footer(modeList);
 }
 

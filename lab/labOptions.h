@@ -30,11 +30,13 @@ struct LabOptions {
     std::string saveFile;
     std::string movieFile;  // the snapshots as a video, when named
     long long fps = 10;
+    bool skipComplete = false;  // a run that finds itself whole in its directory does nothing
     SweepTexts sweepTexts;  // the sweep's keys as given on the command line
     std::string sweepFile;
     SweepAction sweepAction = SweepAction::run;
     std::string sweepDirectory;
     long long workers = 0;  // 0: one for each core
+    bool redoDamaged = false;  // runs whose files are damaged are run again
     SweepPlan plan;  // read from the command line and the sweep file (or a plan's directory)
     std::string helpText;  // what --help shows, for the help command
 };

@@ -2,12 +2,17 @@
 #include "labRun.h"
 
 #include "camera.h"
+#include "childProgram.h"
 #include "directories.h"
+#include "directoryLock.h"
 #include "movieWriter.h"
 #include "offscreenContext.h"
 #include "progressBar.h"
 #include "randomGenerator.h"
 #include "renderSettings.h"
+#include "runCheck.h"
+#include "runSettings.h"
+#include "runTable.h"
 #include "simulationStep.h"
 #include "statsPlot.h"
 #include "world.h"
@@ -23,13 +28,17 @@
 #include <ctime>
 #include <fstream>
 #include <limits>
+#include <memory>
+#include <optional>
 
 namespace {
 
-int fail(const std::string& problem)
+constexpr int refusedStatus = 2;
+
+int fail(const std::string& problem, int status = 1)
 {
     std::fprintf(stderr, "quillmoss-lab: %s\n", problem.c_str());
-    return 1;
+    return status;
 }
 
 // An --out the run cannot write to is a bad argument too: the hint points at the option.
@@ -40,8 +49,9 @@ int failOnOutput(const std::string& problem)
     return 1;
 }
 
-// A new world from the options, or the saved one; "" when it stands.
-std::string prepareWorld(const LabOptions& options)
+// A new world from the options, or the saved one; "" when it stands. seed is the one it was grown
+// from.
+std::string prepareWorld(const LabOptions& options, std::uint32_t& seed)
 {
     std::string problem;
     if (!options.loadFile.empty()) return loadWorld(options.loadFile, problem) ? "" : problem;
@@ -49,7 +59,7 @@ std::string prepareWorld(const LabOptions& options)
     humanRulesOn = options.humanRules;
     lineageOn = options.lineages;
     disasterRate = options.disasterRate;
-    std::uint32_t seed = options.seed;
+    seed = options.seed;
     if (!options.seedGiven) {
         seed = static_cast<std::uint32_t>(std::time(nullptr));
         std::fprintf(stderr, "quillmoss-lab: seed %u\n", static_cast<unsigned>(seed));
@@ -65,7 +75,7 @@ bool rowDue(long long step, long long first, long long last, long long every)
 
 // The table, the pictures and the movie of one run, written as the steps go. The table is written
 // under a working name and takes its own only when everything else is done, so that a stats.csv
-// is always a finished run's.
+// is always a finished run's. The directory is locked for as long as the run works in it.
 class RunRecord {
 public:
     explicit RunRecord(const LabOptions& options)
@@ -73,15 +83,27 @@ public:
     {
     }
 
-    std::string open()
+    // Takes the directory for this run; "" when no other process works there.
+    std::string claim()
     {
-        const std::string made = makeDirectory(directory);
-        if (!made.empty()) return made;
+        lock = std::make_unique<DirectoryLock>(directory);
+        return lock->problem();
+    }
+
+    // Starts the table, after the run's record; the table of a run made there before goes, since
+    // the pictures beside it are about to be replaced.
+    std::string open(const LabOptions& options, std::uint32_t seed)
+    {
+        std::string problem = writeRunRecord(options, seed);
+        if (!problem.empty()) return problem;
+        std::remove((directory + "/stats.csv").c_str());
         table.open(workingPath(), std::ios::binary | std::ios::trunc);
         if (!table) return "cannot write " + workingPath() + ": " + std::strerror(errno);
         table << statisticsHeader();
-        return movieFile.empty() ? "" : movie.open(movieFile, snapshotSize, snapshotSize, fps);
+        return {};
     }
+
+    std::string openMovie() { return movieFile.empty() ? "" : movie.open(movieFile, snapshotSize, snapshotSize, fps); }
 
     std::string record()
     {
@@ -116,7 +138,41 @@ private:
     int fps;
     std::ofstream table;
     MovieWriter movie;
+    std::unique_ptr<DirectoryLock> lock;
 };
+
+// The programs a run starts, found before its first step rather than after its last.
+std::string missingTools(bool movie)
+{
+    std::vector<std::pair<std::string, std::string>> tools = {{"gnuplot", "gnuplot-nox"}};
+    if (movie) tools.emplace_back("ffmpeg", "ffmpeg");
+    return missingProgram(tools);
+}
+
+// Makes the run's directory and takes it. None when the run goes on; otherwise the status it ends
+// with: a directory it cannot have, or, for a run of a sweep's jobs.txt, the very run found whole
+// there already (nothing to do) or another run in its place.
+std::optional<int> takeDirectory(const LabOptions& options, std::uint32_t seed, RunRecord& run)
+{
+    const std::string& out = options.outDirectory;
+    const std::string made = makeDirectory(out);
+    if (!made.empty()) return failOnOutput(made);
+    const RunCheck check =
+        options.skipComplete
+            ? checkRun(out, {runSettingsText(options, seed),
+                             recordedSteps(world.stepCount, world.stepCount + options.steps, options.every), options.movieFile})
+            : RunCheck{};
+    if (check.state == RunState::complete) {
+        std::fprintf(stderr, "quillmoss-lab: %s holds this run whole already: nothing to do\n", out.c_str());
+        return 0;
+    }
+    if (check.state == RunState::foreign)
+        return fail(out + " holds another run (" + check.reason + "): nothing done", refusedStatus);
+    if (check.state == RunState::busy) return fail(out + " " + check.reason);
+    const std::string taken = run.claim();
+    if (!taken.empty()) return fail(taken);
+    return std::nullopt;
+}
 
 std::string saveIfAsked(const LabOptions& options)
 {
@@ -129,9 +185,12 @@ std::string saveIfAsked(const LabOptions& options)
 
 int runCommand(const LabOptions& options)
 {
+    std::string problem = missingTools(!options.movieFile.empty());
+    if (!problem.empty()) return fail(problem, refusedStatus);
     OffscreenContext context(snapshotSize, snapshotSize);
     if (!context.ready()) return fail(context.problem());
-    std::string problem = prepareWorld(options);
+    std::uint32_t seed = 0;
+    problem = prepareWorld(options, seed);
     if (!problem.empty()) return fail(problem);
     if (world.stepCount + options.steps > std::numeric_limits<int>::max())
         return fail("the step counter would pass " + std::to_string(std::numeric_limits<int>::max()) + ": run fewer steps");
@@ -140,8 +199,11 @@ int runCommand(const LabOptions& options)
     resetView();
 
     RunRecord run(options);
-    problem = run.open();
+    if (const std::optional<int> ended = takeDirectory(options, seed, run)) return *ended;
+    problem = run.open(options, seed);
     if (!problem.empty()) return failOnOutput(problem);
+    problem = run.openMovie();
+    if (!problem.empty()) return fail(problem);
     const long long first = world.stepCount;
     const long long last = first + options.steps;
     ProgressBar progress(options.steps);
@@ -160,7 +222,8 @@ int runCommand(const LabOptions& options)
 
 int saveCommand(const LabOptions& options)
 {
-    std::string problem = prepareWorld(options);
+    std::uint32_t seed = 0;
+    std::string problem = prepareWorld(options, seed);
     if (!problem.empty()) return fail(problem);
     const long long steps = options.steps < 0 ? 0 : options.steps;
     ProgressBar progress(steps);

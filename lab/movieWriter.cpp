@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <unistd.h>
 
@@ -15,19 +16,22 @@ bool endsWith(const std::string& text, const std::string& ending)
     return text.size() > ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
 }
 
-// H.264 in yuv420p plays everywhere; VP9 for the web.
+// H.264 in yuv420p plays everywhere; VP9 for the web. The container is named, since the working
+// name's ending does not say it.
 std::vector<std::string> codecArguments(const std::string& path)
 {
     if (endsWith(path, ".webm"))
-        return {"-c:v", "libvpx-vp9", "-deadline", "realtime", "-cpu-used", "8", "-b:v", "0", "-crf", "30"};
-    return {"-c:v", "libx264", "-preset", "veryfast", "-crf", "18"};
+        return {"-c:v", "libvpx-vp9", "-deadline", "realtime", "-cpu-used", "8", "-b:v", "0", "-crf", "30", "-f", "webm"};
+    return {"-c:v", "libx264", "-preset", "veryfast", "-crf", "18", "-f", "mp4"};
 }
+
+std::string workingName(const std::string& path) { return path + ".partial"; }
 
 }  // namespace
 
 bool isMovieName(const std::string& path) { return endsWith(path, ".mp4") || endsWith(path, ".webm"); }
 
-MovieWriter::~MovieWriter() { finish(); }
+MovieWriter::~MovieWriter() { close(); }
 
 std::string MovieWriter::open(const std::string& moviePath, int width, int height, int fps)
 {
@@ -43,7 +47,7 @@ std::string MovieWriter::open(const std::string& moviePath, int width, int heigh
     for (const std::string& argument : codecArguments(path)) arguments.push_back(argument);
     for (const char* argument : {"-pix_fmt", "yuv420p", "-r"}) arguments.push_back(argument);
     arguments.push_back(std::to_string(fps));
-    arguments.push_back(path);
+    arguments.push_back(workingName(path));
     const ChildProgram ffmpeg = startProgram(arguments, "", true);
     if (!ffmpeg.problem.empty()) return ffmpeg.problem + " (install ffmpeg)";
     pid = ffmpeg.pid;
@@ -65,12 +69,20 @@ std::string MovieWriter::add(const Picture& frame)
     return {};
 }
 
-std::string MovieWriter::finish()
+bool MovieWriter::close()
 {
-    if (pid < 0) return {};
-    close(input);
+    if (pid < 0) return true;
+    ::close(input);
     input = -1;
     pid_t child = pid;
     pid = -1;
-    return waitForProgram(child) == 0 ? "" : "ffmpeg could not write " + path;
+    return waitForProgram(child) == 0;
+}
+
+std::string MovieWriter::finish()
+{
+    if (pid < 0) return {};
+    if (!close()) return "ffmpeg could not write " + workingName(path);
+    if (std::rename(workingName(path).c_str(), path.c_str()) == 0) return {};
+    return "cannot rename " + workingName(path) + ": " + std::strerror(errno);
 }

@@ -2,10 +2,10 @@
 // that the same runs give the same bytes however they were run.
 #include "sweepCollect.h"
 
+#include "runTable.h"
 #include "summaryPlot.h"
+#include "sweepCheck.h"
 #include "worldStatistics.h"
-
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -18,77 +18,7 @@
 
 namespace {
 
-constexpr int namedAtMost = 10;  // runs named in a refusal; the rest are counted
 const char* const sweptColumns = "topology,disaster_rate,pollution,human_rules,lineage_rule";
-
-struct RunTable {
-    std::vector<std::string> rows;  // the lines after the header
-    std::vector<std::vector<double>> values;  // each row's statistics after the step; NaN for an empty one
-};
-
-bool exists(const std::string& path)
-{
-    struct stat status;
-    return stat(path.c_str(), &status) == 0;
-}
-
-std::vector<std::string> fields(const std::string& line)
-{
-    std::vector<std::string> parts;
-    std::stringstream stream(line);
-    for (std::string part; std::getline(stream, part, ',');) parts.push_back(part);
-    if (!line.empty() && line.back() == ',') parts.emplace_back();
-    return parts;
-}
-
-std::vector<std::string> statisticNames()
-{
-    std::string header = statisticsHeader();
-    header.pop_back();
-    std::vector<std::string> names = fields(header);
-    names.erase(names.begin());
-    return names;
-}
-
-// The steps a run records: the first, every multiple of every, and the last.
-std::vector<long long> recordedSteps(const SweepPlan& plan)
-{
-    std::vector<long long> steps;
-    for (long long step = 0; step < plan.steps; step += plan.every - step % plan.every) steps.push_back(step);
-    steps.push_back(plan.steps);
-    return steps;
-}
-
-// Reads one run's table; "" when every row is there and sound, otherwise what is wrong with it.
-std::string readRunTable(const std::string& path, const std::vector<long long>& steps, RunTable& table)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return exists(path + ".partial") ? "unfinished, no stats.csv yet" : "no stats.csv";
-    std::string line;
-    if (!std::getline(file, line) || line + "\n" != statisticsHeader()) return "stats.csv line 1 is not the header";
-    const std::size_t columns = statisticNames().size() + 1;
-    for (std::size_t row = 0; std::getline(file, line); ++row) {
-        const std::string where = "stats.csv line " + std::to_string(row + 2);
-        const std::vector<std::string> parts = fields(line);
-        if (row >= steps.size()) return where + " is one more than the steps recorded";
-        if (parts.size() != columns || parts[0] != std::to_string(steps[row]))
-            return where + " is not the row of step " + std::to_string(steps[row]);
-        std::vector<double> values;
-        for (std::size_t at = 1; at < parts.size(); ++at) {
-            char* end = nullptr;
-            const double value = parts[at].empty() ? NAN : std::strtod(parts[at].c_str(), &end);
-            if (!parts[at].empty() && (*end != '\0' || !std::isfinite(value)))
-                return where + " holds \"" + parts[at] + "\", not a number";
-            if (parts[at].empty() && at + 1 != parts.size()) return where + " has an empty column";
-            values.push_back(value);
-        }
-        table.rows.push_back(line);
-        table.values.push_back(values);
-    }
-    if (table.rows.size() != steps.size())
-        return "stats.csv ends after " + std::to_string(table.rows.size()) + " of " + std::to_string(steps.size()) + " rows";
-    return {};
-}
 
 std::string formatted(double value)
 {
@@ -105,13 +35,14 @@ std::string settingColumns(const SweepRun& run)
     return text;
 }
 
-// The legend's name of a setting: the values of the options that vary in the sweep.
+// The legend's name of a setting: the values of the options that vary in the sweep, but for the
+// topology, which has a column of panels of its own when it varies.
 std::string settingName(const SweepPlan& plan, const SweepRun& run)
 {
     std::string name;
-    for (int key = 0; key < sweptKeyCount; ++key) {
+    for (int key = 1; key < sweptKeyCount; ++key) {
         if (plan.lists[key].size() < 2) continue;
-        std::string word = key == 0 ? run.setting[key] : std::string(sweptKeys[key]) + " " + run.setting[key];
+        std::string word = std::string(sweptKeys[key]) + " " + run.setting[key];
         std::replace(word.begin(), word.end(), '-', ' ');
         name += (name.empty() ? "" : ", ") + word;
     }
@@ -139,30 +70,16 @@ std::string writeFile(const std::string& path, const std::string& text)
 
 }  // namespace
 
-std::vector<int> unfinishedRuns(const SweepPlan& plan, const std::string& directory)
-{
-    std::vector<int> numbers;
-    for (const SweepRun& run : sweepRuns(plan))
-        if (!exists(runDirectory(directory, run.number) + "/stats.csv")) numbers.push_back(run.number);
-    return numbers;
-}
-
 CollectResult collectSweep(const SweepPlan& plan, const std::string& directory)
 {
+    const std::string refusal = sweepRunsProblem(checkSweepRuns(plan, directory), directory, SweepUse::collect);
+    if (!refusal.empty()) return {2, refusal};
     const std::vector<SweepRun> runs = sweepRuns(plan);
-    const std::vector<long long> steps = recordedSteps(plan);
+    const std::vector<long long> steps = recordedSteps(0, plan.steps, plan.every);
     std::vector<RunTable> tables(runs.size());
-    std::string troubles;
-    int troubled = 0;
     for (std::size_t at = 0; at < runs.size(); ++at) {
-        const std::string run = runDirectory(directory, runs[at].number);
-        const std::string problem = readRunTable(run + "/stats.csv", steps, tables[at]);
-        if (problem.empty() || ++troubled > namedAtMost) continue;
-        troubles += (troubles.empty() ? "" : ", ") + run.substr(directory.size() + 1) + " (" + problem + ")";
-    }
-    if (troubled > 0) {
-        if (troubled > namedAtMost) troubles += " and " + std::to_string(troubled - namedAtMost) + " more";
-        return {2, std::to_string(troubled) + " of " + std::to_string(runs.size()) + " runs are missing or damaged: " + troubles};
+        const std::string problem = readRunTable(runDirectory(directory, runs[at].number) + "/stats.csv", steps, tables[at]);
+        if (!problem.empty()) return {2, runDirectory(directory, runs[at].number) + " changed while it was read: " + problem};
     }
 
     const std::vector<std::string> names = statisticNames();
@@ -179,7 +96,7 @@ CollectResult collectSweep(const SweepPlan& plan, const std::string& directory)
     std::vector<SummarySeries> series;
     const std::size_t seeds = plan.seeds.size();
     for (std::size_t first = 0; first < runs.size(); first += seeds) {
-        series.push_back({settingName(plan, runs[first]), {}});
+        series.push_back({settingName(plan, runs[first]), runs[first].setting[0], {}});
         for (std::size_t row = 0; row < steps.size(); ++row) {
             summary += settingColumns(runs[first]) + std::to_string(steps[row]) + "," + std::to_string(seeds);
             std::vector<double> plotted = {static_cast<double>(steps[row])};
@@ -197,11 +114,12 @@ CollectResult collectSweep(const SweepPlan& plan, const std::string& directory)
     }
     std::string problem = writeFile(directory + "/sweep.csv", joined);
     if (problem.empty()) problem = writeFile(directory + "/summary.csv", summary);
-    std::vector<std::string> titles;
-    for (std::string name : names) {
-        std::replace(name.begin(), name.end(), '_', ' ');
-        titles.push_back(name);
+    std::vector<SummaryPanel> panels;
+    for (std::size_t column = 0; column < names.size(); ++column) {
+        std::string title = names[column];
+        std::replace(title.begin(), title.end(), '_', ' ');
+        panels.push_back({title, statisticRanges()[column].lowest, statisticRanges()[column].highest});
     }
-    if (problem.empty()) problem = plotSummary(series, titles, directory + "/summary.png");
+    if (problem.empty()) problem = plotSummary(series, panels, directory + "/summary.png");
     return {problem.empty() ? 0 : 1, problem};
 }

@@ -11,9 +11,6 @@ struct CollectResult {
     std::string problem;
 };
 
-// The runs of the plan that have no finished table in directory, by number.
-std::vector<int> unfinishedRuns(const SweepPlan& plan, const std::string& directory);
-
 // Reads every run's stats.csv under directory and writes directory/sweep.csv, summary.csv and
-// summary.png. Nothing is written unless every run is there and sound.
+// summary.png. Nothing is written unless every run is there, sound, and made as the plan says.
 CollectResult collectSweep(const SweepPlan& plan, const std::string& directory);

@@ -1,24 +1,30 @@
-// The sweep command: a directory that holds one plan, its runs and their collected results.
+// The sweep command: a directory that holds one plan, its runs and their collected results, worked
+// in by one sweep at a time.
 #include "labRun.h"
 
+#include "childProgram.h"
 #include "clusterPlan.h"
 #include "directories.h"
+#include "directoryLock.h"
+#include "sweepCheck.h"
 #include "sweepCollect.h"
+#include "sweepOptions.h"
 #include "sweepRunner.h"
 
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
 namespace {
 
 constexpr int failedStatus = 1, refusedStatus = 2;
+constexpr int signalStatusBase = 128;
 
 int report(int status, const std::string& problem)
 {
@@ -26,24 +32,36 @@ int report(int status, const std::string& problem)
     return status;
 }
 
-// Makes the directory hold this plan: a new one gets it, one that holds the same plan is taken up
-// again, one with another plan is left alone.
-int takeDirectory(const SweepPlan& plan, const std::string& directory)
+// "" when the directory holds no plan or this one (read as a plan, so that a plan written by an
+// older quillmoss-lab, without the keys added since, is still the same plan).
+std::string planProblem(const SweepPlan& plan, const std::string& directory)
 {
-    const std::string made = makeDirectory(directory + "/runs");
-    if (!made.empty()) return report(failedStatus, made);
-    const std::string planPath = directory + "/plan.txt", text = planText(plan);
-    std::ifstream existing(planPath, std::ios::binary);
-    if (existing) {
-        if (std::string(std::istreambuf_iterator<char>(existing), {}) == text) return 0;
-        return report(refusedStatus, directory + " holds a different sweep (see " + planPath +
-                                         "): choose another directory, or go on with that sweep's plan (--file " + planPath +
-                                         ")");
-    }
+    const std::string planPath = directory + "/plan.txt";
+    if (access(planPath.c_str(), F_OK) != 0) return {};
+    SweepTexts texts;
+    SweepPlan held;
+    if (readSweepFile(planPath, texts).empty() && planFromTexts(texts, held).empty() && planText(held) == planText(plan))
+        return {};
+    return directory + " holds a different sweep (see " + planPath +
+           "): choose another directory, or go on with that sweep's plan (--file " + planPath + ")";
+}
+
+std::string writePlan(const SweepPlan& plan, const std::string& directory)
+{
+    const std::string planPath = directory + "/plan.txt";
+    if (access(planPath.c_str(), F_OK) == 0) return {};
     std::ofstream file(planPath, std::ios::binary);
-    file << text;
+    file << planText(plan);
     file.close();
-    return file ? 0 : report(failedStatus, "cannot write " + planPath + ": " + std::strerror(errno));
+    return file ? "" : "cannot write " + planPath + ": " + std::strerror(errno);
+}
+
+// The programs the sweep and its runs start, found before the first run rather than after the last.
+std::string missingTools(const SweepPlan& plan)
+{
+    std::vector<std::pair<std::string, std::string>> tools = {{"gnuplot", "gnuplot-nox"}};
+    if (plan.movies) tools.emplace_back("ffmpeg", "ffmpeg");
+    return missingProgram(tools);
 }
 
 int collect(const SweepPlan& plan, const std::string& directory)
@@ -59,26 +77,57 @@ int coreCount()
     return cores > 0 ? static_cast<int>(cores) : 1;
 }
 
+int writeJobs(const SweepPlan& plan, const std::string& directory)
+{
+    char absolute[PATH_MAX];
+    if (!realpath(directory.c_str(), absolute)) return report(failedStatus, directory + ": " + std::strerror(errno));
+    const std::string problem = writeClusterPlan(plan, absolute);
+    if (problem.empty()) std::printf("%s/jobs.txt (%zu runs) and slurm.sh written\n", absolute, sweepRuns(plan).size());
+    return report(problem.empty() ? 0 : failedStatus, problem);
+}
+
+int runHere(const LabOptions& options, const std::vector<RunCheck>& checks, SweepUse use)
+{
+    const SweepPlan& plan = options.plan;
+    const std::string& directory = options.sweepDirectory;
+    const int workers = options.workers > 0 ? static_cast<int>(options.workers) : coreCount();
+    const SweepOutcome outcome = runSweep(plan, runsToRun(checks, use), directory, workers);
+    if (outcome.signal != 0)
+        return report(signalStatusBase + outcome.signal,
+                      std::string("stopped by SIG") + sigabbrev_np(outcome.signal) + ": " + std::to_string(outcome.stopped) +
+                          (outcome.stopped == 1 ? " run" : " runs") +
+                          " left unfinished (stats.csv.partial); the same command goes on from there");
+    if (outcome.failed > 0)
+        return report(failedStatus, std::to_string(outcome.failed) + (outcome.failed == 1 ? " run" : " runs") +
+                                        " failed; the same command runs again what is not finished");
+    return collect(plan, directory);
+}
+
 }  // namespace
 
 int sweepCommand(const LabOptions& options)
 {
     const SweepPlan& plan = options.plan;
     const std::string& directory = options.sweepDirectory;
-    if (options.sweepAction == SweepAction::collect) return collect(plan, directory);
-    const int taken = takeDirectory(plan, directory);
-    if (taken != 0) return taken;
-    if (options.sweepAction == SweepAction::plan) {
-        char absolute[PATH_MAX];
-        if (!realpath(directory.c_str(), absolute)) return report(failedStatus, directory + ": " + std::strerror(errno));
-        const std::string problem = writeClusterPlan(plan, absolute);
-        if (problem.empty()) std::printf("%s/jobs.txt (%zu runs) and slurm.sh written\n", absolute, sweepRuns(plan).size());
-        return report(problem.empty() ? 0 : failedStatus, problem);
+    if (options.sweepAction != SweepAction::plan) {
+        const std::string missing = missingTools(plan);
+        if (!missing.empty()) return report(refusedStatus, missing);
     }
-    const int workers = options.workers > 0 ? static_cast<int>(options.workers) : coreCount();
-    const int failed = runSweep(plan, unfinishedRuns(plan, directory), directory, workers);
-    if (failed > 0)
-        return report(failedStatus, std::to_string(failed) + (failed == 1 ? " run" : " runs") +
-                                        " failed; the same command runs again what is not finished");
-    return collect(plan, directory);
+    const std::string made = makeDirectory(directory + "/runs");
+    if (!made.empty()) return report(failedStatus, made);
+    const DirectoryLock lock(directory);
+    if (!lock.problem().empty()) return report(refusedStatus, lock.problem());
+    std::string problem = planProblem(plan, directory);
+    if (!problem.empty()) return report(refusedStatus, problem);
+    if (options.sweepAction == SweepAction::collect) return collect(plan, directory);
+
+    const SweepUse use = options.sweepAction == SweepAction::plan ? SweepUse::plan
+                         : options.redoDamaged                    ? SweepUse::redo
+                                                                  : SweepUse::resume;
+    const std::vector<RunCheck> checks = checkSweepRuns(plan, directory);
+    problem = sweepRunsProblem(checks, directory, use);
+    if (!problem.empty()) return report(refusedStatus, problem);
+    problem = writePlan(plan, directory);
+    if (!problem.empty()) return report(failedStatus, problem);
+    return use == SweepUse::plan ? writeJobs(plan, directory) : runHere(options, checks, use);
 }

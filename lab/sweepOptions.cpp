@@ -37,6 +37,7 @@ void addSweepOptions(CLI::App& sweep, LabOptions& options)
         {"every", "steps between rows and snapshots (default 100)"},
         {"mode", "the snapshots' render mode (default Environment)"},
         {"inner", "the inner layer's render mode (default Culture)"},
+        {"movie-format", "the movies' format: mp4 (H.264, the default) or webm (VP9)"},
         {"fps", "the movies' frames a second (default 10)"},
     };
     for (const auto& [key, help] : singles) {
@@ -48,9 +49,9 @@ void addSweepOptions(CLI::App& sweep, LabOptions& options)
                     texts[name] = {value, "--" + name};
                 },
                 help)
-            ->type_name(name == "seeds"                     ? "LIST"
-                        : name == "mode" || name == "inner" ? "NAME"
-                                                            : "N");
+            ->type_name(name == "seeds"                                               ? "LIST"
+                        : name == "mode" || name == "inner" || name == "movie-format" ? "NAME"
+                                                                                      : "N");
     }
     sweep.add_flag_function(
         "--movies",
@@ -58,6 +59,8 @@ void addSweepOptions(CLI::App& sweep, LabOptions& options)
             texts["movies"] = {"on", "--movies"};
         },
         "a movie of each run's snapshots");
+    sweep.add_flag("--redo-damaged", options.redoDamaged,
+                   "with --out: run again the runs whose files are damaged (the others are kept)");
     addPathOption(sweep, "--file", "FILE", options.sweepFile, "a sweep file: key = value, value lines; the command line wins");
     addWholeOption(sweep, "--workers", options.workers, 1, mostWorkers, "runs at once (default: one for each core)");
     const std::pair<const char*, const char*> actions[] = {
@@ -82,6 +85,7 @@ void addSweepOptions(CLI::App& sweep, LabOptions& options)
 std::string readSweep(LabOptions& options)
 {
     if (options.sweepDirectory.empty()) return "sweep needs --out DIR, --plan DIR or --collect DIR";
+    if (options.redoDamaged && options.sweepAction != SweepAction::run) return "--redo-damaged goes with --out DIR";
     if (options.sweepAction == SweepAction::collect) {
         if (!options.sweepTexts.empty() || !options.sweepFile.empty())
             return "--collect reads the sweep from DIR/plan.txt: leave the sweep's options out";

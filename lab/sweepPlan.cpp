@@ -5,6 +5,9 @@
 #include "labOptions.h"
 #include "renderMode.h"
 #include "renderSettings.h"
+#include "runCheck.h"
+#include "runSettings.h"
+#include "runTable.h"
 #include "world.h"
 #include "worldSettings.h"
 
@@ -24,23 +27,11 @@ namespace {
 constexpr long long mostRuns = 999999;
 constexpr long long stepLimit = std::numeric_limits<int>::max();
 constexpr long long mostFps = 120;
-constexpr int floatDigits = 9;  // enough for any float to come back exactly
 
 std::string trimmed(const std::string& text)
 {
     const std::size_t first = text.find_first_not_of(" \t\r");
     return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
-// The shortest text that reads back as the same float, so that 0.01 stays "0.01".
-std::string shortestFloat(float value)
-{
-    char text[32];
-    for (int digits = 1; digits <= floatDigits; ++digits) {
-        std::snprintf(text, sizeof text, "%.*g", digits, static_cast<double>(value));
-        if (std::strtof(text, nullptr) == value) break;
-    }
-    return text;
 }
 
 // One value's written form, or a problem; each returns "" for a good value with the form in value.
@@ -65,6 +56,13 @@ std::string readDisasterRate(const std::string& text, std::string& value)
 std::string readSwitch(const std::string& text, std::string& value)
 {
     if (text != "off" && text != "on") return "needs off or on, not \"" + text + "\"";
+    value = text;
+    return {};
+}
+
+std::string readMovieFormat(const std::string& text, std::string& value)
+{
+    if (text != "mp4" && text != "webm") return "needs mp4 or webm, not \"" + text + "\"";
     value = text;
     return {};
 }
@@ -153,8 +151,9 @@ const std::array<const char*, sweptKeyCount> sweptDefaults = {nullptr, "0", "off
 
 const std::vector<std::string>& sweepKeys()
 {
-    static const std::vector<std::string> keys = {sweptKeys[0], sweptKeys[1], sweptKeys[2], sweptKeys[3], sweptKeys[4], "seeds",
-                                                  "steps",      "every",      "mode",       "inner",      "movies",     "fps"};
+    static const std::vector<std::string> keys = {sweptKeys[0], sweptKeys[1],   sweptKeys[2], sweptKeys[3], sweptKeys[4],
+                                                  "seeds",      "steps",        "every",      "mode",       "inner",
+                                                  "movies",     "movie-format", "fps"};
     return keys;
 }
 
@@ -226,7 +225,10 @@ std::string planFromTexts(const SweepTexts& texts, SweepPlan& plan)
     std::string movieSwitch;
     problem = readSwitch(movies->value, movieSwitch);
     plan.movies = movieSwitch == "on";
-    return problem.empty() ? "" : problemOf(*movies, problem);
+    if (!problem.empty()) return problemOf(*movies, problem);
+    const auto format = text("movie-format", "mp4");
+    problem = readMovieFormat(format->value, plan.movieFormat);
+    return problem.empty() ? "" : problemOf(*format, problem);
 }
 
 std::string planText(const SweepPlan& plan)
@@ -236,7 +238,8 @@ std::string planText(const SweepPlan& plan)
     text += "seeds = " + seedsText(plan.seeds) + "\n";
     text += "steps = " + std::to_string(plan.steps) + "\nevery = " + std::to_string(plan.every) + "\n";
     text += "mode = " + plan.mode + "\ninner = " + plan.inner + "\n";
-    return text + "movies = " + (plan.movies ? "on" : "off") + "\nfps = " + std::to_string(plan.fps) + "\n";
+    text += std::string("movies = ") + (plan.movies ? "on" : "off") + "\nmovie-format = " + plan.movieFormat + "\n";
+    return text + "fps = " + std::to_string(plan.fps) + "\n";
 }
 
 std::vector<SweepRun> sweepRuns(const SweepPlan& plan)
@@ -279,8 +282,22 @@ std::vector<std::string> runArguments(const SweepPlan& plan, const SweepRun& run
           std::string("--mode"), plan.mode, std::string("--inner"), plan.inner, std::string("--out"), outDirectory})
         arguments.push_back(argument);
     if (plan.movies)
-        for (const std::string& argument :
-             {std::string("--movie"), outDirectory + "/movie.mp4", std::string("--fps"), std::to_string(plan.fps)})
+        for (const std::string& argument : {std::string("--movie"), outDirectory + "/movie." + plan.movieFormat,
+                                            std::string("--fps"), std::to_string(plan.fps)})
             arguments.push_back(argument);
     return arguments;
+}
+
+ExpectedRun expectedRun(const SweepPlan& plan, const SweepRun& run, const std::string& outDirectory)
+{
+    // The settings come from the run's own command line read as the run reads it, so that they are
+    // the very text the run writes into run.txt.
+    std::vector<std::string> words = {"quillmoss-lab"};
+    for (const std::string& argument : runArguments(plan, run, outDirectory)) words.push_back(argument);
+    std::vector<const char*> argv;
+    for (const std::string& word : words) argv.push_back(word.c_str());
+    LabOptions options;
+    parseLabOptions(static_cast<int>(argv.size()), argv.data(), options);
+    return {runSettingsText(options, run.seed), recordedSteps(0, plan.steps, plan.every),
+            plan.movies ? outDirectory + "/movie." + plan.movieFormat : ""};
 }

@@ -2,6 +2,8 @@
 // and seed, numbered from 1 in a fixed order.
 #pragma once
 
+#include "runCheck.h"
+
 #include <array>
 #include <cstdint>
 #include <map>
@@ -20,6 +22,7 @@ struct SweepPlan {
     long long every = 100;
     std::string mode, inner;  // render modes by name
     bool movies = false;
+    std::string movieFormat = "mp4";  // or webm
     long long fps = 10;
 };
 
@@ -59,3 +62,6 @@ std::string runDirectory(const std::string& sweepDirectory, int number);
 
 // quillmoss-lab run's arguments (after the program's name) for one run writing into outDirectory.
 std::vector<std::string> runArguments(const SweepPlan& plan, const SweepRun& run, const std::string& outDirectory);
+
+// What the run's directory must hold when the run is whole.
+ExpectedRun expectedRun(const SweepPlan& plan, const SweepRun& run, const std::string& outDirectory);

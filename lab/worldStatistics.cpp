@@ -76,6 +76,16 @@ WorldStatistics measureWorld()
     return statistics;
 }
 
+const std::vector<StatisticRange>& statisticRanges()
+{
+    constexpr double unbounded = HUGE_VAL, halfRange = 0.5;
+    static const std::vector<StatisticRange> ranges = {{0, unbounded}, {0, unbounded},
+                                                       {0, 1},         {0, halfRange},
+                                                       {0, unbounded}, {0, cultureLevels * cultureLevels * cultureLevels},
+                                                       {0, 1},         {0, unbounded}};
+    return ranges;
+}
+
 std::string statisticsHeader()
 {
     return "step,living_cells,total_population,technology_mean,technology_spread,groups,cultures,mean_fitness,lineages\n";

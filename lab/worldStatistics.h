@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 struct WorldStatistics {
     int step = 0;
@@ -24,6 +25,14 @@ WorldStatistics measureWorld();
 
 // Whether the world's lineage rule is on, so that the lineages column holds numbers.
 bool lineageRuleOn();
+
+// The values a statistic can take, for each column after the step: counts and sums from 0, means
+// of cell values (each between 0 and 1) from 0 to 1, the spread of such values at most one half.
+struct StatisticRange {
+    double lowest;
+    double highest;
+};
+const std::vector<StatisticRange>& statisticRanges();
 
 // The CSV header and one row, with fixed formatting so that equal worlds give equal bytes.
 std::string statisticsHeader();

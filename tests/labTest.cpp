@@ -6,6 +6,7 @@
 #include "labOptions.h"
 #include "pngFile.h"
 #include "renderMode.h"
+#include "summaryPlot.h"
 #include "world.h"
 #include "worldFile.h"
 #include "worldScenes.h"
@@ -13,11 +14,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <limits>
 #include <numeric>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -107,6 +111,9 @@ TEST(LabOptions, EveryOptionIsReadAndEveryBadWordNamed)
         {"sweep --topology plane --seeds 1 --out a", "a sweep needs --steps N"},
         {"sweep --topology plane --seeds 1 --steps 5 --out a --plan a", "--out excludes --plan"},
         {"sweep --collect a --seeds 1", "--collect reads the sweep from DIR/plan.txt: leave the sweep's options out"},
+        {"sweep --topology plane --seeds 1 --steps 5 --plan a --redo-damaged", "--redo-damaged goes with --out DIR"},
+        {"sweep --topology plane --seeds 1 --steps 5 --movie-format avi --out a",
+         "--movie-format: needs mp4 or webm, not \"avi\""},
         {"sweep --collect /nowhere", "/nowhere/plan.txt: cannot open: No such file or directory"},
     };
     for (const auto& [line, reason] : refusals) EXPECT_EQ(parse(line, options), reason);
@@ -120,7 +127,7 @@ TEST(LabOptions, EveryOptionIsReadAndEveryBadWordNamed)
               "# A Quillmoss sweep: quillmoss-lab sweep --file reads it back.\n"
               "topology = sphere\ndisaster-rate = 0.01, 0.5\npollution = off\nhuman-rules = off\n"
               "lineages = off\nseeds = 1-3, 7\nsteps = 4\nevery = 2\nmode = Environment\n"
-              "inner = None\nmovies = on\nfps = 10\n");
+              "inner = None\nmovies = on\nmovie-format = mp4\nfps = 10\n");
     const std::vector<SweepRun> runs = sweepRuns(options.plan);
     ASSERT_EQ(runs.size(), 8u);
     EXPECT_TRUE(runs[5].number == 6 && runs[5].setting[1] == "0.5" && runs[5].seed == 2);
@@ -137,6 +144,29 @@ TEST(LabOptions, EveryOptionIsReadAndEveryBadWordNamed)
         EXPECT_EQ(parse("sweep --file " + file + " --topology disc --steps 3 --out d", options).rfind(file + reason, 0), 0u)
             << reason;
     }
+}
+
+// The summary's bands stay within what each statistic can be, and its lines stay apart and readable
+// on white however many settings there are.
+TEST(SummaryPlot, BandsKeepToTheirRangeAndLinesStayDistinct)
+{
+    const std::vector<SummaryPanel> panels = {{"groups", 0, HUGE_VAL}, {"mean fitness", 0, 1}};
+    const std::string script =
+        summaryScript({{"one", "plane", {{0, 2, 5, 0.9, 0.3}, {10, NAN, NAN, NAN, NAN}}}}, panels, "x.png");
+    EXPECT_NE(script.find("\n0 2 0 7 0.9 0.6 1\n10 NaN NaN NaN NaN NaN NaN\n"), std::string::npos) << script;
+    std::set<std::pair<std::string, int>> styles;
+    for (std::size_t at = 0; at < 24; ++at) {
+        const LineStyle style = seriesStyle(at);
+        styles.insert({style.colour, style.dash});
+        double luminance = 0.0;  // relative luminance, as the contrast of text on a page is judged
+        for (int channel = 0; channel < 3; ++channel) {
+            const double value = std::stoi(style.colour.substr(1 + 2 * channel, 2), nullptr, 16) / 255.0;
+            const double linear = value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+            luminance += linear * std::array{0.2126, 0.7152, 0.0722}[channel];
+        }
+        EXPECT_GE(1.05 / (luminance + 0.05), 3.0) << style.colour << " is too faint on white";
+    }
+    EXPECT_EQ(styles.size(), 24u) << "no two of the first 24 lines alike";
 }
 
 // Each run's table and pictures are held to their recorded bytes: the statistics, the snapshots
@@ -183,6 +213,19 @@ TEST_F(Tools, WhatCannotBeDoneIsRefusedWithAReasonAndNothingWritten)
         EXPECT_EQ(errors.rfind("quillmoss-lab: ", 0), 0u) << errors;
         EXPECT_NE(errors.find("\nTry 'quillmoss-lab --help'"), std::string::npos) << errors;
     }
+    // Programs a run needs are looked for before its first step: one line, and nothing made.
+    shell("mkdir " + directory + "/tools && ln -s \"$(command -v gnuplot)\" " + directory + "/tools");
+    const std::string withoutFfmpeg = "env PATH=" + directory + "/tools ";
+    for (const auto& [command, missing] :
+         {std::pair<std::string, std::string>{
+              "env PATH=/nowhere " LAB_BINARY " sweep --topology plane --seeds 1 --steps 5 --out ", "gnuplot-nox"},
+          {withoutFfmpeg + LAB_BINARY " sweep --topology plane --seeds 1 --steps 5 --movies --out ", "ffmpeg"},
+          {withoutFfmpeg + LAB_BINARY " run --topology plane --steps 5 --movie m.mp4 --out ", "ffmpeg"}}) {
+        EXPECT_EQ(run(command, directory + "/made"), 2) << command;
+        EXPECT_EQ(errors, std::string("quillmoss-lab: ") + (missing[0] == 'g' ? "gnuplot" : "ffmpeg") +
+                              " is not installed (Debian package " + missing + "): install it, or put it on PATH\n");
+        EXPECT_TRUE(shell("ls " + directory + "/made 2>/dev/null").empty()) << command;
+    }
     std::ofstream(directory + "/plain") << "a file, not a directory";
     std::ofstream(directory + "/junk.qmw") << "not a world";
     for (const char* place :
@@ -203,25 +246,25 @@ TEST_F(Tools, WhatCannotBeDoneIsRefusedWithAReasonAndNothingWritten)
     EXPECT_EQ(bytesOf(directory + "/out/stats.csv"), "") << "nothing written";
 }
 
-// A sweep run here two at a time, the same plan run by GNU Parallel, and the sweep taken up again
-// after losing runs: the same tables, byte for byte.
+// A sweep run here two at a time, the same plan run by GNU Parallel (twice, as a resubmitted array
+// is), a run replayed from its run.txt, and the sweep repaired after losing and damaging runs: the
+// same tables, byte for byte. What is not this sweep's is refused by name.
 TEST_F(Tools, ASweepGivesTheSameTablesHoweverItsRunsAreRun)
 {
     const std::string sweep =
         "sweep --topology plane,disc --lineages off,on --disaster-rate 0.05 --seeds 1-2 --steps 20 "
-        "--every 10 --movies --fps 4";
+        "--every 10 --movies --movie-format webm --fps 4";
     const std::string local = directory + "/local", planned = directory + "/planned";
     ASSERT_EQ(lab(sweep + " --workers 2 --out " + local), 0) << errors;
     const std::string table = bytesOf(local + "/sweep.csv"), summary = bytesOf(local + "/summary.csv");
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n') * 1000 + std::count(summary.begin(), summary.end(), '\n'), 25013)
         << "a row for each run and step, and for each setting and step";
     EXPECT_EQ(std::hash<std::string>{}(table + summary), 0x57c5d40d4195a2daull) << "the tables as recorded";
-    EXPECT_GT(readPng(local + "/summary.png").width, 0);
-    EXPECT_FALSE(shell("ls " + local + "/runs/0008/movie.mp4").empty());
-    ASSERT_EQ(
-        lab("run --topology disc --seed 1 --lineages --disaster-rate 0.05 --steps 20 --every 10 --out " + directory + "/alone"),
-        0);
-    EXPECT_EQ(bytesOf(directory + "/alone/stats.csv"), bytesOf(local + "/runs/0007/stats.csv")) << "run 7 is a run on its own";
+    EXPECT_EQ(readPng(local + "/summary.png").width, 1200) << "a column of panels for each topology, and the legend's";
+    EXPECT_FALSE(shell("ls " + local + "/runs/0008/movie.webm").empty());
+    const std::string replay = shell("sed -n 's/^command = //p' " + local + "/runs/0007/run.txt | tr -d '\\n'");
+    shell("env -u DISPLAY " + replay + " --out " + directory + "/alone --movie " + directory + "/alone.webm 2>&1");
+    EXPECT_EQ(bytesOf(directory + "/alone/stats.csv"), bytesOf(local + "/runs/0007/stats.csv")) << "run 7 replayed: " << replay;
 
     ASSERT_EQ(lab(sweep + " --plan " + planned), 0) << errors;
     EXPECT_EQ(bytesOf(planned + "/plan.txt"), bytesOf(local + "/plan.txt"));
@@ -229,31 +272,89 @@ TEST_F(Tools, ASweepGivesTheSameTablesHoweverItsRunsAreRun)
     shell("parallel --will-cite -j 2 <" + planned + "/jobs.txt");
     ASSERT_EQ(lab("sweep --collect " + planned), 0) << errors;
     EXPECT_TRUE(bytesOf(planned + "/sweep.csv") == table && bytesOf(planned + "/summary.csv") == summary);
+    const std::string again = shell("parallel --will-cite -j 2 <" + planned + "/jobs.txt 2>&1");
+    std::size_t skipped = 0;
+    for (std::size_t at = 0; (at = again.find("holds this run whole already: nothing to do\n", at + 1)) != std::string::npos;)
+        ++skipped;
+    EXPECT_EQ(skipped * 1000 + std::count(again.begin(), again.end(), '\n'), 8008u) << "jobs.txt again: " << again;
 
     shell("cd " + local +
           " && rm summary.png runs/0003/stats.csv && mv runs/0006/stats.csv runs/0006/stats.csv.partial && "
-          "echo 30,1,1,1,1,1,1,1, >>runs/0001/stats.csv");
+          "echo 30,1,1,1,1,1,1,1, >>runs/0001/stats.csv && truncate -s -2 runs/0004/stats.csv");
     EXPECT_EQ(lab("sweep --collect " + local), 2);
-    EXPECT_NE(errors.find("3 of 8 runs are missing or damaged: runs/0001 (stats.csv line 5 is one more than the steps recorded), "
-                          "runs/0003 (no stats.csv), runs/0006 (unfinished, no stats.csv yet)\n"),
-              std::string::npos)
-        << errors;
+    const std::string repair = "; to run them (again) and keep the rest: quillmoss-lab sweep --file " + local +
+                               "/plan.txt --out " + local + " --redo-damaged\n";
+    EXPECT_EQ(errors,
+              "quillmoss-lab: 4 of 8 runs are missing or damaged: runs/0001 (stats.csv line 5 is one more than the "
+              "steps recorded), runs/0003 (no stats.csv), runs/0004 (stats.csv line 4 is cut short), runs/0006 "
+              "(unfinished, no stats.csv yet)" +
+                  repair);
     EXPECT_TRUE(bytesOf(local + "/summary.png").empty()) << "nothing written";
-    shell("cp " + planned + "/runs/0001/stats.csv " + local + "/runs/0001");
-    ASSERT_EQ(lab(sweep + " --workers 1 --out " + local), 0) << errors;
-    EXPECT_NE(errors.find("sweep: 6 of 8 runs done\n"), std::string::npos) << "only the missing runs run: " << errors;
+    EXPECT_EQ(lab(sweep + " --out " + local), 2) << "damaged runs are not run again unasked";
+    EXPECT_NE(errors.find("2 of 8 runs are damaged: runs/0001"), std::string::npos) << errors;
+    ASSERT_EQ(lab(sweep + " --workers 1 --redo-damaged --out " + local), 0) << errors;
+    EXPECT_EQ(errors.substr(0, errors.find('\n')), "sweep: 4 of 8 runs done") << "only the missing and damaged runs run";
     EXPECT_TRUE(bytesOf(local + "/sweep.csv") == table && bytesOf(local + "/summary.csv") == summary);
+
     EXPECT_EQ(lab("sweep --topology sphere --seeds 1 --steps 5 --out " + local), 2);
     EXPECT_NE(errors.find(local + " holds a different sweep"), std::string::npos) << errors;
-    shell("rm -r " + planned + "/runs/0002 && touch " + planned + "/runs/0002");
+    shell("cp -r " + local + " " + directory + "/moved && rm " + directory + "/moved/plan.txt");
+    EXPECT_EQ(lab("sweep --topology plane,disc --lineages off,on --disaster-rate 0.1 --seeds 1-2 --steps 20 --every 10 --out " +
+                  directory + "/moved"),
+              2);
+    EXPECT_NE(errors.find("8 of 8 runs were made with other settings than the plan: runs/0001 (made with disaster-rate 0.05, "
+                          "not 0.1)"),
+              std::string::npos)
+        << errors;
+    shell("cd " + planned + "/runs/0002 && rm stats.csv && mkdir stats.csv.partial");
     EXPECT_EQ(lab("sweep --file " + planned + "/plan.txt --out " + planned), 1) << "a run that fails";
-    EXPECT_NE(errors.find("run 2 could not start: "), std::string::npos) << errors;
+    EXPECT_NE(errors.find("run 2 failed: cannot write " + planned + "/runs/0002/stats.csv.partial: Is a directory (see "),
+              std::string::npos)
+        << errors;
+    EXPECT_NE(errors.find("sweep: 7 of 8 runs done, 1 failed\n"), std::string::npos) << errors;
+}
+
+// A sweep stopped as a terminal or a scheduler stops it passes the signal on to its runs and waits
+// for them; while it works, its directory is its own, and it runs no more runs at once than asked.
+TEST_F(Tools, AStoppedSweepStopsItsRunsAndADirectoryHoldsOneSweep)
+{
+    std::ofstream(directory + "/stop.sh") << R"sh(
+lab=$1 dir=$2 out=$dir/sweep
+waitUntil() { for _ in $(seq 600); do eval "$1" && return; sleep 0.1; done; echo "timed out: $1"; pkill -KILL -f "$out"; }
+partials() { ls $out/runs/*/stats.csv.partial 2>/dev/null | wc -l; }
+sweep="sweep --topology sphere --seeds 1-4 --steps 1000000 --every 1000 --out $out"
+($lab $sweep --workers 2 2>$dir/stopped & echo $! >$dir/pid; wait $!; echo $? >$dir/status) &
+waitUntil '[ $(partials) = 2 ]'
+timeout 60 $lab $sweep 2>&1 | sed "s/process $(cat $dir/pid)$/process SWEEP/"
+pkill -KILL -f "$out/runs/0001$"
+waitUntil '[ $(partials) = 3 ]'
+echo "at once: $(pgrep -cf "$out/runs/")"
+kill -INT $(cat $dir/pid)
+waitUntil '[ -s $dir/status ]'
+echo "status $(cat $dir/status), left $(pgrep -cf "$out/runs/"), tables $(partials) partial, $(ls $out/runs/*/stats.csv 2>/dev/null | wc -l) whole"
+pkill -KILL -f "$out"
+)sh";
+    EXPECT_EQ(shell("bash " + directory + "/stop.sh " LAB_BINARY " " + directory),
+              "quillmoss-lab: " + directory +
+                  "/sweep is in use by process SWEEP\nat once: 2\n"
+                  "status 130, left 0, tables 3 partial, 0 whole\n");
+    EXPECT_EQ(bytesOf(directory + "/stopped"),
+              "sweep: 0 of 4 runs done\nquillmoss-lab: run 1 failed: killed by signal 9 (see " + directory +
+                  "/sweep/runs/0001/log.txt)\nsweep: 0 of 4 runs done, 1 failed\nquillmoss-lab: stopped by SIGINT: 2 runs "
+                  "left unfinished (stats.csv.partial); the same command goes on from there\n");
+    EXPECT_EQ(bytesOf(directory + "/sweep/runs/0001/log.txt"), "quillmoss-lab sweep: run 1 ended: killed by signal 9\n");
 }
 
 // The snapshots as a video: as many frames, the same size and, away from edges that the colour
-// subsampling blurs, the same colours.
+// subsampling blurs, the same colours. A run cut off leaves its video under the working name.
 TEST_F(Tools, AMovieHoldsTheSnapshotsOfItsRun)
 {
+    EXPECT_EQ(
+        shell("cd " + directory +
+              " && (" LAB_BINARY " run --topology plane --steps 1000000 --every 5 --movie cut.mp4 --out cut 2>/dev/null & "
+              "for _ in $(seq 600); do [ -e cut/world-000050.png ] && break; sleep 0.1; done; kill -9 $!; wait $!; ls cut.mp4*) "
+              "2>/dev/null"),
+        "cut.mp4.partial\n");
     for (const std::string kind : {"mp4", "webm"}) {
         const std::string movie = directory + "/run." + kind, out = directory + "/" + kind;
         ASSERT_EQ(lab("run --topology sphere --seed 3 --steps 40 --every 10 --fps 5 --movie " + movie + " --out " + out), 0)
