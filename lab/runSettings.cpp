@@ -106,15 +106,16 @@ std::optional<std::string> recordedSettings(const std::string& directory)
 
 std::string settingDifference(const std::string& recorded, const std::string& expected)
 {
+    // Settings lines are never empty, so an empty one stands for the end of either.
     std::istringstream had(recorded), wanted(expected);
-    std::string first, second;
-    while (true) {
-        const bool more = static_cast<bool>(std::getline(had, first)), asked = static_cast<bool>(std::getline(wanted, second));
-        if (!more && !asked) return {};
-        if (more && asked && first == second) continue;
-        const std::size_t equals = second.find(" = ");
-        if (!asked || !more || equals == std::string::npos || first.compare(0, equals + 3, second, 0, equals + 3) != 0)
-            return "run.txt holds \"" + (more ? first : "") + "\" where the plan has \"" + (asked ? second : "") + "\"";
-        return second.substr(0, equals) + " " + first.substr(equals + 3) + ", not " + second.substr(equals + 3);
+    std::string held, asked;
+    while (held == asked) {
+        if (!std::getline(had, held)) held.clear();
+        if (!std::getline(wanted, asked)) asked.clear();
+        if (held.empty() && asked.empty()) return {};
     }
+    const std::size_t equals = asked.find(" = ");
+    if (equals == std::string::npos || held.compare(0, equals + 3, asked, 0, equals + 3) != 0)
+        return "\"" + held + "\" where the plan has \"" + asked + "\"";
+    return asked.substr(0, equals) + " " + held.substr(equals + 3) + ", not " + asked.substr(equals + 3);
 }
