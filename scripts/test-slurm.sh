@@ -2,7 +2,8 @@
 # A small sweep through a real Slurm cluster of one node on this machine: munged, slurmctld and
 # slurmd started here with a configuration under a temporary directory, the sweep's slurm.sh
 # submitted and waited for, its runs collected and compared byte for byte with the same sweep run
-# locally. Every daemon started here is stopped at the end, whatever happens.
+# locally, then submitted again to run nothing. Every daemon started here is stopped at the end,
+# whatever happens.
 # usage: scripts/test-slurm.sh path/to/quillmoss-lab
 set -euo pipefail
 
@@ -79,4 +80,13 @@ sbatch --wait --quiet "$work/planned/slurm.sh"
 for table in sweep.csv summary.csv; do
   cmp "$work/planned/$table" "$work/local/$table"
 done
-echo "test-slurm: the sweep through Slurm (18 array tasks) gives the local sweep's sweep.csv and summary.csv, byte for byte"
+# Submitted again, the array finds every run whole and runs nothing.
+before=$(stat -c %Y "$work"/planned/runs/*/stats.csv | md5sum)
+job=$(sbatch --parsable --wait "$work/planned/slurm.sh")
+skipped=$(grep -l "holds this run whole already: nothing to do" "$work"/planned/runs/slurm-"$job"_*.log | wc -l)
+if [ "$skipped" -ne 18 ] || [ "$(stat -c %Y "$work"/planned/runs/*/stats.csv | md5sum)" != "$before" ]; then
+  echo "test-slurm: the array submitted again ran runs that were whole ($skipped of 18 skipped)" >&2
+  exit 1
+fi
+echo "test-slurm: the sweep through Slurm (18 array tasks) gives the local sweep's sweep.csv and summary.csv, byte for byte;"
+echo "test-slurm: submitted again, its 18 tasks find their runs whole and run nothing"
