@@ -17,17 +17,6 @@ namespace {
 constexpr int stepsAfterLoading = 3;
 constexpr std::size_t checksumBytes = 8;
 
-// The file's FNV-1a checksum made right, so that the checks behind it see the bytes too.
-std::vector<std::uint8_t> withChecksum(std::vector<std::uint8_t> bytes)
-{
-    if (bytes.size() < checksumBytes) return bytes;
-    std::uint64_t hash = 14695981039346656037ull;
-    const std::size_t body = bytes.size() - checksumBytes;
-    for (std::size_t at = 0; at < body; ++at) hash = (hash ^ bytes[at]) * 1099511628211ull;
-    for (std::size_t byte = 0; byte < checksumBytes; ++byte) bytes[body + byte] = static_cast<std::uint8_t>(hash >> (8 * byte));
-    return bytes;
-}
-
 // Loads the bytes over a small world: refused with a reason and the world untouched, or loaded
 // with the selection cleared, every parent a cell or none, and the invariants holding through a
 // few steps.
@@ -62,6 +51,16 @@ std::string loadAndStep(const std::vector<std::uint8_t>& bytes, std::uint64_t& s
 }
 
 }  // namespace
+
+std::vector<std::uint8_t> withChecksum(std::vector<std::uint8_t> bytes)
+{
+    if (bytes.size() < checksumBytes) return bytes;
+    std::uint64_t hash = 14695981039346656037ull;
+    const std::size_t body = bytes.size() - checksumBytes;
+    for (std::size_t at = 0; at < body; ++at) hash = (hash ^ bytes[at]) * 1099511628211ull;
+    for (std::size_t byte = 0; byte < checksumBytes; ++byte) bytes[body + byte] = static_cast<std::uint8_t>(hash >> (8 * byte));
+    return bytes;
+}
 
 std::string runWorldFileScript(const std::uint8_t* data, std::size_t size, std::uint64_t* state)
 {

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <fstream>
+#include <regex>
 #include <thread>
 
 namespace {
@@ -54,12 +55,10 @@ TEST(WholeProgram, AJourneyFromTheNoticeToTheCloseBox)
     EXPECT_EQ(seeded.value, 0xf81d85c02ccc546ull) << "the seed's world";
     pause(1500);  // fifteen steps at Swallow, were the frame loop running
     EXPECT_EQ(capture(world).rgb, held.rgb) << "no step while the notice is shown, and a key other than Enter or Space keeps it";
-    const std::string lines = quillmoss.output();
-    EXPECT_EQ(lines.rfind("Quillmoss\n", 0), 0u) << lines;
-    for (const char* line : {"\nOpenGL Driver - \nVendor: ", "\nRenderer: ", "\nVersion: ", "\nSupported Extensions: GL_"})
-        EXPECT_NE(lines.find(line), std::string::npos) << line;
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 11) << "the banner and the driver report, no extension line";
-    EXPECT_EQ(lines.substr(lines.size() - 8), "Seed: 7\n") << "after the driver report";
+    const std::regex banner(
+        "Quillmoss\n(.*\n){4}OpenGL Driver - \nVendor: .*\nRenderer: .*\nVersion: .*\n"
+        "Supported Extensions: GL_.*\nSeed: 7\n");  // the extensions on one line
+    EXPECT_TRUE(std::regex_match(quillmoss.output(), banner)) << quillmoss.output();
 
     xdotool("windowfocus --sync " + notice + " key Return");
     ASSERT_FALSE(geometry(world, "X=500 Y=32 WIDTH=740 HEIGHT=740").empty()) << geometry(world);
@@ -154,10 +153,11 @@ TEST(WholeProgram, AWorldLoadedRecordedSavedOnCloseAndLoadedAgain)
     ASSERT_EQ(
         shell(LAB_BINARY " save --topology disc --seed 7 --steps 20 --pollution --save " + directory + "/start.qmw; echo $?"),
         "0\n");
+    const std::string frames = directory + "/frames";
     WindowPicture last;
     {
-        Program first({QUILLMOSS_BINARY, "--load", directory + "/start.qmw", "--record", directory + "/frames", "--save-on-exit",
-                       directory + "/end.qmw"});
+        Program first(
+            {QUILLMOSS_BINARY, "--load", directory + "/start.qmw", "--record", frames, "--save-on-exit", directory + "/end.qmw"});
         const std::string notice = window("ORVAN"), simulation = window("Simulation"), world = window("Quillmoss");
         ASSERT_FALSE(notice.empty()) << first.output();
         pause(600);  // the panels drawn
@@ -168,17 +168,18 @@ TEST(WholeProgram, AWorldLoadedRecordedSavedOnCloseAndLoadedAgain)
         EXPECT_TRUE(circle(panel, 20, 29) != circle(panel, 20, 45)) << "and Pollution on, Human Rules off";
         xdotool("windowfocus --sync " + notice + " key Escape");
         click(simulation, 20, 405);  // Paused
-        const int stepped = std::stoi(countFiles(directory + "/frames"));
+        const int stepped = std::stoi(countFiles(frames));
         ASSERT_GT(stepped, 0) << "Swallow stepped until Paused";
         ASSERT_LT(stepped, 30);
-        const Picture paused = readPng(directory + "/frames/frame-" + std::to_string(20 + stepped) + ".png");
+        const Picture paused = readPng(frames + "/frame-" + std::to_string(20 + stepped) + ".png");
         EXPECT_TRUE(samePicture(paused, capture(world))) << "the recording is what the window shows";
         xdotool("mousemove --window " + simulation + " 65 487 click --repeat " + std::to_string(30 - stepped) + " --delay 150 1");
-        EXPECT_EQ(waitFor("ls " + directory + "/frames/frame-50.png 2>/dev/null", 5000), directory + "/frames/frame-50.png");
+        const std::string fiftieth = frames + "/frame-50.png";
+        EXPECT_EQ(waitFor("ls " + fiftieth + " 2>/dev/null", 5000), fiftieth);
         pause(300);
         last = capture(world);
-        EXPECT_EQ(countFiles(directory + "/frames"), "30") << "the Step button's steps are recorded too";
-        EXPECT_TRUE(samePicture(readPng(directory + "/frames/frame-50.png"), last));
+        EXPECT_EQ(countFiles(frames), "30") << "the Step button's steps are recorded too";
+        EXPECT_TRUE(samePicture(readPng(fiftieth), last));
         EXPECT_FALSE(samePicture(paused, last));
         ASSERT_TRUE(askToClose(simulation));
         EXPECT_EQ(first.exitCode(60000), 0);

@@ -1,7 +1,6 @@
-// The shell's pieces without a window: the clock, the camera and the wheel at start, the about
-// notice's text, the guard around the entry point and the stack reserve.
+// The shell's pieces without a window: the clock, the wheel before it is opened, the about notice's
+// text, the guard around the entry point and the stack reserve.
 #include "aboutNotice.h"
-#include "camera.h"
 #include "entryGuard.h"
 #include "platformNotice.h"
 #include "platformStack.h"
@@ -13,7 +12,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -35,13 +33,7 @@ TEST_F(WorldTest, TheClockCountsWrappingMillisecondsAndStandsStillWithoutACounte
     EXPECT_FLOAT_EQ(elapsedSeconds(), 0.512f);
 }
 
-// Before any view is reset or the wheel opened: what the first frames show.
-TEST(Shell, TheCameraAndTheWheelStartAtRest)
-{
-    EXPECT_EQ(std::tuple(cameraDistance, cameraPitch, cameraYaw, cameraRoll, cameraPanX, cameraPanY),
-              std::tuple(50.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f));
-    EXPECT_EQ(readWheel(), 0) << "a wheel not yet opened reads nothing";
-}
+TEST(Shell, AWheelNotYetOpenedReadsNothing) { EXPECT_EQ(readWheel(), 0); }
 
 // The notice fuzzer's replay holds the notice to the file's bytes and its lines to the window;
 // here the cases at its limits.

@@ -1,6 +1,6 @@
 // Saving a world and loading it back: the same world, the same generator, the same future; every
 // damaged or foreign file refused with a sentence that names the trouble, and nothing changed.
-#include "digest.h"
+#include "fuzzScripts.h"
 #include "simulationStep.h"
 #include "worldFile.h"
 #include "worldFixture.h"
@@ -24,19 +24,6 @@ constexpr std::size_t headerBytes = 72, cellBytes = 169;  // the version 1 layou
 std::size_t cellAt(int index) { return headerBytes + static_cast<std::size_t>(index) * cellBytes; }
 
 void setWord(Bytes& bytes, std::size_t offset, std::uint32_t word) { std::memcpy(&bytes[offset], &word, 4); }
-std::uint32_t wordAt(const Bytes& bytes, std::size_t offset)
-{
-    std::uint32_t word;
-    std::memcpy(&word, &bytes[offset], 4);
-    return word;
-}
-// FNV-1a of everything before the checksum: the file's own checksum.
-std::uint64_t checksumOf(const Bytes& bytes)
-{
-    Digest digest;
-    for (std::size_t at = 0; at + 8 < bytes.size(); ++at) digest << bytes[at];
-    return digest.value;
-}
 
 class WorldFile : public WorldTest {
 protected:
@@ -70,7 +57,7 @@ TEST_F(WorldFile, ALoadedWorldIsTheSavedOneAndRunsOnAsIfNeverStopped)
         lineageOn = pollutionOn = 1;  // rules other than the ones the program feeds: the file's must count
         disasterRate = 0.1f;
         spareParent = 0;
-        growWorld(topology, 1733500000u + topology, 120);
+        growWorld(topology, calendarSeed + topology, 120);
         setRule(7, 0.25f);
         beginStep();  // a colour that overflowed in a step: committed clamped, it saves a world that loads
         world.cells[world.currentLattice->walkOrder()[7]].next[cultureRedField] = std::numeric_limits<float>::infinity();
@@ -87,8 +74,6 @@ TEST_F(WorldFile, ALoadedWorldIsTheSavedOneAndRunsOnAsIfNeverStopped)
         selectCell(0);
         ASSERT_TRUE(loadWorld(path, error)) << error;
         EXPECT_EQ(run(), saved) << topologyNames[topology];
-        EXPECT_TRUE(world.topology == topology && world.cellCount == world.currentLattice->cellCount() && world.lineageStack);
-        EXPECT_EQ(getSelectedCell(), nullptr);
         ASSERT_TRUE(save(path + ".again")) << error;
         EXPECT_EQ(read(path + ".again"), read(path)) << "every byte of every record came back";
         for (int step = 0; step < 60; ++step) simulationStep();
@@ -100,23 +85,18 @@ TEST_F(WorldFile, DamagedAndForeignFilesAreRefusedWithTheirReasonAndChangeNothin
 {
     lineageOn = 1;
     disasterRate = 0.1f;
-    growWorld(discTopology, 1733500000u, 300);
+    growWorld(discTopology, calendarSeed, 300);
     ASSERT_TRUE(save(path)) << error;
     const Bytes good = read(path);
-    ASSERT_EQ(good.size(), cellAt(9840) + 8);
-    EXPECT_EQ(std::string(good.begin(), good.begin() + 12), std::string("QMWORLD\0\1\0\0\0", 12)) << "the magic and version 1";
-    const std::uint32_t header[] = {discTopology, 9840, 300, std::uint32_t(world.nextGroupId), generator::state()};
-    for (int word = 0; word < 5; ++word) EXPECT_EQ(wordAt(good, 12 + 4 * word), header[word]) << "header word " << word;
-    EXPECT_EQ(wordAt(good, 64), 0x3dcccccdu) << "the disaster rate, 0.1, after the rules";
-    EXPECT_EQ(wordAt(good, good.size() - 8) | std::uint64_t{wordAt(good, good.size() - 4)} << 32, checksumOf(good));
-    EXPECT_EQ(checksumOf(good), 0xdc164bae557304e5ull) << "the records as recorded";
+    std::uint64_t sealed;
+    std::memcpy(&sealed, &good[good.size() - 8], 8);
+    EXPECT_EQ(sealed, 0xdc164bae557304e5ull) << "the records as recorded";
+    EXPECT_EQ(withChecksum(good), good) << "sealed by the FNV-1a of everything before the checksum";
 
     const auto before = run();
-    const auto expectRefused = [&](Bytes bytes, const std::string& reason, bool reseal) {
-        const std::uint64_t checksum = checksumOf(bytes);
-        if (reseal) std::memcpy(&bytes[bytes.size() - 8], &checksum, 8);
+    const auto expectRefused = [&](const Bytes& damaged, const std::string& reason, bool reseal) {
+        const Bytes bytes = reseal ? withChecksum(damaged) : damaged;
         const std::string file = path + ".other";
-        std::filesystem::remove(file);
         std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
         EXPECT_FALSE(loadWorld(file, error));
         EXPECT_EQ(error.rfind(file + ": ", 0), 0u) << error;
@@ -151,7 +131,8 @@ TEST_F(WorldFile, DamagedAndForeignFilesAreRefusedWithTheirReasonAndChangeNothin
         {[&](Bytes& b) { std::memcpy(&b[64], &inf, 4); }, "the disaster rate is not a finite number", true},
         {[](Bytes& b) { setWord(b, cellAt(77) + 161, 9840); }, "cell 77 names parent 9840, but cells run from 0 to 9839", true},
         {[](Bytes& b) { setWord(b, cellAt(0) + 161, -2); }, "cell 0 names parent -2", true},
-        {[](Bytes& b) { setWord(b, cellAt(5) + 161, 2); }, "cell 5 names parent 2, which is a hole of the disc, not a cell", true},
+        {[](Bytes& b) { setWord(b, cellAt(5) + 161, 2); }, "cell 5 names parent 2, which is a hole of the disc, not a cell",
+         true},
         {[](Bytes& b) { setWord(b, cellAt(9) + 96, -7); }, "cell 9 has group id -7, but ids are -1 (none) or more", true},
         {[](Bytes& b) { setWord(b, 24, -3); }, "the next group id -3 is negative", true},
     };
@@ -166,10 +147,6 @@ TEST_F(WorldFile, AFailedSaveLeavesNoFileBehind)
 {
     growWorld(planeTopology, 1, 0);
     ASSERT_TRUE(save(path)) << error;
-    const std::string inMissing = directory + "/missing/world.qmw";
-    EXPECT_FALSE(save(inMissing));
-    EXPECT_EQ(error.rfind(inMissing + ": ", 0), 0u) << error;
-    EXPECT_NE(error.find("No such file or directory"), std::string::npos) << error;
     std::filesystem::create_directories(directory + "/occupied/inside");
     EXPECT_FALSE(save(directory + "/occupied")) << "a directory in the way";
     EXPECT_NE(error.find("cannot replace the file"), std::string::npos) << error;

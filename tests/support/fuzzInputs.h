@@ -35,7 +35,6 @@ std::uint64_t replay(const std::string& script, Script run, int drawn, std::size
             if (entry.path().filename() != ".keep")
                 inputs.emplace_back(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
         }
-    EXPECT_GT(inputs.size(), static_cast<std::size_t>(drawn)) << "the kept inputs of " << script;
     Digest digest;
     for (const FuzzInput& input : inputs) {
         std::uint64_t state = 0;

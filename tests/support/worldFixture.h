@@ -14,6 +14,9 @@
 #include <algorithm>
 #include <tuple>
 
+// A seed from the calendar: small seeds make the sphere's first draws tiny.
+inline constexpr std::uint32_t calendarSeed = 1733500000u;
+
 // A clock that tests move by hand, at 0 seconds once used.
 inline std::uint32_t fakeMilliseconds = 0;
 inline void useFakeClock()
