@@ -9,6 +9,7 @@
 #include "renderSettings.h"
 #include "settings.h"
 #include "shellState.h"
+#include "windowPlacement.h"
 #include "world.h"
 #include "worldActions.h"
 #include "worldSettings.h"
@@ -24,6 +25,8 @@ PanelWindow* renderPanel = nullptr;
 namespace {
 
 constexpr int noId = -1;
+constexpr int simulationPanelX = 0;
+constexpr int simulationPanelY = 0;
 constexpr int renderPanelX = 0;
 constexpr int renderPanelY = 680;
 
@@ -112,14 +115,13 @@ void buildSimulationPanel()
     buildCellColumn(*simulationPanel);
     simulationPanel->addColumnBreak(0);
     buildGroupColumn(*simulationPanel);
+    placeOnScreen(simulationPanel->windowId, {simulationPanelX, simulationPanelY, simulationPanel->width, simulationPanel->height});
 }
 
 void buildRenderPanel()
 {
     renderPanel = panelManager.createPanelWindow("Render", -1, -1);
     renderPanel->setMainGraphicsWindow(mainWindow);
-    glutSetWindow(renderPanel->windowId);
-    glutPositionWindow(renderPanelX, renderPanelY);
     addRenderChoice(*renderPanel, "Outer", &outerRenderMode);
     renderPanel->addColumnBreak(0);
     addRenderChoice(*renderPanel, "Inner", &innerRenderMode);
@@ -127,6 +129,7 @@ void buildRenderPanel()
     renderPanel->addColumnBreak(0);
     addRenderChoice(*renderPanel, "Z", &zRenderMode);
     unitSlider(*renderPanel, nullptr, "Elevation", &elevation, noId, nullptr);
+    placeOnScreen(renderPanel->windowId, {renderPanelX, renderPanelY, renderPanel->width, renderPanel->height});
 }
 
 void onShivaButton(int id)

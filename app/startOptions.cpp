@@ -3,7 +3,11 @@
 
 #include "commandLine.h"
 
+#include <algorithm>
+#include <iterator>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -11,20 +15,37 @@ const char* const description =
     "Quillmoss: an artificial-life sandbox. Cultures grow, adapt, terraform, learn, spread and conquer on a plane, "
     "a disc or a sphere. GLUT's own options (-display, -geometry) work too.";
 
-}  // namespace
+// GLUT's own options, and whether each takes a value.
+const std::pair<const char*, bool> glutOptions[] = {{"-display", true}, {"-geometry", true}, {"-direct", false},
+                                                    {"-indirect", false}, {"-iconic", false}, {"-gldebug", false},
+                                                    {"-sync", false}};
 
-bool asksForHelp(int argc, const char* const* argv)
+// argv without GLUT's own options; "" or the GLUT option that lacks its value.
+std::string withoutGlutOptions(int argc, const char* const* argv, std::vector<const char*>& ours)
 {
-    for (int at = 1; at < argc; ++at)
-        if (std::string(argv[at]) == "--help" || std::string(argv[at]) == "-h") return true;
-    return false;
+    ours.assign(argv, argv + std::min(argc, 1));
+    for (int at = 1; at < argc; ++at) {
+        const auto glut = std::find_if(std::begin(glutOptions), std::end(glutOptions),
+                                       [&](const auto& option) { return std::string(option.first) == argv[at]; });
+        if (glut == std::end(glutOptions)) {
+            ours.push_back(argv[at]);
+        } else if (glut->second && ++at == argc) {
+            return std::string(glut->first) + " needs a value";
+        }
+    }
+    return {};
 }
+
+}  // namespace
 
 std::string parseStartOptions(int argc, const char* const* argv, StartOptions& options)
 {
     options = StartOptions{};
+    std::vector<const char*> ours;
+    std::string problem = withoutGlutOptions(argc, argv, ours);
+    if (!problem.empty()) return problem;
     CLI::App quillmoss(description, "quillmoss");
-    quillmoss.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    quillmoss.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::Throw);
     CLI::Option* seed = addWholeOption(quillmoss, "--seed", options.seed, 0, std::numeric_limits<std::uint32_t>::max(),
                                        "the generator's seed, 0..4294967295, instead of the clock: the same seed starts "
                                        "the same world");
@@ -37,7 +58,7 @@ std::string parseStartOptions(int argc, const char* const* argv, StartOptions& o
                                         "write the world window's picture after every Kth step as DIR/frame-STEP.png");
     CLI::Option* every = addWholeOption(quillmoss, "--record-every", options.recordEvery, 1, std::numeric_limits<int>::max(),
                                         "with --record: the steps between recorded pictures (default 1)");
-    const std::string problem = readCommandLine(quillmoss, argc, argv, options.helpText);
+    problem = readCommandLine(quillmoss, static_cast<int>(ours.size()), ours.data(), options.helpText);
     if (!problem.empty() || !options.helpText.empty()) return problem;
     options.seedGiven = seed->count() > 0;
     if (options.seedGiven && load->count() > 0) return "--load brings its own generator: leave --seed out";

@@ -1,4 +1,5 @@
-// The program's command line, read after GLUT has taken its own options (-display, -geometry).
+// The program's command line, read before the display is opened: GLUT's own options (-display,
+// -geometry and the rest) are passed over here and left for glutInit.
 #pragma once
 
 #include <cstdint>
@@ -14,9 +15,6 @@ struct StartOptions {
     std::string helpText;  // what --help shows
 };
 
-// True when the command line asks for help, which needs no display.
-bool asksForHelp(int argc, const char* const* argv);
-
 // Reads argv into options. Returns "" when they make sense together, otherwise one line saying
-// what is wrong. --help leaves the help text in options.
+// what is wrong (an option given twice among them). --help leaves the help text in options.
 std::string parseStartOptions(int argc, const char* const* argv, StartOptions& options);

@@ -14,15 +14,16 @@
 #include "platformWheel.h"
 #include "programClock.h"
 #include "randomGenerator.h"
+#include "saveOnExit.h"
 #include "settings.h"
 #include "shellState.h"
 #include "startOptions.h"
+#include "windowPlacement.h"
 #include "world.h"
 #include "worldFile.h"
 #include "worldSettings.h"
 
 #include <GL/freeglut.h>
-#include <sys/stat.h>
 
 #include <cstdio>
 #include <ctime>
@@ -44,16 +45,6 @@ void registerWorldCallbacks()
     glutKeyboardFunc(onKeyboard);
 }
 
-// A file can be saved where its directory stands; the save itself tells of any other problem.
-std::string saveProblem(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    const std::string directory = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    struct stat status {};
-    if (stat(directory.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return {};
-    return "--save-on-exit: there is no directory " + directory + " to save " + path + " in";
-}
-
 // Seeds the generator, loads the world file, checks where the world will be saved and makes the
 // recording's directory: what can go wrong goes wrong before any window opens.
 std::string prepareStart(const StartOptions& options)
@@ -61,7 +52,7 @@ std::string prepareStart(const StartOptions& options)
     generator::seed(options.seedGiven ? options.seed : static_cast<std::uint32_t>(std::time(nullptr)));
     std::string problem;
     if (!options.loadFile.empty() && !loadWorld(options.loadFile, problem)) return problem;
-    if (!options.saveOnExitFile.empty()) problem = saveProblem(options.saveOnExitFile);
+    if (!options.saveOnExitFile.empty()) problem = saveOnExitProblem(options.saveOnExitFile);
     if (!problem.empty() || options.recordDirectory.empty()) return problem;
     problem = startRecording(options.recordDirectory, options.recordEvery);
     return problem.empty() ? problem : "--record: " + problem;
@@ -99,14 +90,6 @@ void watchClosing()
     glutCloseFunc(onWindowClosed);
 }
 
-bool saveOnExit(const std::string& path)
-{
-    std::string problem;
-    if (path.empty() || saveWorld(path, problem)) return true;
-    std::fprintf(stderr, "quillmoss: the world was not saved: %s\n", problem.c_str());
-    return false;
-}
-
 }  // namespace
 
 void printBanner()
@@ -122,15 +105,13 @@ int runQuillmoss(int argc, char** argv)
 {
     reserveStack(stackReserve);
     StartOptions options;
-    if (asksForHelp(argc, argv)) {
-        parseStartOptions(argc, argv, options);
+    std::string problem = parseStartOptions(argc, argv, options);
+    if (!options.helpText.empty()) {
         std::fputs(options.helpText.c_str(), stdout);
         return 0;
     }
-    glutInit(&argc, argv);
-    std::string problem = parseStartOptions(argc, argv, options);
     if (!problem.empty()) {
-        std::fprintf(stderr, "quillmoss: %s\nTry 'quillmoss --help' for the options.\n", problem.c_str());
+        std::fprintf(stderr, "quillmoss: %s (quillmoss --help lists the options)\n", problem.c_str());
         return usageStatus;
     }
     problem = prepareStart(options);
@@ -138,14 +119,15 @@ int runQuillmoss(int argc, char** argv)
         std::fprintf(stderr, "quillmoss: %s\n", problem.c_str());
         return usageStatus;
     }
+    glutInit(&argc, argv);
     setMillisecondSource(platformMilliseconds);
     startClock();
     printBanner();
 
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     mainWindow = glutCreateWindow("Quillmoss");
-    glutPositionWindow(mainWindowX, mainWindowY);
     glutReshapeWindow(mainWindowSize, mainWindowSize);
+    placeOnScreen(mainWindow, {mainWindowX, mainWindowY, mainWindowSize, mainWindowSize});
     reportDriver();
     if (options.seedGiven) std::printf("Seed: %u\n", static_cast<unsigned>(options.seed));
 

@@ -86,7 +86,10 @@ std::string readCommandLine(CLI::App& app, int argc, const char* const* argv, st
         const std::string text = problem.what();
         const std::size_t colon = text.find(':');
         const bool missing = colon != std::string::npos && text.size() > 8 && text.compare(text.size() - 8, 8, " missing") == 0;
-        return missing ? text.substr(0, colon) + " needs a value" : text;
+        if (missing) return text.substr(0, colon) + " needs a value";
+        // and an option given twice, where only once is allowed, as "--seed: At Most 1 required but received 2".
+        const std::size_t twice = text.find(": At Most 1 required but received ");
+        return twice == std::string::npos ? text : text.substr(0, twice) + " is given more than once";
     } catch (const CLI::ParseError& problem) {
         return problem.what();
     }

@@ -7,6 +7,7 @@
 #include "world.h"
 #include "worldSettings.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -142,9 +143,11 @@ std::string writeAndClose(std::FILE* file, const byteBuffer& bytes)
 }
 
 // The process id keeps two programs saving to the same path from writing into one new file.
+std::string temporaryFor(const std::string& path) { return path + ".saving-" + std::to_string(getpid()); }
+
 std::string writeReplacing(const std::string& path, const byteBuffer& bytes)
 {
-    const std::string temporary = path + ".saving-" + std::to_string(getpid());
+    const std::string temporary = temporaryFor(path);
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file) return "cannot create the file: " + systemReason();
     std::string problem = writeAndClose(file, bytes);
@@ -380,6 +383,19 @@ bool saveWorld(const std::string& path, std::string& error)
     const std::string problem = writeReplacing(path, encodeWorld());
     if (!problem.empty()) return refuse(path, problem, error);
     return true;
+}
+
+std::string worldFileWriteProblem(const std::string& path)
+{
+    struct stat status {};
+    if (stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return path + " is a directory";
+    if (stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) return path + " is not a regular file";
+    const std::string temporary = temporaryFor(path);
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file) return "cannot create " + path + ": " + systemReason();
+    std::fclose(file);
+    std::remove(temporary.c_str());
+    return {};
 }
 
 bool loadWorld(const std::string& path, std::string& error)

@@ -15,6 +15,10 @@ inline constexpr std::uint32_t worldFileVersion = 1;
 // file cannot be written.
 bool saveWorld(const std::string& path, std::string& error);
 
+// Why a world file could not be written to path now: path is a directory or another kind of file
+// than a regular one, or its directory takes no new file. Empty when it could; nothing is left behind.
+std::string worldFileWriteProblem(const std::string& path);
+
 // Replaces the world, the generator state, disasterRate and spareParent with the file's, and
 // clears the selection. False with one sentence in error, naming path, when the file cannot be
 // read or is not a sound world file of this version; nothing in the process changes then.
