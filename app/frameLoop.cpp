@@ -6,6 +6,7 @@
 #include "frameRecording.h"
 #include "input.h"
 #include "platformBackwardTab.h"
+#include "platformEventWait.h"
 #include "platformWheel.h"
 #include "programClock.h"
 #include "renderMode.h"
@@ -20,9 +21,28 @@
 
 #include <GL/glut.h>
 
+#include <cmath>
+
 namespace {
 constexpr float wheelZoom = 0.02f * 8.0f;  // one wheel reading moves the camera 16 %
 constexpr int speedCount = 5;
+constexpr int pulseFrameMilliseconds = 33;
+constexpr float millisecondsPerSecond = 1000.0f;
+
+bool redrawWanted = true;
+
+bool picturePulses()
+{
+    return getSelectedCell() || outerRenderMode == geneologyMode || innerRenderMode == geneologyMode;
+}
+
+int millisecondsToNextStep()
+{
+    if (speed <= 0 || speed >= speedCount) return -1;
+    const float wait = world.lastStepTime + stepInterval[speed] - elapsedSeconds();
+    return wait > 0.0f ? static_cast<int>(std::ceil(wait * millisecondsPerSecond)) : 0;
+}
+
 }  // namespace
 
 void drawFrame()
@@ -52,15 +72,38 @@ bool stepIfDue()
     return true;
 }
 
-void idle()
+int runFrame()
 {
-    display();
+    if (redrawWanted) {
+        redrawWanted = false;
+        display();
+    }
     feedRules();
-    if (setTopology(topologyChoice) == 1) resetView();
+    if (setTopology(topologyChoice) == 1) {
+        resetView();
+        redrawWanted = true;
+    }
     glutSetWindow(mainWindow);
     const int wheel = readWheel();
     cameraDistance = cameraDistance - cameraDistance * wheelZoom * static_cast<float>(wheel);
-    if (stepIfDue() && getSelectedCell()) syncPanelFromSelection();
-    if (touchHeld) pickAndTouch();
+    redrawWanted = redrawWanted || wheel != 0;
+    if (stepIfDue()) {
+        redrawWanted = true;
+        if (getSelectedCell()) syncPanelFromSelection();
+    }
+    if (touchHeld || pressPending) {
+        pickAndTouch();
+        redrawWanted = true;
+    }
     deliverBackwardTabs();
+    if (redrawWanted || touchHeld) return 0;
+    const int step = millisecondsToNextStep();
+    if (!picturePulses()) return step;
+    return step >= 0 && step < pulseFrameMilliseconds ? step : pulseFrameMilliseconds;
+}
+
+void idle()
+{
+    const int rest = runFrame();
+    if (rest != 0) redrawWanted = waitForEvents(rest) || picturePulses();
 }

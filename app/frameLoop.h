@@ -16,6 +16,13 @@ void stepWorld();
 // Runs one simulation step when the chosen speed says one is due; true when it did.
 bool stepIfDue();
 
-// One frame: draw, feed the rules, apply the topology choice (resetting the view after a rebuild),
-// zoom by the wheel, step when due, touch while the left button is held, and pass on Shift+Tab.
+// One frame: draw when the picture changed, feed the rules, apply the topology choice (resetting
+// the view after a rebuild), zoom by the wheel, step when due, touch while the left button is held
+// or once for a press the frames missed, and pass on Shift+Tab. Returns how long the program may
+// rest before the next frame: 0 for no rest, else until the next step or the next beat of a pulsing
+// picture (the selected cell's outline, the Geneology links), -1 when only an event changes anything.
+int runFrame();
+
+// The idle function: runFrame, then a rest that ends early at any event, after which the picture
+// is drawn again.
 void idle();

@@ -30,6 +30,9 @@ int dragLastY = 0;
 int mouseModifiers = 0;
 bool touchHeld = false;
 float touchStartTime = 0.0f;
+bool pressPending = false;
+int pressX = 0;
+int pressY = 0;
 
 void onMousePosition(int x, int y)
 {
@@ -43,6 +46,10 @@ void handleMouseButton(int button, int state, int x, int y, int modifiers)
     mouseY = y;
     mouseModifiers = modifiers;
     if (button == GLUT_LEFT_BUTTON && state == GLUT_DOWN) {
+        // A press and its release can come between two frames: the press acts all the same.
+        pressPending = true;
+        pressX = x;
+        pressY = y;
         // A second press report while held keeps the first time, so the touch keeps growing.
         if (!touchHeld) {
             touchHeld = true;

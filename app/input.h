@@ -8,6 +8,9 @@ extern int dragLastY;
 extern int mouseModifiers;  // GLUT modifier bits at the last button event
 extern bool touchHeld;  // from a left press until the next button event of another kind
 extern float touchStartTime;  // program-clock time of the press that set touchHeld
+extern bool pressPending;  // a left press the frame loop has not acted on yet, held or not
+extern int pressX;  // where it was, in window pixels, y down
+extern int pressY;
 
 // GLUT callbacks of the world window.
 void onMousePosition(int x, int y);

@@ -82,3 +82,7 @@ void deliverBackwardTabs()
         if (watched != watchedWindows.end()) deliver(watched->second, glutModifiers(event.xkey.state));
     }
 }
+
+int backwardTabConnection() { return listener ? ConnectionNumber(listener) : -1; }
+
+bool backwardTabsPending() { return listener && XPending(listener) > 0; }

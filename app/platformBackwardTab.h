@@ -5,3 +5,9 @@
 // Shift held. Called from the idle function; panel windows opened since the last call are watched
 // from then on.
 void deliverBackwardTabs();
+
+// The X connection the Shift+Tab presses arrive on, -1 until the first deliverBackwardTabs opens it.
+int backwardTabConnection();
+
+// True when presses have arrived on that connection that deliverBackwardTabs has not yet looked at.
+bool backwardTabsPending();

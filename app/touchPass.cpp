@@ -20,8 +20,10 @@ float touchRadius()
 
 void pickAndTouch()
 {
-    const int cell = pickCellAt(mouseX, mouseY);
-    const int tool = touchHeld ? touchTool : -1;
+    const bool pressed = pressPending;
+    pressPending = false;
+    const int cell = pressed ? pickCellAt(pressX, pressY) : pickCellAt(mouseX, mouseY);
+    const int tool = touchHeld || pressed ? touchTool : -1;
     touch(cell, tool, touchRadius());
     if (tool == selectCellTool) syncPanelFromSelection();
 }

@@ -5,6 +5,6 @@
 // five seconds, 0 at the press, 0.25 after 2.5 s, 1 from 5 s on.
 float touchRadius();
 
-// Picks the cell under the mouse and applies the Touch tool to it (-1 when none is there);
-// with "Select Cell" the panel then shows the newly selected cell.
+// Picks the cell under the mouse, or under a press not yet acted on, and applies the Touch tool to
+// it (-1 when none is there); with "Select Cell" the panel then shows the newly selected cell.
 void pickAndTouch();

@@ -1,23 +1,24 @@
-// Picking the cell under the mouse with selection mode.
+// Picking the cell under the mouse: the tiles drawn into the one pixel in colours that name them.
 #include "picking.h"
 
 #include "camera.h"
 #include "renderSettings.h"
 #include "world.h"
+#include "worldFrame.h"
 #include "worldLayer.h"
 
 #include <GL/glu.h>
 
 #include <cmath>
-
-GLuint pickBuffer[pickBufferSize];
-int pickedCell = -1;
+#include <cstdint>
 
 namespace {
 
-constexpr double pickRegion = 1.0;  // one pixel
+// Tiles are left out when they miss a region of this many pixels around the one picked: far more
+// than the rasterizer's snapping of corners, so no tile that reaches the pixel's centre is lost.
+constexpr double cullRegion = 3.0;
 constexpr double clipMargin = 1e-4;  // of a coordinate's size: GL clips in floats, this test in doubles
-
+constexpr int channels = 3;
 // The product of the projection and the modelview: object coordinates to clip coordinates.
 struct clipTransform {
     double m[16];  // column by column, as GL keeps matrices
@@ -57,75 +58,100 @@ bool outsideView(const clipTransform& transform, const float corners[4][3])
     return false;
 }
 
-}  // namespace
 
-void drawPickTiles(float elevation, int heightMode, float size)
+// A cell's name spread over the colour channels, the low bits in red; 0 is no tile.
+struct nameColour {
+    int bits[channels];
+
+    nameColour()
+    {
+        glGetIntegerv(GL_RED_BITS, &bits[0]);
+        glGetIntegerv(GL_GREEN_BITS, &bits[1]);
+        glGetIntegerv(GL_BLUE_BITS, &bits[2]);
+    }
+    void set(int name) const
+    {
+        float colour[channels];
+        for (int channel = 0; channel < channels; ++channel) {
+            const int largest = (1 << bits[channel]) - 1;
+            colour[channel] = static_cast<float>(name & largest) / static_cast<float>(largest);
+            name >>= bits[channel];
+        }
+        glColor3fv(colour);
+    }
+    int read(const GLubyte pixel[channels]) const
+    {
+        int name = 0, shift = 0;
+        for (int channel = 0; channel < channels; ++channel) {
+            const int largest = (1 << bits[channel]) - 1;
+            name |= ((pixel[channel] * largest + UINT8_MAX / 2) / UINT8_MAX) << shift;
+            shift += bits[channel];
+        }
+        return name;
+    }
+};
+
+void drawPickTiles(const clipTransform& cull, const nameColour& names, float lift, float size)
 {
-    if (!world.cells || !world.currentLattice) return;
-    const reliefScale relief = reliefOf(heightMode, elevation);
+    const reliefScale relief = reliefOf(zRenderMode, elevation);
     const lattice& cells = *world.currentLattice;
-    const clipTransform transform = currentClipTransform();
     latticeCursor cursor;
     for (int index = cells.firstCell(cursor); index != -1; index = cells.nextCell(cursor)) {
         float corners[4][3];
-        if (!cells.tileCorners(cursor, index, cellHeight(world.cells[index], relief, 0.0f), size, corners)) continue;
-        if (outsideView(transform, corners)) continue;
-        glLoadName(static_cast<GLuint>(index));
+        if (!cells.tileCorners(cursor, index, cellHeight(world.cells[index], relief, lift), size, corners)) continue;
+        if (outsideView(cull, corners)) continue;
+        names.set(index + 1);
         glBegin(GL_QUADS);
         for (const float* corner : corners) glVertex3fv(corner);
         glEnd();
     }
 }
 
-int nearestHit(const GLuint* buffer, int hits, int bufferSize)
+// The projection and camera of the frame, squeezed first onto the region around the pixel.
+clipTransform cullTransform(int x, int row, const GLint viewport[4])
 {
-    if (hits <= 0) return -1;
-    // A record: the number of names, the minimum and maximum depth, then the names.
-    int best = static_cast<int>(buffer[3]);
-    GLuint bestDepth = buffer[1];
-    int at = 0;
-    for (int hit = 0; hit < hits && at + 3 <= bufferSize; ++hit) {
-        const GLuint names = buffer[at];
-        const GLuint depth = buffer[at + 1];
-        if (names > 0 && at + 3 < bufferSize && depth < bestDepth) {
-            best = static_cast<int>(buffer[at + 3]);
-            bestDepth = depth;
-        }
-        at += 3 + static_cast<int>(names);
-    }
-    return best;
+    glLoadIdentity();
+    gluPickMatrix(x + 0.5, row + 0.5, cullRegion, cullRegion, const_cast<GLint*>(viewport));
+    multiplyProjection();
+    loadCamera();
+    return currentClipTransform();
 }
+
+}  // namespace
 
 int pickCellAt(int x, int y)
 {
+    if (!world.cells || !world.currentLattice) return -1;
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
-    // A window shrunk to nothing shows no cell; its pick matrix would squash every tile onto the mouse.
-    if (viewport[2] <= 0 || viewport[3] <= 0) {
-        pickedCell = -1;
-        return pickedCell;
-    }
+    const int row = viewport[3] - 1 - y;
+    if (x < 0 || row < 0 || x >= viewport[2] || row >= viewport[3]) return -1;
+    glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_SCISSOR_BIT | GL_CURRENT_BIT);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
+    const clipTransform cull = cullTransform(x, row, viewport);
+    glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    // The region is the clicked pixel's square: GL places pixel (x, y) between x and x + 1, counted from the bottom.
-    gluPickMatrix(x + 0.5, viewport[3] - y - 0.5, pickRegion, pickRegion, viewport);
     multiplyProjection();
     loadCamera();
-
-    glSelectBuffer(pickBufferSize, pickBuffer);
-    glRenderMode(GL_SELECT);
-    glClear(GL_DEPTH_BUFFER_BIT);
-    glInitNames();
-    glPushName(0);
-    drawPickTiles(elevation, zRenderMode, 1.0f);
-    glPopName();
-    glFlush();
-    const int hits = glRenderMode(GL_RENDER);
-    pickedCell = nearestHit(pickBuffer, hits, pickBufferSize);
-
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(viewport[0] + x, viewport[1] + row, 1, 1);
+    glDisable(GL_DITHER);
+    glDisable(GL_BLEND);
+    glDisable(GL_LIGHTING);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    const nameColour names;
+    drawPickTiles(cull, names, 0.0f, 1.0f);
+    if (innerTilesDrawn()) drawPickTiles(cull, names, innerLift, tileSize);
+    GLubyte pixel[channels];
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(viewport[0] + x, viewport[1] + row, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, pixel);
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
-    return pickedCell;
+    glPopAttrib();
+    return names.read(pixel) - 1;
 }

@@ -1,25 +1,10 @@
-// The pick pass: which cell's tile lies under a pixel of the world window, by GL selection mode.
+// The pick pass: which cell's tile the world window shows at a pixel.
 #pragma once
 
-#include <GL/gl.h>
-
-inline constexpr int pickBufferSize = 65535;
-
-// The selection buffer of the pick pass.
-extern GLuint pickBuffer[pickBufferSize];
-
-// The cell found by the last pick pass, -1 for none.
-extern int pickedCell;
-
-// Draws the outer layer's tiles (no lift) with each cell's index loaded as its selection name.
-void drawPickTiles(float elevation, int heightMode, float size);
-
-// Finds the nearest tile under window pixel (x, y) (y down, as GLUT reports the mouse) with the
-// camera of the frame and stores its cell in pickedCell: -1 where no tile is, in a window with no
-// pixels, and when there are more hits than the buffer holds. Leaves the projection matrix as it was.
+// The cell whose tile the frame shows at the centre of window pixel (x, y) (y down, as GLUT reports
+// the mouse), with the camera of the frame: the outer layer's tiles, and the inner layer's where it
+// is drawn. The tiles are drawn into that one pixel, each cell's in a colour that names it, with
+// the depth test of the frame, and the pixel is read back: so the pick finds exactly the tile a
+// capture of the pixel shows. -1 where no tile is and in a window with no pixels. Leaves the
+// projection and the other pixels as they were, the camera in the modelview.
 int pickCellAt(int x, int y);
-
-// The nearest hit of a selection buffer holding hits records: the first name of the record with
-// the smallest minimum depth (the earlier record of equal depths); -1 for no hit or an overflow
-// (a negative count).
-int nearestHit(const GLuint* buffer, int hits, int bufferSize);

@@ -10,9 +10,10 @@
 
 #include <GL/gl.h>
 
-namespace {
-constexpr float innerLift = 0.1f;
-}  // namespace
+bool innerTilesDrawn()
+{
+    return innerRenderMode != noneMode && innerRenderMode != outerRenderMode && innerRenderMode != geneologyMode;
+}
 
 void drawWorldLayers()
 {

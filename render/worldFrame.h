@@ -2,6 +2,13 @@
 // program's window, a test's window or an offscreen buffer.
 #pragma once
 
+// How far the inner layer's tiles stand above the outer layer's.
+inline constexpr float innerLift = 0.1f;
+
+// Whether the inner layer is drawn as tiles of its own: not None, not the outer layer's mode, and
+// not Geneology, whose links are lines.
+bool innerTilesDrawn();
+
 // The outer layer (full tiles) and, when it is not None and differs from the outer, the inner
 // layer (tileSize tiles, 0.1 higher), in whatever projection is loaded.
 void drawWorldLayers();

@@ -75,14 +75,17 @@ TEST(WholeProgram, AJourneyFromTheNoticeToTheCloseBox)
     click(simulation, 65, 271);  // Kill All
     click(simulation, 20, 405);  // Paused
     EXPECT_EQ(culturePixels(capture(world)), 0) << "the Culture layer is gone";
-    xdotool("mousemove --window " + world + " 370 370 mousedown 1 sleep 0.4 mouseup 1");
+    const double busy = quillmoss.cpuSeconds();
+    pause(3000);
+    EXPECT_LT(quillmoss.cpuSeconds() - busy, 0.3) << "a paused world, untouched, waits for events";
+    xdotool("mousemove --window " + world + " 370 370 click 1");
     int outline = 0;  // the selected cell's outline: (255, g, g) pulsing from white to red
     for (int look = 0; look < 4 && outline == 0; ++look, pause(250)) {
         const WindowPicture seen = capture(world);
         for (int at = 0; at < 740 * 740 * 3; at += 3)
             outline += seen.rgb[at] == 255 && seen.rgb[at + 1] == seen.rgb[at + 2] && seen.rgb[at + 1] < 240;
     }
-    EXPECT_GT(outline, 4) << "holding the left button selects the cell under it";
+    EXPECT_GT(outline, 4) << "a quick click selects the cell under it";
     click(simulation, 65, 294);  // Seed Life
     click(simulation, 20, 453);  // Swallow again
     pause(1500);
@@ -271,6 +274,9 @@ TEST(PanelDemo, PrintsTheVariablesItsControlsChange)
 {
     Program demo({PANEL_DEMO_BINARY});
     const std::string panel = window("Panel demo");
+    const double busy = demo.cpuSeconds();
+    pause(2000);
+    EXPECT_LT(demo.cpuSeconds() - busy, 0.2) << "untouched, it waits for events";
     click(panel, 20, 29);  // the check box
     click(panel, 150, 120);  // empty space: no focus, so that Tab starts at the first control
     xdotool("windowfocus --sync " + panel + " key Tab key space key Tab key Tab key shift+Tab key shift+Tab key space");

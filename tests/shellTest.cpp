@@ -1,9 +1,10 @@
-// The shell's pieces without a window: the clock, the wheel before it is opened, the about notice's
+// The shell's pieces without a window: the clock, the timer, the wheel before it is opened, the about notice's
 // text, the guard around the entry point and the stack reserve.
 #include "aboutNotice.h"
 #include "entryGuard.h"
 #include "platformNotice.h"
 #include "platformStack.h"
+#include "platformTimer.h"
 #include "platformWheel.h"
 #include "worldFixture.h"
 
@@ -12,9 +13,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
+#include <thread>
 
 namespace {
 
@@ -31,6 +34,20 @@ TEST_F(WorldTest, TheClockCountsWrappingMillisecondsAndStandsStillWithoutACounte
     fakeMilliseconds = 0x200u;
     startClock();  // later starts change nothing
     EXPECT_FLOAT_EQ(elapsedSeconds(), 0.512f);
+}
+
+// The platform's timer runs with the monotonic clock: across a sleep it advances by at least the
+// sleep and by no more than the clock measured around it, however loaded the machine.
+TEST(Shell, TheMillisecondTimerAdvancesWithTheMonotonicClock)
+{
+    using milliseconds = std::chrono::milliseconds;
+    const auto outerStart = std::chrono::steady_clock::now();
+    const std::uint32_t start = platformMilliseconds();
+    std::this_thread::sleep_for(milliseconds(300));
+    const std::uint32_t end = platformMilliseconds();
+    const auto outer = std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - outerStart).count();
+    EXPECT_GE(end - start, 300u);
+    EXPECT_LE(end - start, static_cast<std::uint32_t>(outer) + 1u);
 }
 
 TEST(Shell, AWheelNotYetOpenedReadsNothing) { EXPECT_EQ(readWheel(), 0); }

@@ -62,8 +62,8 @@ TEST_F(ShellWindows, KeysDragsAndTheWheelMoveTheCamera)
         {[] { resetView(), cameraRoll = 90, rightDrag(110, 100); }, "50 0 0 90 0.00398137,-5"},  // 6.28 a turn
         {[] { resetView(), topologyChoice = sphereTopology, rightDrag(112, 91, GLUT_ACTIVE_SHIFT); }, "50 -9 12 0 0,0"},
         {[] { rightDrag(112, 91), topologyChoice = planeTopology; }, "50 -18 24 0 0,0"},  // on the sphere every drag turns
-        {[] { resetView(), takeWheelButton(3, GLUT_DOWN), takeWheelButton(3, GLUT_DOWN), idle(); }, "42 0 0 0 0,0"},
-        {[] { takeWheelButton(4, GLUT_DOWN), takeWheelButton(3, GLUT_UP), idle(), idle(); }, "48.72 0 0 0 0,0"},
+        {[] { resetView(), takeWheelButton(3, GLUT_DOWN), takeWheelButton(3, GLUT_DOWN), runFrame(); }, "42 0 0 0 0,0"},
+        {[] { takeWheelButton(4, GLUT_DOWN), takeWheelButton(3, GLUT_UP), runFrame(), runFrame(); }, "48.72 0 0 0 0,0"},
     };
     for (const auto& move : moves) {
         move.input();
@@ -103,23 +103,23 @@ TEST_F(ShellWindows, TheFrameLoopPacesStepsFeedsRulesAndRebuildsTheChosenWorld)
     for (const auto& frame : frames) {
         speed = frame.speed;
         fakeMilliseconds = static_cast<std::uint32_t>(frame.now * 1000.0f + 0.5f);
-        idle();
+        runFrame();
         EXPECT_EQ(getStepCount(), frame.steps) << "speed " << frame.speed << " at " << frame.now;
     }
     pollutionOn = humanRulesOn = 1;
     world.rules[7] = 0.3f;
-    idle();
+    runFrame();
     const float fed[] = {1, 1, 1, 1, 1, 1, 0, 0.3f};
     EXPECT_EQ(std::memcmp(world.rules, fed, sizeof fed), 0);
     cameraYaw = 30.0f;
     topologyChoice = 7;
-    idle();
+    runFrame();
     EXPECT_EQ(world.cells, nullptr) << "a topology that fails is tried again every frame";
     topologyChoice = discTopology;
-    idle();
+    runFrame();
     EXPECT_TRUE(world.topology == discTopology && cameraYaw == 0.0f) << "the view is reset after a rebuild";
     cameraYaw = 30.0f;
-    idle();
+    runFrame();
     EXPECT_EQ(cameraYaw, 30.0f) << "the same choice again does nothing";
 }
 

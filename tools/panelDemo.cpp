@@ -1,6 +1,7 @@
 // panel-demo: one control of each kind, bound to variables printed whenever they change.
 #include "panelToolkit.h"
 #include "platformBackwardTab.h"
+#include "platformEventWait.h"
 
 #include <GL/glut.h>
 
@@ -40,7 +41,8 @@ void printValue(const watched& variable)
     }
 }
 
-// The idle hook: passes on Shift+Tab and reports every variable whose value changed since the last frame.
+// The idle hook: passes on Shift+Tab and reports every variable whose value changed since the last
+// frame; then rests until something happens, since only an event changes a variable.
 void reportChanges()
 {
     deliverBackwardTabs();
@@ -49,6 +51,7 @@ void reportChanges()
         variable.shown = valueOf(variable);
         printValue(variable);
     }
+    waitForEvents(longestRest);
 }
 
 void onButton(int id)

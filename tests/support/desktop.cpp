@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <thread>
 
 namespace {
@@ -84,6 +85,18 @@ std::string Program::file(const char* name) const
 }
 
 std::string Program::output() const { return file("stdout"); }
+
+double Program::cpuSeconds() const
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    const std::string line(std::istreambuf_iterator<char>(stat), {});
+    std::istringstream fields(line.substr(line.rfind(')') + 2));  // the name in parentheses may hold spaces
+    std::string skipped;
+    for (int field = 3; field < 14; ++field) fields >> skipped;  // from the state to cmajflt
+    long user = 0, system = 0;
+    fields >> user >> system;
+    return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
 
 int Program::exitCode(int timeoutMs)
 {

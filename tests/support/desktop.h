@@ -23,6 +23,8 @@ public:
     std::string errors() const { return file("stderr"); }
     // The exit code once the program ended by itself within the time; -1 otherwise.
     int exitCode(int timeoutMs);
+    // The processor time it has used so far, user and system, in seconds.
+    double cpuSeconds() const;
     const std::string directory;
 
 private:
