@@ -11,7 +11,12 @@ public:
     ByteReader(const std::uint8_t* data, std::size_t size) : at(data), left(size) {}
 
     bool done() const { return left == 0; }
-    std::uint8_t byte() { return left == 0 ? 0 : (--left, *at++); }
+    std::uint8_t byte()
+    {
+        if (left == 0) return 0;
+        --left;
+        return *at++;
+    }
     // A small int in [low, low + span).
     int small(int low, int span) { return low + byte() % span; }
     std::int32_t int32() { return raw<std::int32_t>(); }

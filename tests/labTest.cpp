@@ -69,20 +69,34 @@ TEST(LabOptions, EveryOptionIsReadAndEveryBadWordNamed)
               "--every 10 --out here --mode technology --inner None --save w.qmw",
               options),
         "");
-    EXPECT_TRUE(options.command == LabCommand::run && options.topology == sphereTopology && options.steps == 250);
-    EXPECT_TRUE(options.seed == 4294967295u && options.seedGiven && options.pollution && options.humanRules && options.lineages);
-    EXPECT_TRUE(options.disasterRate == 0.25f && options.every == 10 && options.outDirectory == "here");
-    EXPECT_TRUE(options.mode == technologyMode && options.inner == noneMode && options.saveFile == "w.qmw");
+    EXPECT_EQ(options.command, LabCommand::run);
+    EXPECT_EQ(options.topology, sphereTopology);
+    EXPECT_EQ(options.steps, 250);
+    EXPECT_EQ(options.seed, 4294967295u);
+    EXPECT_TRUE(options.seedGiven);
+    EXPECT_TRUE(options.pollution);
+    EXPECT_TRUE(options.humanRules);
+    EXPECT_TRUE(options.lineages);
+    EXPECT_EQ(options.disasterRate, 0.25f);
+    EXPECT_EQ(options.every, 10);
+    EXPECT_EQ(options.outDirectory, "here");
+    EXPECT_EQ(options.mode, technologyMode);
+    EXPECT_EQ(options.inner, noneMode);
+    EXPECT_EQ(options.saveFile, "w.qmw");
     ASSERT_EQ(parse("run --topology disc --steps 0", options), "");
-    EXPECT_TRUE(options.disasterRate == 0.0f && options.every == 100 && options.mode == environmentMode) << "the defaults";
+    EXPECT_EQ(options.disasterRate, 0.0f) << "the default";
+    EXPECT_EQ(options.every, 100) << "the default";
+    EXPECT_EQ(options.mode, environmentMode) << "the default";
     EXPECT_EQ(parse("run --topology disc --steps 0 --disaster-rate 0", options), "");
     for (const char* help : {"help", "run --topology plane --help", "--help"}) {
         ASSERT_EQ(parse(help, options), "") << help;
-        EXPECT_TRUE(options.command == LabCommand::help && options.helpText.find("--help") != std::string::npos) << help;
+        EXPECT_EQ(options.command, LabCommand::help) << help;
+        EXPECT_NE(options.helpText.find("--help"), std::string::npos) << help;
     }
     EXPECT_NE(options.helpText.find("Fitness Map"), std::string::npos) << "the render modes' names";
     ASSERT_EQ(parse("run --topology plane --topology disc --steps 9 --steps 010", options), "") << "the last one counts";
-    EXPECT_TRUE(options.topology == discTopology && options.steps == 10) << "in decimal";
+    EXPECT_EQ(options.topology, discTopology);
+    EXPECT_EQ(options.steps, 10) << "in decimal";
     const std::pair<std::string, std::string> refusals[] = {
         {"", "no command given (run, save, sweep or bench)"},
         {"walk", "unknown command \"walk\" (run, save, sweep or bench)"},
@@ -131,7 +145,9 @@ TEST(LabOptions, EveryOptionIsReadAndEveryBadWordNamed)
               "inner = None\nmovies = on\nmovie-format = mp4\nfps = 10\n");
     const std::vector<SweepRun> runs = sweepRuns(options.plan);
     ASSERT_EQ(runs.size(), 8u);
-    EXPECT_TRUE(runs[5].number == 6 && runs[5].setting[1] == "0.5" && runs[5].seed == 2);
+    EXPECT_EQ(runs[5].number, 6);
+    EXPECT_EQ(runs[5].setting[1], "0.5");
+    EXPECT_EQ(runs[5].seed, 2u);
     EXPECT_EQ(recordedSteps(5, 25, 10), (std::vector<long long>{5, 10, 20, 25})) << "a loaded run's first and last steps too";
     const std::vector<std::string> arguments = runArguments(options.plan, runs[5], "d/runs/0006");
     EXPECT_EQ(std::accumulate(arguments.begin(), arguments.end(), std::string(),
@@ -274,7 +290,8 @@ TEST_F(Tools, ASweepGivesTheSameTablesHoweverItsRunsAreRun)
     EXPECT_NE(bytesOf(planned + "/slurm.sh").find("#SBATCH --array=1-8\n"), std::string::npos);
     shell("parallel --will-cite -j 2 <" + planned + "/jobs.txt");
     ASSERT_EQ(lab("sweep --collect " + planned), 0) << errors;
-    EXPECT_TRUE(bytesOf(planned + "/sweep.csv") == table && bytesOf(planned + "/summary.csv") == summary);
+    EXPECT_EQ(bytesOf(planned + "/sweep.csv"), table);
+    EXPECT_EQ(bytesOf(planned + "/summary.csv"), summary);
     const std::string again = shell("parallel --will-cite -j 2 <" + planned + "/jobs.txt 2>&1");
     std::size_t skipped = 0;
     for (std::size_t at = 0; (at = again.find("holds this run whole already: nothing to do\n", at + 1)) != std::string::npos;)
@@ -298,7 +315,8 @@ TEST_F(Tools, ASweepGivesTheSameTablesHoweverItsRunsAreRun)
     EXPECT_NE(errors.find("2 of 8 runs are damaged: runs/0001"), std::string::npos) << errors;
     ASSERT_EQ(lab(sweep + " --workers 1 --redo-damaged --out " + local), 0) << errors;
     EXPECT_EQ(errors.substr(0, errors.find('\n')), "sweep: 4 of 8 runs done") << "only the missing and damaged runs run";
-    EXPECT_TRUE(bytesOf(local + "/sweep.csv") == table && bytesOf(local + "/summary.csv") == summary);
+    EXPECT_EQ(bytesOf(local + "/sweep.csv"), table);
+    EXPECT_EQ(bytesOf(local + "/summary.csv"), summary);
 
     EXPECT_EQ(lab("sweep --topology sphere --seeds 1 --steps 5 --out " + local), 2);
     EXPECT_NE(errors.find(local + " holds a different sweep"), std::string::npos) << errors;

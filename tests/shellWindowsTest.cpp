@@ -52,18 +52,21 @@ TEST_F(ShellWindows, KeysDragsAndTheWheelMoveTheCamera)
         std::function<void()> input;
         const char* camera;  // distance, pitch, yaw, roll, pan
     } moves[] = {
+        // One move a line.
+        // clang-format off
         {[] { onSpecialKey(GLUT_KEY_LEFT, 0, 0); }, "50 0 355 0 0,0"},
-        {[] { cameraYaw = 355, onSpecialKey(GLUT_KEY_RIGHT, 0, 0); }, "50 0 360 0 0,0"},  // exactly 360 stays
-        {[] { cameraPitch = 88, onSpecialKey(GLUT_KEY_UP, 0, 0), onSpecialKey(GLUT_KEY_PAGE_UP, 0, 0); }, "50 90 360 0 0,0"},
-        {[] { resetView(), cameraDistance = 20.5f, onKeyboard('-', 0, 0), onKeyboard('-', 0, 0); }, "20 0 0 0 0,0"},
-        {[] { cameraDistance = 999.5f, onKeyboard('+', 0, 0), onKeyboard('a', 0, 0); }, "1000 0 0 0 0,0"},
-        {[] { resetView(), rightDrag(110, 100); }, "50 0 0 0 5,0"},  // a hundredth of the distance per pixel
-        {[] { resetView(), cameraPitch = 88, rightDrag(103, 107, GLUT_ACTIVE_SHIFT); }, "50 95 0 3 0,0"},  // no clamp
-        {[] { resetView(), cameraRoll = 90, rightDrag(110, 100); }, "50 0 0 90 0.00398137,-5"},  // 6.28 a turn
-        {[] { resetView(), topologyChoice = sphereTopology, rightDrag(112, 91, GLUT_ACTIVE_SHIFT); }, "50 -9 12 0 0,0"},
-        {[] { rightDrag(112, 91), topologyChoice = planeTopology; }, "50 -18 24 0 0,0"},  // on the sphere every drag turns
-        {[] { resetView(), takeWheelButton(3, GLUT_DOWN), takeWheelButton(3, GLUT_DOWN), runFrame(); }, "42 0 0 0 0,0"},
-        {[] { takeWheelButton(4, GLUT_DOWN), takeWheelButton(3, GLUT_UP), runFrame(), runFrame(); }, "48.72 0 0 0 0,0"},
+        {[] { cameraYaw = 355; onSpecialKey(GLUT_KEY_RIGHT, 0, 0); }, "50 0 360 0 0,0"},  // exactly 360 stays
+        {[] { cameraPitch = 88; onSpecialKey(GLUT_KEY_UP, 0, 0); onSpecialKey(GLUT_KEY_PAGE_UP, 0, 0); }, "50 90 360 0 0,0"},
+        {[] { resetView(); cameraDistance = 20.5f; onKeyboard('-', 0, 0); onKeyboard('-', 0, 0); }, "20 0 0 0 0,0"},
+        {[] { cameraDistance = 999.5f; onKeyboard('+', 0, 0); onKeyboard('a', 0, 0); }, "1000 0 0 0 0,0"},
+        {[] { resetView(); rightDrag(110, 100); }, "50 0 0 0 5,0"},  // a hundredth of the distance per pixel
+        {[] { resetView(); cameraPitch = 88; rightDrag(103, 107, GLUT_ACTIVE_SHIFT); }, "50 95 0 3 0,0"},  // no clamp
+        {[] { resetView(); cameraRoll = 90; rightDrag(110, 100); }, "50 0 0 90 0.00398137,-5"},  // 6.28 a turn
+        {[] { resetView(); topologyChoice = sphereTopology; rightDrag(112, 91, GLUT_ACTIVE_SHIFT); }, "50 -9 12 0 0,0"},
+        {[] { rightDrag(112, 91); topologyChoice = planeTopology; }, "50 -18 24 0 0,0"},  // on the sphere every drag turns
+        {[] { resetView(); takeWheelButton(3, GLUT_DOWN); takeWheelButton(3, GLUT_DOWN); runFrame(); }, "42 0 0 0 0,0"},
+        {[] { takeWheelButton(4, GLUT_DOWN); takeWheelButton(3, GLUT_UP); runFrame(); runFrame(); }, "48.72 0 0 0 0,0"},
+        // clang-format on
     };
     for (const auto& move : moves) {
         move.input();
@@ -78,7 +81,8 @@ TEST_F(ShellWindows, KeysDragsAndTheWheelMoveTheCamera)
     fakeMilliseconds = 6000;
     handleMouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 101, 121, 0);
     onMouseButton(3, GLUT_DOWN, 10, 10);
-    EXPECT_TRUE(touchHeld && touchStartTime == 4.0f) << "a second press and the wheel keep the touch";
+    EXPECT_TRUE(touchHeld) << "a second press and the wheel keep the touch";
+    EXPECT_EQ(touchStartTime, 4.0f) << "of the first press";
     for (int button : {GLUT_RIGHT_BUTTON, GLUT_MIDDLE_BUTTON, GLUT_LEFT_BUTTON}) {
         handleMouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 5, 5, 0);
         handleMouseButton(button, GLUT_UP, 5, 5, 0);
@@ -117,7 +121,8 @@ TEST_F(ShellWindows, TheFrameLoopPacesStepsFeedsRulesAndRebuildsTheChosenWorld)
     EXPECT_EQ(world.cells, nullptr) << "a topology that fails is tried again every frame";
     topologyChoice = discTopology;
     runFrame();
-    EXPECT_TRUE(world.topology == discTopology && cameraYaw == 0.0f) << "the view is reset after a rebuild";
+    EXPECT_EQ(world.topology, discTopology);
+    EXPECT_EQ(cameraYaw, 0.0f) << "the view is reset after a rebuild";
     cameraYaw = 30.0f;
     runFrame();
     EXPECT_EQ(cameraYaw, 30.0f) << "the same choice again does nothing";
@@ -146,7 +151,10 @@ void click(PanelWindow& window, const std::string& name, const std::string& with
 
 TEST_F(ShellWindows, TheControlPanelsDrawAsRecordedAndWorkTheWorld)
 {
-    if (!simulationPanel) buildSimulationPanel(), buildRenderPanel();
+    if (!simulationPanel) {
+        buildSimulationPanel();
+        buildRenderPanel();
+    }
     Digest pictures;
     for (PanelWindow* window : {simulationPanel, renderPanel})
         for (unsigned char byte : panelPicture(*window)) pictures << byte;
@@ -166,17 +174,19 @@ TEST_F(ShellWindows, TheControlPanelsDrawAsRecordedAndWorkTheWorld)
     selectCell(10);
     click(panel, "Step");
     EXPECT_EQ(getStepCount(), 1) << "Step works while paused";
-    EXPECT_TRUE(cellSliders[populationField] == world.cells[10].field[populationField] && panelGroup.id == 5)
-        << "the selection shows";
+    EXPECT_EQ(cellSliders[populationField], world.cells[10].field[populationField]) << "the selection shows";
+    EXPECT_EQ(panelGroup.id, 5) << "with its group";
     click(panel, "Metabolism", "", 90);
-    EXPECT_TRUE(world.cells[10].field[metabolismField] == 1.0f && world.cells[11].field[metabolismField] != 1.0f);
+    EXPECT_EQ(world.cells[10].field[metabolismField], 1.0f);
+    EXPECT_NE(world.cells[11].field[metabolismField], 1.0f) << "the selected cell alone";
     click(panel, "Entire Group");
     click(panel, "Terraform", "", 45);
-    EXPECT_TRUE(std::abs(world.cells[11].field[terraformField] - 0.5f) < 1e-6f && world.cells[12].field[terraformField] != 0.5f)
-        << "every member of the group, living or not";
+    EXPECT_LT(std::abs(world.cells[11].field[terraformField] - 0.5f), 1e-6f) << "every member of the group, living or not";
+    EXPECT_NE(world.cells[12].field[terraformField], 0.5f) << "and no cell of another group";
     click(panel, "Metabolism", "Group");
     click(panel, "Parameter Center", "", 90);
-    EXPECT_TRUE(world.cells[10].group.field == metabolismField && world.cells[10].group.center == 1.0f);
+    EXPECT_EQ(world.cells[10].group.field, metabolismField);
+    EXPECT_EQ(world.cells[10].group.center, 1.0f);
     const float ground = world.cells[100].field[environmentField];
     click(panel, "Generate Env");
     EXPECT_NE(world.cells[100].field[environmentField], ground);

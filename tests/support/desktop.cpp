@@ -134,7 +134,9 @@ WindowPicture capture(const std::string& windowId)
             for (int x = x0; x < x1; ++x) {
                 const unsigned long value = XGetPixel(image, x - x0, y - y0);  // a 24-bit TrueColor screen
                 std::uint8_t* pixel = &picture.rgb[(static_cast<std::size_t>(y) * picture.width + x) * 3];
-                pixel[0] = std::uint8_t(value >> 16), pixel[1] = std::uint8_t(value >> 8), pixel[2] = std::uint8_t(value);
+                pixel[0] = std::uint8_t(value >> 16);
+                pixel[1] = std::uint8_t(value >> 8);
+                pixel[2] = std::uint8_t(value);
             }
         XDestroyImage(image);
     }
