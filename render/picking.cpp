@@ -19,6 +19,7 @@ namespace {
 constexpr double cullRegion = 3.0;
 constexpr double clipMargin = 1e-4;  // of a coordinate's size: GL clips in floats, this test in doubles
 constexpr int channels = 3;
+
 // The product of the projection and the modelview: object coordinates to clip coordinates.
 struct clipTransform {
     double m[16];  // column by column, as GL keeps matrices
@@ -37,7 +38,7 @@ clipTransform currentClipTransform()
 }
 
 // Whether the quad lies wholly beyond one plane of the view volume, with room to spare: then it
-// cannot be a hit, and leaving it out changes no hit record. Any quad GL might find is kept.
+// cannot reach the picked pixel, and leaving it out changes nothing drawn there.
 bool outsideView(const clipTransform& transform, const float corners[4][3])
 {
     int beyond[6] = {};
