@@ -13,7 +13,7 @@ TEST(FuzzReplay, WorldWorldFileAndNoticeScriptsKeepTheirInvariantsAndLeaveTheRec
         return runWorldScript(data, size, state);
     };
     EXPECT_EQ(replay("world", world, 300, 160), 0x8cc0769798f0e620ull);
-    EXPECT_EQ(replay("notice", runNoticeScript, 50, 3000), 0x2acea17b12426aacull);
+    EXPECT_EQ(replay("notice", runNoticeScript, 50, 3000), 0x7ee3347aa35d7a50ull);
     EXPECT_EQ(replay("worldFile", runWorldFileScript, 20, 600), 0x5851fd236877462bull)
         << "the saved worlds load, step and stay sound";
 }
