@@ -239,7 +239,7 @@ def main():
             print(f"{path}:{number}: {text[start:end].strip()} -> {replacement.strip()}")
         return 0
 
-    subprocess.run(["cmake", "-S", root, "-B", build_dir, "-DCMAKE_BUILD_TYPE=Release"], check=True, stdout=subprocess.DEVNULL)
+    subprocess.run(["cmake", "-S", root, "-B", build_dir, "-DCMAKE_BUILD_TYPE=Release", "-DQUILLMOSS_TESTS=ON"], check=True, stdout=subprocess.DEVNULL)
     programs = list(COVERAGE)
     if not build(build_dir, programs):
         sys.exit("the unchanged code does not build")
