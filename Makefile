@@ -63,7 +63,8 @@ fuzz:
 	$(FUZZ_ENV) scripts/run-fuzzers.sh $(FUZZ_DIR)/bin $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 # The share of small faults in the product code that the tests catch: MUTANTS of them (100 by
-# default), drawn with MUTANT_SEED, built and tested in build-mutants.
+# default), drawn with MUTANT_SEED from every product directory, common/ and tools/ among them, in
+# proportion to its lines of code, built and tested in build-mutants.
 MUTANTS ?= 100
 MUTANT_SEED ?= 1
 mutants:
