@@ -1,12 +1,12 @@
 // The about notice from bytes.
 #include "aboutNotice.h"
+#include "digest.h"
 #include "fuzzScripts.h"
 #include "platformNotice.h"
 
 #include <unistd.h>
 
 #include <cstdio>
-#include <functional>
 
 std::string runNoticeScript(const std::uint8_t* data, std::size_t size, std::uint64_t* state)
 {
@@ -31,6 +31,6 @@ std::string runNoticeScript(const std::uint8_t* data, std::size_t size, std::uin
             if (character < ' ' || character == 0x7f) return "a control byte reached the window";
         shown += line + '\n';
     }
-    if (state) *state = std::hash<std::string>{}(shown);
+    if (state) *state = (Digest{} << shown).value;
     return {};
 }

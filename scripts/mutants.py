@@ -3,11 +3,14 @@
 
 Each mutant changes one site of one file: a comparison or equality turned round, + and -
 or * and / swapped, && and || swapped, true and false flipped, a float constant nudged, or a
-returned sentinel changed. The sites are drawn from world/, lattice/, render/, panel/, app/ and
-lab/ in a fixed order for a seed, taking the directories in turn. A site is named by its file and
-its place among that file's sites, so the sample does not depend on the code's layout. Each mutant
-is built, then the test programs that cover its file run, fastest first, each under a time limit,
-until one fails. A mutant that does not compile is not counted and the next site is drawn.
+returned sentinel changed. The sites are drawn from world/, lattice/, render/, panel/, app/, lab/,
+common/ and tools/ in a fixed order for a seed: each directory's sites shuffled, and the directories
+drawn from in proportion to their lines of code, so that any sample shares out as the code does. A
+site is named by its file and its place among that file's sites, so the sample does not depend on
+the code's layout. Each mutant is built, then the test programs that cover its file run, fastest
+first, each under a time limit, until one fails; a test program and all it started (Xvfb, the
+programs it drives, ffmpeg) are one process group, ended whole when it runs out of time or the run
+is interrupted. A mutant that does not compile is not counted and the next site is drawn.
 
 Usage: scripts/mutants.py [--count N] [--seed S] [--build DIR] [--list]
 """
@@ -21,14 +24,16 @@ import subprocess
 import sys
 import time
 
-DIRECTORIES = ["world", "lattice", "render", "panel", "app", "lab"]
+DIRECTORIES = ["world", "lattice", "render", "panel", "app", "lab", "common", "tools"]
 
-# Which product directories each test program exercises, through what it links and the programs it starts.
+# Which product files each test program exercises, through what it links and the programs it starts,
+# by the start of their paths: of tools/, the lab's tests run quillmoss-terrain and the program's
+# tests panel-demo.
 COVERAGE = {
-    "coreTests": {"app", "panel", "render", "world", "lattice"},
-    "glTests": {"app", "panel", "render", "world", "lattice"},
-    "labTests": {"lab", "render", "world", "lattice"},
-    "programTests": {"app", "panel", "render", "world", "lattice"},
+    "coreTests": {"app/", "panel/", "render/", "world/", "lattice/", "common/"},
+    "glTests": {"app/", "panel/", "render/", "world/", "lattice/", "common/"},
+    "labTests": {"lab/", "render/", "world/", "lattice/", "common/", "tools/terrain"},
+    "programTests": {"app/", "panel/", "render/", "world/", "lattice/", "common/", "tools/panelDemo"},
 }
 
 # Test programs that open windows, run under a private Xvfb.
@@ -38,6 +43,10 @@ XVFB = [os.path.join(os.path.dirname(os.path.abspath(__file__)), "with-display.s
 # A test program that runs this much longer than it did on the unchanged code counts as caught.
 TIME_LIMIT_FACTOR = 3
 TIME_LIMIT_GRACE = 20
+# Seconds a stopped test program's group has to end on SIGTERM (Xvfb removes its lock) before SIGKILL.
+STOP_GRACE = 5
+# How often a running test program is looked at, in seconds.
+POLL_INTERVAL = 0.1
 
 SWAPS = {
     " < ": " > ", " > ": " < ", " <= ": " >= ", " >= ": " <= ", " == ": " != ", " != ": " == ",
@@ -136,17 +145,22 @@ def draw_order(root, seed):
     """Every site of the product code as (file, ordinal), in the seeded order that mutants are drawn in."""
     rng = random.Random(seed)
     per_directory = {directory: [] for directory in DIRECTORIES}
+    lines = dict.fromkeys(DIRECTORIES, 0)
     for path in sorted(tracked_sources(root)):
         with open(os.path.join(root, path), encoding="utf-8") as source:
-            count = len(sites_of(source.read()))
-        per_directory[path.split("/")[0]].extend((path, ordinal) for ordinal in range(count))
+            text = source.read()
+        directory = path.split("/")[0]
+        lines[directory] += sum(1 for line in masked(text).splitlines() if line.strip())
+        per_directory[directory].extend((path, ordinal) for ordinal in range(len(sites_of(text))))
     for directory in DIRECTORIES:
         rng.shuffle(per_directory[directory])
-    order = []
+    order, drawn = [], dict.fromkeys(DIRECTORIES, 0)
     while any(per_directory.values()):
-        for directory in DIRECTORIES:
-            if per_directory[directory]:
-                order.append(per_directory[directory].pop())
+        # The directory furthest below its share of the lines so far (Sainte-Lague's divisors), so
+        # that every first N sites are shared out as the code is; a tie goes to the earlier directory.
+        directory = max((d for d in DIRECTORIES if per_directory[d]), key=lambda d: lines[d] / (2 * drawn[d] + 1))
+        drawn[directory] += 1
+        order.append(per_directory[directory].pop())
     return order
 
 
@@ -194,18 +208,37 @@ def build(build_dir, targets):
     return result.returncode == 0
 
 
+def has_ended(process):
+    """Whether the process has ended, leaving it unreaped: while it is, its number still names its
+    process group, which no new process can take."""
+    return os.waitid(os.P_PID, process.pid, os.WEXITED | os.WNOHANG | os.WNOWAIT) is not None
+
+
+def end_group(process):
+    """Ends the process group the test program leads, with whatever it left running."""
+    os.killpg(process.pid, signal.SIGTERM)
+    deadline = time.monotonic() + STOP_GRACE
+    while not has_ended(process) and time.monotonic() < deadline:
+        time.sleep(POLL_INTERVAL)
+    os.killpg(process.pid, signal.SIGKILL)
+    process.wait()
+
+
 def run_test(build_dir, program, limit):
     """True when the program passes within the limit, with the seconds it took (None past the limit)."""
     started = time.monotonic()
+    command = [os.path.join(build_dir, "bin", program), "--gtest_fail_fast", "--gtest_brief=1"]
+    process = subprocess.Popen((XVFB if program in NEEDS_DISPLAY else []) + command, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL, start_new_session=True, cwd=build_dir)
     try:
-        command = [os.path.join(build_dir, "bin", program), "--gtest_fail_fast", "--gtest_brief=1"]
-        result = subprocess.run((XVFB if program in NEEDS_DISPLAY else []) + command,
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=limit,
-                                start_new_session=True, cwd=build_dir)
-        passed = result.returncode == 0
-    except subprocess.TimeoutExpired:
-        return False, None
-    return passed, time.monotonic() - started
+        while not has_ended(process):
+            if limit is not None and time.monotonic() - started > limit:
+                return False, None
+            time.sleep(POLL_INTERVAL)
+        took = time.monotonic() - started
+    finally:
+        end_group(process)
+    return process.returncode == 0, took
 
 
 def line_of(text, position):
@@ -239,7 +272,7 @@ def main():
             print(f"{path}:{number}: {text[start:end].strip()} -> {replacement.strip()}")
         return 0
 
-    subprocess.run(["cmake", "-S", root, "-B", build_dir, "-DCMAKE_BUILD_TYPE=Release"], check=True, stdout=subprocess.DEVNULL)
+    subprocess.run(["cmake", "-S", root, "-B", build_dir, "-DCMAKE_BUILD_TYPE=Release", "-DQUILLMOSS_TESTS=ON"], check=True, stdout=subprocess.DEVNULL)
     programs = list(COVERAGE)
     if not build(build_dir, programs):
         sys.exit("the unchanged code does not build")
@@ -262,7 +295,7 @@ def main():
             start, end, replacement = sites_of(original)[ordinal]
             mutated = original[:start] + replacement + original[end:]
             number, changed = line_of(mutated, start)
-            covering = [p for p in programs if path.split("/")[0] in COVERAGE[p]]
+            covering = [p for p in programs if path.startswith(tuple(COVERAGE[p]))]
             restorer.mutate(path, original, mutated)
             try:
                 if not build(build_dir, covering):

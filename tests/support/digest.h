@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <type_traits>
 
 // FNV-1a over the bytes of each value mixed in.
@@ -16,6 +17,12 @@ struct Digest {
         unsigned char bytes[sizeof(Value)];
         std::memcpy(bytes, &item, sizeof(Value));
         for (unsigned char byte : bytes) value = (value ^ byte) * 1099511628211ull;
+        return *this;
+    }
+
+    Digest& operator<<(const std::string& text)
+    {
+        for (char byte : text) *this << byte;
         return *this;
     }
 };

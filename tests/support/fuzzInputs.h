@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -29,12 +30,17 @@ template <typename Script>
 std::uint64_t replay(const std::string& script, Script run, int drawn, std::size_t length)
 {
     std::vector<FuzzInput> inputs = drawnInputs(drawn, length);
-    for (const char* kind : {"corpus", "regressions"})
-        for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(FUZZ_DIRECTORY) / kind / script)) {
-            std::ifstream file(entry.path(), std::ios::binary);
-            if (entry.path().filename() != ".keep")
+    for (const char* kind : {"corpus", "regressions"}) {
+        // By name: a directory lists its files in whatever order its file system keeps them.
+        std::vector<std::filesystem::path> files(
+            std::filesystem::directory_iterator(std::filesystem::path(FUZZ_DIRECTORY) / kind / script), {});
+        std::sort(files.begin(), files.end());
+        for (const auto& path : files) {
+            std::ifstream file(path, std::ios::binary);
+            if (path.filename() != ".keep")
                 inputs.emplace_back(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
         }
+    }
     Digest digest;
     for (const FuzzInput& input : inputs) {
         std::uint64_t state = 0;
