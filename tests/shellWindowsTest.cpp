@@ -57,6 +57,8 @@ TEST_F(ShellWindows, KeysDragsAndTheWheelMoveTheCamera)
         {[] { onSpecialKey(GLUT_KEY_LEFT, 0, 0); }, "50 0 355 0 0,0"},
         {[] { cameraYaw = 355; onSpecialKey(GLUT_KEY_RIGHT, 0, 0); }, "50 0 360 0 0,0"},  // exactly 360 stays
         {[] { cameraPitch = 88; onSpecialKey(GLUT_KEY_UP, 0, 0); onSpecialKey(GLUT_KEY_PAGE_UP, 0, 0); }, "50 90 360 0 0,0"},
+        {[] { cameraYaw = 358; onSpecialKey(GLUT_KEY_RIGHT, 0, 0); }, "50 90 3 0 0,0"},  // past 360 it wraps
+        {[] { cameraPitch = -88; onSpecialKey(GLUT_KEY_DOWN, 0, 0); }, "50 -90 3 0 0,0"},
         {[] { resetView(); cameraDistance = 20.5f; onKeyboard('-', 0, 0); onKeyboard('-', 0, 0); }, "20 0 0 0 0,0"},
         {[] { cameraDistance = 999.5f; onKeyboard('+', 0, 0); onKeyboard('a', 0, 0); }, "1000 0 0 0 0,0"},
         {[] { resetView(); rightDrag(110, 100); }, "50 0 0 0 5,0"},  // a hundredth of the distance per pixel
