@@ -108,7 +108,7 @@ visitShares sharesOf(const Cell& c, float activity, bool human)
     return {activity, fit, leftover, crowding * normaliser * activity, misfit * normaliser * activity};
 }
 
-// Steps 12a-12f: the cell's own life, for a cell no other culture spread into this step.
+// The cell's own life, for a cell no other culture spread into this step.
 void live(Cell& c, int index, const visitShares& shares, const stepRules& rules)
 {
     const float* f = c.field;
@@ -156,7 +156,7 @@ void live(Cell& c, int index, const visitShares& shares, const stepRules& rules)
     }
 }
 
-// Steps 13a-13g: an attempt to spread into a random neighbour, taking it over when stronger.
+// An attempt to spread into a random neighbour, taking it over when stronger.
 void spread(Cell& c, int index, const stepRules& rules)
 {
     const int target = randomNeighbour(rules, index);
