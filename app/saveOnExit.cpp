@@ -1,12 +1,12 @@
 // The world saved on exit, and rescued when its file cannot be written then.
 #include "saveOnExit.h"
 
+#include "directories.h"
 #include "worldFile.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -17,13 +17,6 @@ std::string directoryOf(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// The working directory by its full name, so that the printed path can be found from anywhere.
-std::string workingDirectory()
-{
-    char name[PATH_MAX];
-    return getcwd(name, sizeof name) ? name : ".";
 }
 
 std::string temporaryDirectory()
@@ -58,8 +51,8 @@ bool saveOnExit(const std::string& path)
     std::string problem;
     if (path.empty() || saveWorld(path, problem)) return true;
     std::fprintf(stderr, "quillmoss: the world was not saved: %s\n", problem.c_str());
-    for (const std::string& directory : {workingDirectory(), temporaryDirectory()}) {
-        const std::string rescue = directory + "/" + rescueName();
+    // The full path, so that the printed one can be found from anywhere.
+    for (const std::string& rescue : {absolutePath(rescueName()), temporaryDirectory() + "/" + rescueName()}) {
         if (saveWorld(rescue, problem)) {
             std::fprintf(stderr, "quillmoss: the world was saved to %s instead\n", rescue.c_str());
             return false;

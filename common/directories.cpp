@@ -2,8 +2,10 @@
 #include "directories.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 
 std::string makeDirectory(const std::string& path)
@@ -16,4 +18,11 @@ std::string makeDirectory(const std::string& path)
     struct stat status {};
     if (stat(path.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) return path + " is not a directory";
     return {};
+}
+
+std::string absolutePath(const std::string& path)
+{
+    if (path.empty() || path[0] == '/') return path;
+    char directory[PATH_MAX];
+    return getcwd(directory, sizeof directory) ? std::string(directory) + "/" + path : path;
 }

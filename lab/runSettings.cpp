@@ -3,13 +3,11 @@
 #include "runSettings.h"
 
 #include "childProgram.h"
+#include "directories.h"
 #include "renderMode.h"
 #include "world.h"
 
-#include <unistd.h>
-
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -28,20 +26,13 @@ std::string movieFormat(const std::string& movieFile)
     return movieFile.empty() ? "off" : movieFile.substr(movieFile.rfind('.') + 1);
 }
 
-std::string absolute(const std::string& path)
-{
-    if (path.empty() || path[0] == '/') return path;
-    char directory[PATH_MAX];
-    return getcwd(directory, sizeof directory) ? std::string(directory) + "/" + path : path;
-}
-
 // The run's command line with every path absolute and the seed it took, so that it can be run
 // again from anywhere.
 std::string commandLine(const LabOptions& options, std::uint32_t seed)
 {
     std::vector<std::string> words = {ownProgramPath(), "run"};
     const auto add = [&words](std::initializer_list<std::string> more) { words.insert(words.end(), more); };
-    if (!options.loadFile.empty()) add({"--load", absolute(options.loadFile)});
+    if (!options.loadFile.empty()) add({"--load", absolutePath(options.loadFile)});
     else {
         add({"--topology", topologyNames[options.topology], "--seed", std::to_string(seed), "--disaster-rate",
              shortestFloat(options.disasterRate)});
@@ -50,9 +41,9 @@ std::string commandLine(const LabOptions& options, std::uint32_t seed)
         if (options.lineages) add({"--lineages"});
     }
     add({"--steps", std::to_string(options.steps), "--every", std::to_string(options.every), "--mode",
-         renderModeNames[options.mode], "--inner", renderModeNames[options.inner], "--out", absolute(options.outDirectory)});
-    if (!options.movieFile.empty()) add({"--movie", absolute(options.movieFile), "--fps", std::to_string(options.fps)});
-    if (!options.saveFile.empty()) add({"--save", absolute(options.saveFile)});
+         renderModeNames[options.mode], "--inner", renderModeNames[options.inner], "--out", absolutePath(options.outDirectory)});
+    if (!options.movieFile.empty()) add({"--movie", absolutePath(options.movieFile), "--fps", std::to_string(options.fps)});
+    if (!options.saveFile.empty()) add({"--save", absolutePath(options.saveFile)});
     std::string line;
     for (const std::string& word : words) line += (line.empty() ? "" : " ") + shellQuoted(word);
     return line;
@@ -73,7 +64,7 @@ std::string shortestFloat(float value)
 std::string runSettingsText(const LabOptions& options, std::uint32_t seed)
 {
     std::string text;
-    if (!options.loadFile.empty()) text = "load = " + absolute(options.loadFile) + "\n";
+    if (!options.loadFile.empty()) text = "load = " + absolutePath(options.loadFile) + "\n";
     else
         text = std::string("topology = ") + topologyNames[options.topology] + "\nseed = " + std::to_string(seed) +
                "\ndisaster-rate = " + shortestFloat(options.disasterRate) + "\npollution = " + onOff(options.pollution) +

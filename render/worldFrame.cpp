@@ -10,17 +10,20 @@
 
 #include <GL/gl.h>
 
-bool innerTilesDrawn()
-{
-    return innerRenderMode != noneMode && innerRenderMode != outerRenderMode && innerRenderMode != geneologyMode;
-}
+namespace {
+
+// The inner layer adds nothing where it is None or shows what the outer layer shows.
+bool innerLayerDrawn() { return innerRenderMode != noneMode && innerRenderMode != outerRenderMode; }
+
+}  // namespace
+
+bool innerTilesDrawn() { return innerLayerDrawn() && innerRenderMode != geneologyMode; }
 
 void drawWorldLayers()
 {
     static layerTiles outer, inner;
     if (outerRenderMode != noneMode) drawWorldLayer(outerRenderMode, zRenderMode, elevation, 0.0f, 1.0f, outer);
-    if (innerRenderMode != noneMode && innerRenderMode != outerRenderMode)
-        drawWorldLayer(innerRenderMode, zRenderMode, elevation, innerLift, tileSize, inner);
+    if (innerLayerDrawn()) drawWorldLayer(innerRenderMode, zRenderMode, elevation, innerLift, tileSize, inner);
 }
 
 void drawWorldFrame()

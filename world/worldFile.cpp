@@ -388,8 +388,9 @@ bool saveWorld(const std::string& path, std::string& error)
 std::string worldFileWriteProblem(const std::string& path)
 {
     struct stat status {};
-    if (stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return path + " is a directory";
-    if (stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) return path + " is not a regular file";
+    const bool exists = stat(path.c_str(), &status) == 0;
+    if (exists && S_ISDIR(status.st_mode)) return path + " is a directory";
+    if (exists && !S_ISREG(status.st_mode)) return path + " is not a regular file";
     const std::string temporary = temporaryFor(path);
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file) return "cannot create " + path + ": " + systemReason();
