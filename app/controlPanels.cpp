@@ -5,14 +5,10 @@
 #include "environment.h"
 #include "frameLoop.h"
 #include "panelToolkit.h"
-#include "renderMode.h"
-#include "renderSettings.h"
 #include "settings.h"
 #include "shellState.h"
 #include "windowPlacement.h"
-#include "world.h"
 #include "worldActions.h"
-#include "worldSettings.h"
 
 #include <GL/glut.h>
 
@@ -53,8 +49,8 @@ Slider* unitSlider(PanelWindow& window, Control* parent, const char* label, floa
 void buildFirstColumn(PanelWindow& window)
 {
     Panel* rules = titledPanel(window, nullptr, "Rules");
-    window.addCheckbox(rules, "Pollution", &pollutionOn, noId, nullptr);
-    window.addCheckbox(rules, "Human Rules", &humanRulesOn, noId, nullptr);
+    window.addCheckbox(rules, "Pollution", &world.switches.pollution, noId, nullptr);
+    window.addCheckbox(rules, "Human Rules", &world.switches.humanRules, noId, nullptr);
 
     Panel* topology = titledPanel(window, nullptr, "Topology");
     addRadioButtons(window, window.addRadioGroup(topology, &topologyChoice, noId, nullptr), {"Plane", "Disc", "Sphere"});
@@ -67,7 +63,7 @@ void buildFirstColumn(PanelWindow& window)
     window.addButton(shiva, "Kill All", killAllButton, onShivaButton);
     window.addButton(shiva, "Seed Life", seedLifeButton, onShivaButton);
     window.addButton(shiva, "Generate Env", generateEnvButton, onShivaButton);
-    unitSlider(window, shiva, "Disaster Rate", &disasterRate, noId, nullptr);
+    unitSlider(window, shiva, "Disaster Rate", &world.disasterRate, noId, nullptr);
 
     Panel* pace = titledPanel(window, nullptr, "Speed");
     addRadioButtons(window, window.addRadioGroup(pace, &speed, noId, nullptr),
@@ -122,22 +118,22 @@ void buildRenderPanel()
 {
     renderPanel = panelManager.createPanelWindow("Render", -1, -1);
     renderPanel->setMainGraphicsWindow(mainWindow);
-    addRenderChoice(*renderPanel, "Outer", &outerRenderMode);
+    addRenderChoice(*renderPanel, "Outer", &view.outerRenderMode);
     renderPanel->addColumnBreak(0);
-    addRenderChoice(*renderPanel, "Inner", &innerRenderMode);
-    unitSlider(*renderPanel, nullptr, "Tile size", &tileSize, noId, nullptr);
+    addRenderChoice(*renderPanel, "Inner", &view.innerRenderMode);
+    unitSlider(*renderPanel, nullptr, "Tile size", &view.tileSize, noId, nullptr);
     renderPanel->addColumnBreak(0);
-    addRenderChoice(*renderPanel, "Z", &zRenderMode);
-    unitSlider(*renderPanel, nullptr, "Elevation", &elevation, noId, nullptr);
+    addRenderChoice(*renderPanel, "Z", &view.zRenderMode);
+    unitSlider(*renderPanel, nullptr, "Elevation", &view.elevation, noId, nullptr);
     placeOnScreen(renderPanel->windowId, {renderPanelX, renderPanelY, renderPanel->width, renderPanel->height});
 }
 
 void onShivaButton(int id)
 {
     switch (id) {
-    case killAllButton: killAll(); break;
-    case seedLifeButton: seedLife(1); break;
-    case generateEnvButton: generateEnvironment(); break;
+    case killAllButton: killAll(world); break;
+    case seedLifeButton: seedLife(world, 1); break;
+    case generateEnvButton: generateEnvironment(world); break;
     case stepButton: stepWorld(); break;
     default: break;
     }
@@ -148,20 +144,20 @@ void onCellSlider(int id)
 {
     if (id < 0 || id >= cellFieldCount) return;
     if (entireGroup) {
-        setGroupField(panelGroup.id, id, cellSliders[id]);
+        setGroupField(world, panelGroup.id, id, cellSliders[id]);
     } else {
-        setSelectedField(id, cellSliders[id]);
+        setSelectedField(world, view.selectedIndex, id, cellSliders[id]);
     }
 }
 
-void onGroupEdit(int) { applyGroup(panelGroup); }
+void onGroupEdit(int) { applyGroup(world, panelGroup); }
 
 void syncPanelFromSelection()
 {
     for (int f = 0; f < cellFieldCount; ++f) {
-        cellSliders[f] = getSelectedField(f);
+        cellSliders[f] = getSelectedField(world, view.selectedIndex, f);
         if (cellSliders[f] < 0.0f || cellSliders[f] > 1.0f) std::printf("cell field %d = %f\n", f, cellSliders[f]);
     }
-    getSelectedGroup(panelGroup);
+    getSelectedGroup(world, view.selectedIndex, panelGroup);
     if (simulationPanel) simulationPanel->syncLive();
 }

@@ -1,7 +1,6 @@
 // Drawing frames and pacing the simulation.
 #include "frameLoop.h"
 
-#include "camera.h"
 #include "controlPanels.h"
 #include "frameRecording.h"
 #include "input.h"
@@ -9,15 +8,11 @@
 #include "platformEventWait.h"
 #include "platformWheel.h"
 #include "programClock.h"
-#include "renderMode.h"
-#include "renderSettings.h"
 #include "settings.h"
 #include "shellState.h"
 #include "simulationStep.h"
 #include "touchPass.h"
-#include "world.h"
 #include "worldFrame.h"
-#include "worldSettings.h"
 
 #include <GL/glut.h>
 
@@ -33,7 +28,8 @@ bool redrawWanted = true;
 
 bool picturePulses()
 {
-    return getSelectedCell() || outerRenderMode == geneologyMode || innerRenderMode == geneologyMode;
+    return selectedCell(world, view.selectedIndex) || view.outerRenderMode == geneologyMode ||
+           view.innerRenderMode == geneologyMode;
 }
 
 int millisecondsToNextStep()
@@ -48,7 +44,8 @@ int millisecondsToNextStep()
 void drawFrame()
 {
     glutSetWindow(mainWindow);
-    drawWorldFrame();
+    view.seconds = elapsedSeconds();
+    drawWorldFrame(world, view);
 }
 
 void display()
@@ -59,7 +56,8 @@ void display()
 
 void stepWorld()
 {
-    simulationStep();
+    world.lastStepTime = elapsedSeconds();
+    simulationStep(world);
     recordStep();
 }
 
@@ -78,18 +76,19 @@ int runFrame()
         redrawWanted = false;
         display();
     }
-    feedRules();
-    if (setTopology(topologyChoice) == 1) {
-        resetView();
+    feedRules(world);
+    if (setTopology(world, topologyChoice) == 1) {
+        view.camera = Camera{};
+        view.selectedIndex = -1;
         redrawWanted = true;
     }
     glutSetWindow(mainWindow);
     const int wheel = readWheel();
-    cameraDistance = cameraDistance - cameraDistance * wheelZoom * static_cast<float>(wheel);
+    view.camera.distance = view.camera.distance - view.camera.distance * wheelZoom * static_cast<float>(wheel);
     redrawWanted = redrawWanted || wheel != 0;
     if (stepIfDue()) {
         redrawWanted = true;
-        if (getSelectedCell()) syncPanelFromSelection();
+        if (selectedCell(world, view.selectedIndex)) syncPanelFromSelection();
     }
     if (touchHeld || pressPending) {
         pickAndTouch();

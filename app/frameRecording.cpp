@@ -4,7 +4,7 @@
 #include "directories.h"
 #include "frameLoop.h"
 #include "pngFile.h"
-#include "world.h"
+#include "shellState.h"
 
 #include <GL/glut.h>
 

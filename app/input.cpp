@@ -1,11 +1,10 @@
 // Turning the user's mouse and keys into camera moves and the touch state.
 #include "input.h"
 
-#include "camera.h"
 #include "platformWheel.h"
 #include "programClock.h"
 #include "settings.h"
-#include "world.h"
+#include "shellState.h"
 
 #include <GL/glut.h>
 
@@ -80,21 +79,21 @@ void onDrag(int x, int y)
     const float dy = static_cast<float>(y - dragLastY);
     if (topologyChoice == sphereTopology) {
         // The sphere always turns under the mouse, whatever Shift does.
-        cameraYaw += dx;
-        cameraPitch += dy;
+        view.camera.yaw += dx;
+        view.camera.pitch += dy;
     } else if (mouseModifiers & GLUT_ACTIVE_SHIFT) {
-        cameraRoll += dx;
-        cameraPitch += dy;
+        view.camera.roll += dx;
+        view.camera.pitch += dy;
     } else {
         // The pan is turned by the roll, so the world follows the mouse on screen.
-        const float scale = cameraDistance * panPerPixel;
+        const float scale = view.camera.distance * panPerPixel;
         const float fx = scale * dx;
         const float fy = scale * dy;
-        const float roll = cameraRoll * degreesToTurns * fullTurn;
+        const float roll = view.camera.roll * degreesToTurns * fullTurn;
         const float length = std::hypot(fx, fy);
         const float angle = std::atan2(fy, fx) + roll;
-        cameraPanX += length * std::cos(angle);
-        cameraPanY -= length * std::sin(angle);
+        view.camera.panX += length * std::cos(angle);
+        view.camera.panY -= length * std::sin(angle);
     }
     dragLastX = mouseX = x;
     dragLastY = mouseY = y;
@@ -104,20 +103,20 @@ void onSpecialKey(int key, int, int)
 {
     switch (key) {
     case GLUT_KEY_LEFT:
-        cameraYaw -= keyTurn;
-        while (cameraYaw < 0.0f) cameraYaw += 360.0f;
+        view.camera.yaw -= keyTurn;
+        while (view.camera.yaw < 0.0f) view.camera.yaw += 360.0f;
         break;
     case GLUT_KEY_RIGHT:
-        cameraYaw += keyTurn;
-        while (cameraYaw > 360.0f) cameraYaw -= 360.0f;  // exactly 360 stays
+        view.camera.yaw += keyTurn;
+        while (view.camera.yaw > 360.0f) view.camera.yaw -= 360.0f;  // exactly 360 stays
         break;
     case GLUT_KEY_UP:
-        cameraPitch += keyTurn;
-        if (cameraPitch > pitchLimit) cameraPitch = pitchLimit;
+        view.camera.pitch += keyTurn;
+        if (view.camera.pitch > pitchLimit) view.camera.pitch = pitchLimit;
         break;
     case GLUT_KEY_DOWN:
-        cameraPitch -= keyTurn;
-        if (cameraPitch < -pitchLimit) cameraPitch = -pitchLimit;
+        view.camera.pitch -= keyTurn;
+        if (view.camera.pitch < -pitchLimit) view.camera.pitch = -pitchLimit;
         break;
     default: break;
     }
@@ -126,10 +125,10 @@ void onSpecialKey(int key, int, int)
 void onKeyboard(unsigned char key, int, int)
 {
     if (key == '+' || key == '=') {
-        cameraDistance += 1.0f;
-        if (cameraDistance > farthestDistance) cameraDistance = farthestDistance;
+        view.camera.distance += 1.0f;
+        if (view.camera.distance > farthestDistance) view.camera.distance = farthestDistance;
     } else if (key == '-') {
-        cameraDistance -= 1.0f;
-        if (cameraDistance < nearestDistance) cameraDistance = nearestDistance;
+        view.camera.distance -= 1.0f;
+        if (view.camera.distance < nearestDistance) view.camera.distance = nearestDistance;
     }
 }

@@ -2,6 +2,7 @@
 #include "saveOnExit.h"
 
 #include "directories.h"
+#include "shellState.h"
 #include "worldFile.h"
 
 #include <sys/stat.h>
@@ -49,11 +50,11 @@ std::string saveOnExitProblem(const std::string& path)
 bool saveOnExit(const std::string& path)
 {
     std::string problem;
-    if (path.empty() || saveWorld(path, problem)) return true;
+    if (path.empty() || saveWorld(world, path, problem)) return true;
     std::fprintf(stderr, "quillmoss: the world was not saved: %s\n", problem.c_str());
     // The full path, so that the printed one can be found from anywhere.
     for (const std::string& rescue : {absolutePath(rescueName()), temporaryDirectory() + "/" + rescueName()}) {
-        if (saveWorld(rescue, problem)) {
+        if (saveWorld(world, rescue, problem)) {
             std::fprintf(stderr, "quillmoss: the world was saved to %s instead\n", rescue.c_str());
             return false;
         }

@@ -2,3 +2,5 @@
 #include "shellState.h"
 
 int mainWindow = 0;
+World world;
+View view;

@@ -13,20 +13,18 @@
 #include "platformTimer.h"
 #include "platformWheel.h"
 #include "programClock.h"
-#include "randomGenerator.h"
 #include "saveOnExit.h"
 #include "settings.h"
 #include "shellState.h"
 #include "startOptions.h"
 #include "windowPlacement.h"
-#include "world.h"
 #include "worldFile.h"
-#include "worldSettings.h"
 
 #include <GL/freeglut.h>
 
 #include <cstdio>
 #include <ctime>
+#include <utility>
 
 namespace {
 constexpr int usageStatus = 2;
@@ -49,25 +47,28 @@ void registerWorldCallbacks()
 // recording's directory: what can go wrong goes wrong before any window opens.
 std::string prepareStart(const StartOptions& options)
 {
-    generator::seed(options.seedGiven ? options.seed : static_cast<std::uint32_t>(std::time(nullptr)));
+    world.random.seed(options.seedGiven ? options.seed : static_cast<std::uint32_t>(std::time(nullptr)));
     std::string problem;
-    if (!options.loadFile.empty() && !loadWorld(options.loadFile, problem)) return problem;
+    if (!options.loadFile.empty()) {
+        World loaded = loadWorld(options.loadFile, problem);
+        if (!problem.empty()) return problem;
+        world = std::move(loaded);
+    }
     if (!options.saveOnExitFile.empty()) problem = saveOnExitProblem(options.saveOnExitFile);
     if (!problem.empty() || options.recordDirectory.empty()) return problem;
     problem = startRecording(options.recordDirectory, options.recordEvery);
     return problem.empty() ? problem : "--record: " + problem;
 }
 
-// The first world: a new one of the chosen topology, or the loaded one with its topology and rules
-// shown by the panels.
+// The first world: a new one of the chosen topology from the seeded generator, or the loaded one
+// with its topology shown by the panels.
 void startWorld(bool loaded)
 {
-    if (!loaded) {
-        initWorld(topologyChoice);
-        return;
+    if (loaded) {
+        topologyChoice = world.topology;
+    } else {
+        setTopology(world, topologyChoice);
     }
-    topologyChoice = world.topology;
-    takeRules();
     world.lastStepTime = elapsedSeconds();
 }
 

@@ -6,6 +6,7 @@
 #include "picking.h"
 #include "programClock.h"
 #include "settings.h"
+#include "shellState.h"
 #include "worldActions.h"
 
 namespace {
@@ -22,8 +23,8 @@ void pickAndTouch()
 {
     const bool pressed = pressPending;
     pressPending = false;
-    const int cell = pressed ? pickCellAt(pressX, pressY) : pickCellAt(mouseX, mouseY);
+    const int cell = pressed ? pickCellAt(world, view, pressX, pressY) : pickCellAt(world, view, mouseX, mouseY);
     const int tool = touchHeld || pressed ? touchTool : -1;
-    touch(cell, tool, touchRadius());
+    touch(world, TouchView{view.selectedIndex, view.outerRenderMode}, cell, tool, touchRadius());
     if (tool == selectCellTool) syncPanelFromSelection();
 }

@@ -1,5 +1,5 @@
 // The worlds and the window the benchmarks share: each topology grown from the calendar seed until
-// three quarters of its cells live, and one world window, opened once.
+// three quarters of its cells live, and one world window, opened once, which shows the shell's world.
 #pragma once
 
 #include "frameLoop.h"
@@ -13,7 +13,7 @@
 inline constexpr std::uint32_t benchSeed = 1733500000u;
 inline constexpr int benchFrameSize = 740;
 
-inline double livingShare()
+inline double livingShare(const World& world)
 {
     int living = 0;
     for (const std::int32_t index : world.currentLattice->walkOrder())
@@ -21,13 +21,14 @@ inline double livingShare()
     return static_cast<double>(living) / static_cast<double>(world.currentLattice->walkOrder().size());
 }
 
-inline void growPopulatedWorld(int topology)
+inline World growPopulatedWorld(int topology)
 {
     constexpr double populated = 0.75;
     constexpr int growingLimit = 10000, stepsBetweenLooks = 50;
-    growWorld(topology, benchSeed, 0);
-    for (int grown = 0; grown < growingLimit && livingShare() < populated; grown += stepsBetweenLooks)
-        for (int step = 0; step < stepsBetweenLooks; ++step) simulationStep();
+    World world = growWorld(topology, benchSeed, 0);
+    for (int grown = 0; grown < growingLimit && livingShare(world) < populated; grown += stepsBetweenLooks)
+        for (int step = 0; step < stepsBetweenLooks; ++step) simulationStep(world);
+    return world;
 }
 
 inline void openBenchWindow(const char* name)

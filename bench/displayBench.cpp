@@ -2,12 +2,8 @@
 // Culture, Z Environment), beside the same triangles drawn from vertex arrays: the ceiling of
 // this GL path on this machine.
 #include "benchWorlds.h"
-#include "camera.h"
 #include "perTopology.h"
-#include "renderMode.h"
-#include "renderSettings.h"
 #include "worldFrame.h"
-#include "worldSettings.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,11 +17,8 @@ constexpr int captureSize = 256;
 
 void populate(int topology)
 {
-    growPopulatedWorld(topology);
-    outerRenderMode = environmentMode;
-    innerRenderMode = cultureMode;
-    zRenderMode = environmentMode;
-    resetView();
+    world = growPopulatedWorld(topology);
+    view = View{};  // Outer Environment, Inner Culture, Z Environment
 }
 
 // The triangles the frame draws, in object coordinates with their colours, through GL feedback.
@@ -45,7 +38,7 @@ triangles captureFrame()
     glLoadIdentity();
     glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR, buffer.data());
     glRenderMode(GL_FEEDBACK);
-    drawWorldLayers();
+    drawWorldLayers(world, view);
     const int count = glRenderMode(GL_RENDER);
     glViewport(0, 0, benchFrameSize, benchFrameSize);
 
@@ -68,7 +61,7 @@ triangles captureFrame()
 void drawReference(const triangles& frame)
 {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    setProjectionAndCamera();
+    setProjectionAndCamera(view.camera);
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
     glVertexPointer(3, GL_FLOAT, 0, frame.vertices.data());

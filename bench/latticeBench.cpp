@@ -1,30 +1,13 @@
 // Walking and exploring each topology, per real cell, beside a plain loop over the same number of indices.
 #include "perTopology.h"
-#include "planeLattice.h"
-#include "sphereLattice.h"
-#include "spiralLattice.h"
 #include "world.h"
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
 namespace {
 
-// The three lattices as the world builds them, indexed by topology: plane, disc, sphere.
-const lattice& worldLattice(int topology)
-{
-    static const std::unique_ptr<lattice> lattices[] = {
-        std::make_unique<planeLattice>(80, 80, 1.0f),
-        [] {
-            auto disc = std::make_unique<spiralLattice>(40);
-            disc->build();
-            return disc;
-        }(),
-        std::make_unique<sphereLattice>(160, 25.0f),
-    };
-    return *lattices[topology];
-}
+// The lattice the worlds of a topology share.
+const lattice& worldLattice(int topology) { return *sharedLattice(topology); }
 
 int realCells(const lattice& cells)
 {

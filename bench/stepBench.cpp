@@ -12,13 +12,13 @@ namespace {
 constexpr double cheetahInterval = 1.0 / 30.0;
 
 // Seconds per beginStep + commitStep pair, timed here so the ratio comes from the same run.
-double floorSeconds()
+double floorSeconds(World& world)
 {
     constexpr int rounds = 200;
     const auto start = std::chrono::steady_clock::now();
     for (int round = 0; round < rounds; ++round) {
-        beginStep();
-        commitStep();
+        beginStep(world);
+        commitStep(world);
         benchmark::ClobberMemory();
     }
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / rounds;
@@ -26,13 +26,13 @@ double floorSeconds()
 
 void step(benchmark::State& state, int topology)
 {
-    growPopulatedWorld(topology);
-    const double floor = floorSeconds();
+    World world = growPopulatedWorld(topology);
+    const double floor = floorSeconds(world);
     const int cells = static_cast<int>(world.currentLattice->walkOrder().size());
-    state.counters["living"] = livingShare();
+    state.counters["living"] = livingShare(world);
 
     const auto start = std::chrono::steady_clock::now();
-    for (auto _ : state) simulationStep();
+    for (auto _ : state) simulationStep(world);
     const double stepSeconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / static_cast<double>(state.iterations());
 

@@ -10,13 +10,13 @@
 // Each script returns what broke, or "" when every invariant held throughout. A script's state,
 // when asked for, is a fingerprint of where its last input left the world or the windows.
 
-// Runs the operations the bytes describe (at most the given number) on a fresh world, then empties
-// it again; the world's invariants (worldInvariants.h) hold after each.
+// Runs the operations the bytes describe (at most the given number) on a world of its own; the
+// world's invariants (worldInvariants.h) hold after each.
 std::string runWorldScript(const std::uint8_t* data, std::size_t size, std::uint64_t* state = nullptr, int operations = 24);
 
 // Loads the bytes as a world file, as they are and with their checksum made right: each is refused
-// with a reason, leaving the world as it was, or loaded with a clear selection and valid links, the
-// world's invariants holding through a few steps.
+// with a reason and no world, or loaded with valid links, the world's invariants holding through a
+// few steps.
 std::string runWorldFileScript(const std::uint8_t* data, std::size_t size, std::uint64_t* state = nullptr);
 // A world file's bytes with their FNV-1a checksum made right, so that the checks behind it see them too.
 std::vector<std::uint8_t> withChecksum(std::vector<std::uint8_t> bytes);

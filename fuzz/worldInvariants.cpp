@@ -2,7 +2,6 @@
 #include "worldInvariants.h"
 
 #include "world.h"
-#include "worldSettings.h"
 
 #include <cmath>
 
@@ -10,10 +9,9 @@ namespace {
 constexpr int realCells[topologyCount] = {6400, 4955, 8112};
 }  // namespace
 
-std::string checkWorldInvariants()
+std::string checkWorldInvariants(const World& world, int selected)
 {
-    if (!world.currentLattice || !world.cells)
-        return world.selectedIndex != -1 || world.selectedCell ? "a selection in an empty world" : "";
+    if (world.empty()) return selected != -1 ? "a selection in an empty world" : "";
     const lattice& cells = *world.currentLattice;
     latticeCursor cursor, check;
     int visited = 0;
@@ -24,15 +22,7 @@ std::string checkWorldInvariants()
             if (!std::isfinite(value)) return "a field is not finite";
     }
     if (visited != realCells[world.topology]) return "iteration did not visit exactly the real cells";
-    if (world.selectedIndex == -1) return world.selectedCell ? "a selected cell without an index" : "";
-    if (world.selectedIndex < 0 || world.selectedIndex >= world.cellCount || !cells.locate(world.selectedIndex, check))
-        return "the selection is not a cell";
-    return world.selectedCell != &world.cells[world.selectedIndex] ? "the selected cell is not the selected index's" : "";
-}
-
-void emptyWorld()
-{
-    world = World{};
-    disasterRate = 0.0f;
-    outerRenderMode = 0;
+    if (selected == -1) return "";
+    if (selected < 0 || selected >= world.cellCount || !cells.locate(selected, check)) return "the selection is not a cell";
+    return selectedCell(world, selected) != &world.cells[selected] ? "the selected cell is not the selected index's" : "";
 }

@@ -1,11 +1,11 @@
-// What must hold of the world whatever the fuzzers did to it.
+// What must hold of a world whatever the fuzzers did to it.
 #pragma once
 
 #include <string>
 
-// Iteration visits exactly the real cells, in increasing order; the selection is a real cell or
-// none; no field of a real cell is infinite or NaN. What broke, or "".
-std::string checkWorldInvariants();
+struct World;
 
-// No world, no disaster rate, the first render mode: where every script starts and ends.
-void emptyWorld();
+// Iteration visits exactly the real cells, in increasing order; the selection a view keeps of the
+// world (-1 for none) is a real cell or none; no field of a real cell is infinite or NaN. What
+// broke, or "".
+std::string checkWorldInvariants(const World& world, int selected);

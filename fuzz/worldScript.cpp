@@ -2,13 +2,11 @@
 #include "byteReader.h"
 #include "environment.h"
 #include "fuzzScripts.h"
-#include "randomGenerator.h"
 #include "simulationStep.h"
 #include "world.h"
 #include "worldActions.h"
 #include "worldHash.h"
 #include "worldInvariants.h"
-#include "worldSettings.h"
 
 namespace {
 
@@ -23,41 +21,55 @@ Group anyGroup(ByteReader& bytes)
     return group;
 }
 
-// One read per statement where a call takes several: the fuzzer (clang) and the tests (g++) must agree.
-void runOperation(ByteReader& bytes)
+// The world a script works on, and what a window's view of it keeps: the selection and the Outer mode.
+struct scriptedWorld {
+    World world;
+    int selected = -1;
+    int paintedMode = 0;
+};
+
+// A view lets go of its selection when the world's lattice is replaced, as the window does.
+void changeTopology(scriptedWorld& scripted, int topology)
 {
+    if (setTopology(scripted.world, topology) != -1) scripted.selected = -1;
+}
+
+// One read per statement where a call takes several: the fuzzer (clang) and the tests (g++) must agree.
+void runOperation(ByteReader& bytes, scriptedWorld& scripted)
+{
+    World& world = scripted.world;
     switch (bytes.byte() % 14) {
-    case 0: setTopology(bytes.byte() % 8 ? bytes.small(-1, 5) : bytes.int32()); break;
-    case 1: simulationStep(); break;
-    case 2: seedLife(bytes.small(-3, 12)); break;
-    case 3: killAll(); break;
+    case 0: changeTopology(scripted, bytes.byte() % 8 ? bytes.small(-1, 5) : bytes.int32()); break;
+    case 1: simulationStep(world); break;
+    case 2: seedLife(world, bytes.small(-3, 12)); break;
+    case 3: killAll(world); break;
     case 4: {
         const int cell = bytes.index(world.cellCount);
         const int tool = bytes.small(-2, 8);
-        touch(cell, tool, bytes.someFloat());
+        touch(world, TouchView{scripted.selected, scripted.paintedMode}, cell, tool, bytes.someFloat());
         break;
     }
-    case 5: selectCell(bytes.index(world.cellCount)); break;
+    case 5: scripted.selected = selectableCell(world, bytes.index(world.cellCount)); break;
     case 6: {
         const int field = bytes.small(-2, 16);
-        setSelectedField(field, bytes.someFloat());
+        setSelectedField(world, scripted.selected, field, bytes.someFloat());
         break;
     }
     case 7: {
         const int id = bytes.byte() % 2 ? bytes.small(-1, 6) : bytes.int32();
         const int field = bytes.small(-2, 16);
-        setGroupField(id, field, bytes.someFloat());
+        setGroupField(world, id, field, bytes.someFloat());
         break;
     }
-    case 8: applyGroup(anyGroup(bytes)); break;
-    case 9: generateEnvironment(); break;
+    case 8: applyGroup(world, anyGroup(bytes)); break;
+    case 9: generateEnvironment(world); break;
     case 10: {
         const int slot = bytes.small(-2, 12);
-        setRule(slot, bytes.someFloat());
+        setRule(world, slot, bytes.someFloat());
         break;
     }
-    case 11: disasterRate = bytes.someFloat(); break;
-    case 12: outerRenderMode = bytes.small(-2, 18); break;
+    case 11: world.disasterRate = bytes.someFloat(); break;
+    case 12: scripted.paintedMode = bytes.small(-2, 18); break;
     default: {  // a group on a cell, so that group edits find members
         const int cell = bytes.index(world.cellCount);
         if (cell >= 0 && cell < world.cellCount) world.cells[cell].group.id = bytes.small(0, 5);
@@ -71,16 +83,17 @@ void runOperation(ByteReader& bytes)
 std::string runWorldScript(const std::uint8_t* data, std::size_t size, std::uint64_t* state, int operations)
 {
     ByteReader bytes(data, size);
-    emptyWorld();
-    generator::seed(bytes.int32());
-    setTopology(bytes.small(0, 3));
-    feedRules();
-    std::string broken = checkWorldInvariants();
+    scriptedWorld scripted;
+    World& world = scripted.world;
+    world.random.seed(bytes.int32());
+    setTopology(world, bytes.small(0, 3));
+    feedRules(world);
+    std::string broken = checkWorldInvariants(world, scripted.selected);
     for (int operation = 0; broken.empty() && operation < operations && !bytes.done(); ++operation) {
-        runOperation(bytes);
-        broken = checkWorldInvariants();
+        runOperation(bytes, scripted);
+        broken = checkWorldInvariants(world, scripted.selected);
     }
-    if (state) *state = worldHash() ^ (std::uint64_t{generator::state()} << 20) ^ static_cast<std::uint32_t>(world.selectedIndex);
-    emptyWorld();
+    if (state)
+        *state = worldHash(world) ^ (std::uint64_t{world.random.state()} << 20) ^ static_cast<std::uint32_t>(scripted.selected);
     return broken;
 }

@@ -2,7 +2,6 @@
 #include "labRun.h"
 
 #include "simulationStep.h"
-#include "world.h"
 #include "worldScenes.h"
 
 #include <chrono>
@@ -19,7 +18,7 @@ int benchCommand(const LabOptions& options)
     const long long steps = options.steps < 0 ? defaultBenchSteps : options.steps;
     std::printf("topology  cells  living  steps/s\n");
     for (int topology : {planeTopology, discTopology, sphereTopology}) {
-        growWorld(topology, benchSeed, growingSteps);
+        World world = growWorld(topology, benchSeed, growingSteps);
         int living = 0;
         int cells = 0;
         latticeCursor cursor;
@@ -28,10 +27,9 @@ int benchCommand(const LabOptions& options)
             living += world.cells[index].field[populationField] > 0.0f;
         }
         const auto start = std::chrono::steady_clock::now();
-        for (long long step = 0; step < steps; ++step) simulationStep();
+        for (long long step = 0; step < steps; ++step) simulationStep(world);
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         std::printf("%-8s  %5d  %6d  %7.0f\n", topologyNames[topology], cells, living, seconds > 0.0 ? steps / seconds : 0.0);
     }
-    world = World{};
     return 0;
 }

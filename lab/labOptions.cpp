@@ -4,10 +4,9 @@
 #include "commandLine.h"
 #include "movieWriter.h"
 #include "renderMode.h"
-#include "renderSettings.h"
+#include "view.h"
 #include "sweepOptions.h"
 #include "world.h"
-#include "worldSettings.h"
 
 #include <limits>
 #include <strings.h>
@@ -81,8 +80,8 @@ int renderModeNamed(const std::string& name)
 std::string parseLabOptions(int argc, const char* const* argv, LabOptions& options)
 {
     options = LabOptions{};
-    options.mode = outerRenderMode;
-    options.inner = innerRenderMode;
+    options.mode = View{}.outerRenderMode;
+    options.inner = View{}.innerRenderMode;
     CLI::App lab("Reproducible runs of Quillmoss's world without a display, with numbers, pictures and saved worlds.",
                  "quillmoss-lab");
     lab.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);

@@ -1,24 +1,20 @@
 // Runs at full speed: the world built or loaded, its numbers and pictures written as it goes.
 #include "labRun.h"
 
-#include "camera.h"
 #include "childProgram.h"
 #include "directories.h"
 #include "directoryLock.h"
 #include "movieWriter.h"
 #include "offscreenContext.h"
 #include "progressBar.h"
-#include "randomGenerator.h"
-#include "renderSettings.h"
 #include "runCheck.h"
 #include "runSettings.h"
 #include "runTable.h"
 #include "simulationStep.h"
 #include "statsPlot.h"
-#include "world.h"
+#include "view.h"
 #include "worldFile.h"
 #include "worldScenes.h"
-#include "worldSettings.h"
 #include "worldSnapshot.h"
 #include "worldStatistics.h"
 
@@ -51,21 +47,25 @@ int failOnOutput(const std::string& problem)
 
 // A new world from the options, or the saved one; "" when it stands. seed is the one it was grown
 // from.
-std::string prepareWorld(const LabOptions& options, std::uint32_t& seed)
+std::string prepareWorld(const LabOptions& options, std::uint32_t& seed, World& world)
 {
     std::string problem;
-    if (!options.loadFile.empty()) return loadWorld(options.loadFile, problem) ? "" : problem;
-    pollutionOn = options.pollution;
-    humanRulesOn = options.humanRules;
-    lineageOn = options.lineages;
-    disasterRate = options.disasterRate;
+    if (!options.loadFile.empty()) {
+        world = loadWorld(options.loadFile, problem);
+        return problem;
+    }
+    RuleSwitches switches;
+    switches.pollution = options.pollution;
+    switches.humanRules = options.humanRules;
+    switches.lineages = options.lineages;
     seed = options.seed;
     if (!options.seedGiven) {
         seed = static_cast<std::uint32_t>(std::time(nullptr));
         std::fprintf(stderr, "quillmoss-lab: seed %u\n", static_cast<unsigned>(seed));
     }
-    growWorld(options.topology, seed, 0);
-    return world.currentLattice ? "" : "could not build the world";
+    world = growWorld(options.topology, seed, 0, switches);
+    world.disasterRate = options.disasterRate;
+    return world.empty() ? "could not build the world" : "";
 }
 
 bool rowDue(long long step, long long first, long long last, long long every)
@@ -105,21 +105,21 @@ public:
 
     std::string openMovie() { return movieFile.empty() ? "" : movie.open(movieFile, snapshotSize, snapshotSize, fps); }
 
-    std::string record()
+    std::string record(World& world, View& view)
     {
-        table << statisticsRow(measureWorld());
-        const Picture snapshot = drawSnapshot();
+        table << statisticsRow(measureWorld(world));
+        const Picture snapshot = drawSnapshot(world, view);
         const std::string picture = snapshotPath(directory, world.stepCount);
         if (!table || !writePng(snapshot, picture)) return "cannot write " + (table ? picture : workingPath());
         return movieFile.empty() ? "" : movie.add(snapshot);
     }
 
-    std::string finish()
+    std::string finish(const World& world)
     {
         table.close();
         if (!table) return "cannot write " + workingPath();
         std::string problem = movie.finish();
-        if (problem.empty()) problem = plotStatistics(workingPath(), directory + "/stats.png", lineageRuleOn());
+        if (problem.empty()) problem = plotStatistics(workingPath(), directory + "/stats.png", lineageRuleOn(world));
         return problem;
     }
 
@@ -152,7 +152,7 @@ std::string missingTools(bool movie)
 // Makes the run's directory and takes it. None when the run goes on; otherwise the status it ends
 // with: a directory it cannot have, or, for a run of a sweep's jobs.txt, the very run found whole
 // there already (nothing to do) or another run in its place.
-std::optional<int> takeDirectory(const LabOptions& options, std::uint32_t seed, RunRecord& run)
+std::optional<int> takeDirectory(const LabOptions& options, std::uint32_t seed, int stepCount, RunRecord& run)
 {
     const std::string& out = options.outDirectory;
     const std::string made = makeDirectory(out);
@@ -160,7 +160,7 @@ std::optional<int> takeDirectory(const LabOptions& options, std::uint32_t seed, 
     const RunCheck check =
         options.skipComplete
             ? checkRun(out, {runSettingsText(options, seed),
-                             recordedSteps(world.stepCount, world.stepCount + options.steps, options.every), options.movieFile})
+                             recordedSteps(stepCount, stepCount + options.steps, options.every), options.movieFile})
             : RunCheck{};
     if (check.state == RunState::complete) {
         std::fprintf(stderr, "quillmoss-lab: %s holds this run whole already: nothing to do\n", out.c_str());
@@ -174,10 +174,10 @@ std::optional<int> takeDirectory(const LabOptions& options, std::uint32_t seed, 
     return std::nullopt;
 }
 
-std::string saveIfAsked(const LabOptions& options)
+std::string saveIfAsked(const LabOptions& options, const World& world)
 {
     std::string problem;
-    if (options.saveFile.empty() || saveWorld(options.saveFile, problem)) return {};
+    if (options.saveFile.empty() || saveWorld(world, options.saveFile, problem)) return {};
     return problem;
 }
 
@@ -190,16 +190,17 @@ int runCommand(const LabOptions& options)
     OffscreenContext context(snapshotSize, snapshotSize);
     if (!context.ready()) return fail(context.problem());
     std::uint32_t seed = 0;
-    problem = prepareWorld(options, seed);
+    World world;
+    problem = prepareWorld(options, seed, world);
     if (!problem.empty()) return fail(problem);
     if (world.stepCount + options.steps > std::numeric_limits<int>::max())
         return fail("the step counter would pass " + std::to_string(std::numeric_limits<int>::max()) + ": run fewer steps");
-    outerRenderMode = options.mode;
-    innerRenderMode = options.inner;
-    resetView();
+    View view;
+    view.outerRenderMode = options.mode;
+    view.innerRenderMode = options.inner;
 
     RunRecord run(options);
-    if (const std::optional<int> ended = takeDirectory(options, seed, run)) return *ended;
+    if (const std::optional<int> ended = takeDirectory(options, seed, world.stepCount, run)) return *ended;
     problem = run.open(options, seed);
     if (!problem.empty()) return failOnOutput(problem);
     problem = run.openMovie();
@@ -208,14 +209,14 @@ int runCommand(const LabOptions& options)
     const long long last = first + options.steps;
     ProgressBar progress(options.steps);
     for (long long step = first; problem.empty(); ++step) {
-        if (rowDue(step, first, last, options.every)) problem = run.record();
+        if (rowDue(step, first, last, options.every)) problem = run.record(world, view);
         if (step == last || !problem.empty()) break;
-        simulationStep();
+        simulationStep(world);
         progress.show(step + 1 - first);
     }
     progress.finish();
-    if (problem.empty()) problem = run.finish();
-    if (problem.empty()) problem = saveIfAsked(options);
+    if (problem.empty()) problem = run.finish(world);
+    if (problem.empty()) problem = saveIfAsked(options, world);
     if (problem.empty()) problem = run.publish();
     return problem.empty() ? 0 : fail(problem);
 }
@@ -223,15 +224,16 @@ int runCommand(const LabOptions& options)
 int saveCommand(const LabOptions& options)
 {
     std::uint32_t seed = 0;
-    std::string problem = prepareWorld(options, seed);
+    World world;
+    std::string problem = prepareWorld(options, seed, world);
     if (!problem.empty()) return fail(problem);
     const long long steps = options.steps < 0 ? 0 : options.steps;
     ProgressBar progress(steps);
     for (long long step = 0; step < steps; ++step) {
-        simulationStep();
+        simulationStep(world);
         progress.show(step + 1);
     }
     progress.finish();
-    problem = saveIfAsked(options);
+    problem = saveIfAsked(options, world);
     return problem.empty() ? 0 : fail(problem);
 }

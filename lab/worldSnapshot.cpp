@@ -7,12 +7,12 @@
 
 #include <cstdio>
 
-Picture drawSnapshot()
+Picture drawSnapshot(const World& world, View& view)
 {
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
     glEnable(GL_DEPTH_TEST);
-    drawWorldFrame();
+    drawWorldFrame(world, view);
     glFinish();
     Picture picture;
     picture.width = viewport[2];

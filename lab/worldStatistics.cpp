@@ -27,20 +27,20 @@ int cultureClass(const Cell& cell)
 
 }  // namespace
 
-bool lineageRuleOn() { return world.rules[lineageRuleSlot] > 0.5f; }
+bool lineageRuleOn(const World& world) { return world.rules[lineageRuleSlot] > 0.5f; }
 
-WorldStatistics measureWorld()
+WorldStatistics measureWorld(World& world)
 {
     WorldStatistics statistics;
     statistics.step = world.stepCount;
     if (!world.currentLattice) return statistics;
-    const bool lineagesOn = lineageRuleOn();
+    const bool lineagesOn = lineageRuleOn(world);
     // The labels the world keeps are those of its last step; the count is of the world as it is
     // now, and the world's own labels go back afterwards so that measuring changes nothing.
     std::vector<std::int32_t> keptLabels;
     if (lineagesOn) {
         for (int index = 0; index < world.cellCount; ++index) keptLabels.push_back(world.cells[index].lineage);
-        computeLineages();
+        computeLineages(world);
     }
 
     std::set<int> groups;

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <string>
+
+struct World;
 #include <vector>
 
 struct WorldStatistics {
@@ -19,12 +21,12 @@ struct WorldStatistics {
 // Culture colours fall into classes of this many levels per channel (8 x 8 x 8 classes).
 inline constexpr int cultureLevels = 8;
 
-// The numbers of the current world; all 0 (lineages -1) for an empty world. Measuring draws
-// nothing and changes nothing.
-WorldStatistics measureWorld();
+// The numbers of a world; all 0 (lineages -1) for an empty world. Measuring draws nothing and
+// leaves the world as it was (the lineage labels it works out go back afterwards).
+WorldStatistics measureWorld(World& world);
 
 // Whether the world's lineage rule is on, so that the lineages column holds numbers.
-bool lineageRuleOn();
+bool lineageRuleOn(const World& world);
 
 // The values a statistic can take, for each column after the step: counts and sums from 0, means
 // of cell values (each between 0 and 1) from 0 to 1, the spread of such values at most one half.

@@ -1,7 +1,6 @@
 // The disc's terrain: spiral arms drawn from ring 2 outward around a central plateau.
 #include "terrain.h"
 
-#include "randomGenerator.h"
 #include "spiralLattice.h"
 
 namespace {
@@ -22,7 +21,7 @@ int paintDiscArm(const terrain& land, const spiralLattice& disc, int stroke)
 {
     const int startSize = disc.ringSize(startRing);
     const int rimSize = disc.ringSize(disc.numRings() - 1);
-    float keep = u() * 0.012222f + 0.024445f;
+    float keep = land.random.u() * 0.012222f + 0.024445f;
     const int arm = stroke % 4;
     latticeCursor cursor{startRing, static_cast<int>(static_cast<float>(startSize) * armStart[arm]) % startSize};
     int lap = 0;
@@ -34,7 +33,7 @@ int paintDiscArm(const terrain& land, const spiralLattice& disc, int stroke)
         // Stay on this ring with chance 1 - 1/(size * keep), and never for more than a full lap.
         if (lap != size) {
             const float leave = 1.0f / (static_cast<float>(size) * keep);
-            if (leave <= u()) {
+            if (leave <= land.random.u()) {
                 lap += 1;
                 continue;
             }
@@ -60,7 +59,7 @@ void generateDiscEnvironment(const terrain& land)
     const auto* disc = dynamic_cast<const spiralLattice*>(&land.ground);
     if (!disc) return;
     fillEnvironment(land, 0.0f);
-    const int strokes = generator::rand() % strokeSpread + strokeBase;
+    const int strokes = land.random.rand() % strokeSpread + strokeBase;
     for (int stroke = 0; stroke < strokes; ++stroke) paintDiscArm(land, *disc, stroke);
     raiseDiscPlateau(land, *disc);
     smoothField(land, 0);

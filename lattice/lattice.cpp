@@ -1,13 +1,17 @@
 // The default operations every lattice shares.
 #include "lattice.h"
 
-#include "randomGenerator.h"
-
 #include <GL/gl.h>
 
 lattice::~lattice() = default;
 
-void lattice::build() {}
+void lattice::build()
+{
+    buildShape();
+    buildTables();
+}
+
+void lattice::buildShape() {}
 
 int lattice::directionCount() const { return neighbourDirections; }
 
@@ -17,9 +21,9 @@ int lattice::oppositeDirection(int direction) const
     return oppositeDirectionTable[direction];
 }
 
-int lattice::randomNeighbour(latticeCursor& cursor, int index, int* directionOut) const
+int lattice::randomNeighbour(RandomGenerator& random, latticeCursor& cursor, int index, int* directionOut) const
 {
-    const int direction = generator::rand() % neighbourDirections;
+    const int direction = random.rand() % neighbourDirections;
     if (directionOut) *directionOut = direction;
     return neighbour(cursor, index, direction);
 }
@@ -47,7 +51,7 @@ void lattice::cellVertex(const latticeCursor& cursor, int index, float height) c
     glVertex3fv(position);
 }
 
-void lattice::buildTables() const
+void lattice::buildTables()
 {
     neighbours.assign(static_cast<std::size_t>(cellCount()) * neighbourDirections, -1);
     latticeCursor cursor;
@@ -62,20 +66,8 @@ void lattice::buildTables() const
     }
 }
 
-const std::vector<std::int32_t>& lattice::walkOrder() const
-{
-    if (walk.empty()) buildTables();
-    return walk;
-}
+const std::vector<std::int32_t>& lattice::walkOrder() const { return walk; }
 
-const std::vector<std::int32_t>& lattice::neighbourTable() const
-{
-    if (walk.empty()) buildTables();
-    return neighbours;
-}
+const std::vector<std::int32_t>& lattice::neighbourTable() const { return neighbours; }
 
-int lattice::neighbourReach() const
-{
-    if (walk.empty()) buildTables();
-    return reach;
-}
+int lattice::neighbourReach() const { return reach; }

@@ -1,6 +1,8 @@
 // The topology interface: which cells exist, how they neighbour, where they lie and how they are drawn.
 #pragma once
 
+#include "randomGenerator.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -27,12 +29,13 @@ class lattice {
 public:
     virtual ~lattice();
 
-    // Called once, right after construction; the lattice is immutable afterwards.
-    virtual void build();
+    // Called once, right after construction: builds the shape, then the tables below. The lattice
+    // is immutable afterwards, so worlds and threads may share it.
+    void build();
     // Size of the index space (holes included): the world allocates this many cell records.
     virtual int cellCount() const = 0;
-    // A uniformly random real cell, drawn with the program's generator.
-    virtual int randomCell() const = 0;
+    // A uniformly random real cell, drawn with the given generator.
+    virtual int randomCell(RandomGenerator& random) const = 0;
     virtual int directionCount() const;
     // The neighbour of the cell at cursor (whose index the caller passes) in direction d, or -1 when
     // no cell lies there or d is not a direction. On success the cursor moves to the neighbour;
@@ -42,7 +45,7 @@ public:
     virtual int oppositeDirection(int direction) const;
     // neighbour in a direction drawn as rand() mod 8 (stored in directionOut when it is not null);
     // a direction without a cell gives -1, it is not drawn again.
-    virtual int randomNeighbour(latticeCursor& cursor, int index, int* directionOut) const;
+    virtual int randomNeighbour(RandomGenerator& random, latticeCursor& cursor, int index, int* directionOut) const;
     // Sets the cursor to the first cell, index 0, which every lattice has.
     virtual int firstCell(latticeCursor& cursor) const;
     // Advances to the next real cell in increasing index order; -1 after the last one.
@@ -68,16 +71,20 @@ public:
 
     // The cells in nextCell's order, and for each cell index the neighbour (or -1) in each
     // direction (index * 8 + d) from the cursor that walk gives it: what neighbour and nextCell
-    // answer, worked out once on first use, so that a walk over every cell makes no call per cell.
+    // answer, worked out once by build, so that a walk over every cell makes no call per cell.
     const std::vector<std::int32_t>& walkOrder() const;
     const std::vector<std::int32_t>& neighbourTable() const;
     // The largest step forward in index from a cell to one of its neighbours.
     int neighbourReach() const;
 
-private:
-    void buildTables() const;
+protected:
+    // What a lattice works out of its shape before the tables: nothing for most.
+    virtual void buildShape();
 
-    mutable std::vector<std::int32_t> walk;
-    mutable std::vector<std::int32_t> neighbours;
-    mutable int reach = 0;
+private:
+    void buildTables();
+
+    std::vector<std::int32_t> walk;
+    std::vector<std::int32_t> neighbours;
+    int reach = 0;
 };

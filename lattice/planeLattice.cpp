@@ -1,7 +1,6 @@
 // The plane: an 80 x 80 grid of unit squares as the world builds it.
 #include "planeLattice.h"
 
-#include "randomGenerator.h"
 
 #include <GL/gl.h>
 
@@ -17,7 +16,7 @@ planeLattice::planeLattice(std::int32_t width, std::int32_t height, float size)
 
 int planeLattice::cellCount() const { return cellTotal; }
 
-int planeLattice::randomCell() const { return generator::rand() % cellTotal; }
+int planeLattice::randomCell(RandomGenerator& random) const { return random.rand() % cellTotal; }
 
 int planeLattice::neighbour(latticeCursor& cursor, int, int direction) const
 {

@@ -12,7 +12,7 @@ public:
     planeLattice(std::int32_t width, std::int32_t height, float size);
 
     int cellCount() const override;
-    int randomCell() const override;
+    int randomCell(RandomGenerator& random) const override;
     int neighbour(latticeCursor& cursor, int index, int direction) const override;
     int nextCell(latticeCursor& cursor) const override;
     void drawCellOutline(const latticeCursor& cursor, int index, float height) const override;

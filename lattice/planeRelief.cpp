@@ -3,7 +3,6 @@
 
 #include "clamp01.h"
 #include "planeLattice.h"
-#include "randomGenerator.h"
 
 #include <cmath>
 
@@ -15,7 +14,7 @@ void planeRelief(const terrain& land, float amplitude, int x0, int y0, int x1, i
     const int halfWidth = (x1 - x0) / 2;
     const int cx = x0 + halfWidth;
     const int cy = y0 + (y1 - y0) / 2;
-    const float bump = (2.0f * u() - 1.0f) * amplitude;
+    const float bump = (2.0f * land.random.u() - 1.0f) * amplitude;
     // The cone's radius is the half-width for both axes; with no half-width there is no cone.
     if (halfWidth > 0) {
         for (int y = y0; y < y1; ++y)
@@ -29,7 +28,7 @@ void planeRelief(const terrain& land, float amplitude, int x0, int y0, int x1, i
     }
     if (depth == 0) return;
 
-    const float nested = clamp01(((u() + 1.0f) * 0.5f - 0.25f) * amplitude);
+    const float nested = clamp01(((land.random.u() + 1.0f) * 0.5f - 0.25f) * amplitude);
     planeRelief(land, nested, x0, y0, cx, cy, depth - 1);
     planeRelief(land, nested, cx, y0, x1, cy, depth - 1);
     planeRelief(land, nested, x0, cy, cx, y1, depth - 1);

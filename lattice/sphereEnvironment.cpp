@@ -2,7 +2,6 @@
 #include "terrain.h"
 
 #include "clamp01.h"
-#include "randomGenerator.h"
 #include "sphereLattice.h"
 
 #include <cstdlib>
@@ -43,11 +42,11 @@ void floodEnvironment(const terrain& land, latticeCursor cursor, int index, floa
 
 void environmentStroke(const terrain& land, float raiseChance)
 {
-    const int cell = land.ground.randomCell();
+    const int cell = land.ground.randomCell(land.random);
     latticeCursor cursor;
     land.ground.locate(cell, cursor);
 
-    const float band = u() * strokeBandWidth;
+    const float band = land.random.u() * strokeBandWidth;
     const float ground = land.environment(cell);
     float lo = ground - band;
     if (lo < 0.0f) lo = 0.0f;
@@ -55,12 +54,12 @@ void environmentStroke(const terrain& land, float raiseChance)
     if (hi >= 1.0f) hi = 1.0f;
 
     float value = 0.0f;
-    if (u() <= raiseChance) {
-        value = hi + u() * (1.0f - hi);
+    if (land.random.u() <= raiseChance) {
+        value = hi + land.random.u() * (1.0f - hi);
     } else {
-        value = u() * lo;
+        value = land.random.u() * lo;
     }
-    float delta = (u() - 0.5f) * 2.0f * rampStep;
+    float delta = (land.random.u() - 0.5f) * 2.0f * rampStep;
     if (delta == 0.0f) delta = zeroRampStep;
     floodEnvironment(land, cursor, cell, lo, hi, value, delta, 0);
 }
@@ -90,7 +89,7 @@ void generateSphereEnvironment(const terrain& land)
     const auto* sphere = dynamic_cast<const sphereLattice*>(&land.ground);
     if (!sphere) return;
     fillEnvironment(land, 0.5f);
-    const float raiseChance = u();
+    const float raiseChance = land.random.u();
     for (int stroke = 0; stroke < plateauStrokes; ++stroke) environmentStroke(land, raiseChance);
     liftTowardEquator(land, *sphere);
     smoothField(land, 0);

@@ -1,7 +1,6 @@
 // The sphere of 160 equator cells and radius 25 as the world builds it: 79 rows, 8112 cells.
 #include "sphereLattice.h"
 
-#include "randomGenerator.h"
 
 #include <GL/gl.h>
 
@@ -84,9 +83,9 @@ bool sphereLattice::holdsCell(const latticeCursor& cursor) const { return cursor
 
 int sphereLattice::cellCount() const { return indexCount; }
 
-int sphereLattice::randomCell() const
+int sphereLattice::randomCell(RandomGenerator& random) const
 {
-    int k = generator::rand() % cellTotal;
+    int k = random.rand() % cellTotal;
     std::int32_t row = 0;
     while (k >= rowLength(row)) {
         k -= rowLength(row);

@@ -19,7 +19,7 @@ public:
     sphereLattice(std::int32_t stride, float radius);
 
     int cellCount() const override;
-    int randomCell() const override;
+    int randomCell(RandomGenerator& random) const override;
     int neighbour(latticeCursor& cursor, int index, int direction) const override;
     // Before advancing, a cursor that lies on no cell is reported on standard output as
     // "row:position (#rowCount:row length)", the row length 0 past the last row.

@@ -1,7 +1,6 @@
 // The disc of 40 rings as the world builds it: 4955 cells in an index space of 9840.
 #include "spiralLattice.h"
 
-#include "randomGenerator.h"
 
 #include <GL/gl.h>
 
@@ -44,7 +43,7 @@ spiralLattice::spiralLattice(std::int32_t ringTotal)
 {
 }
 
-void spiralLattice::build()
+void spiralLattice::buildShape()
 {
     const std::int32_t step = stride;
     rings.assign(static_cast<size_t>(ringCount), {});
@@ -74,9 +73,9 @@ bool spiralLattice::holdsCell(const latticeCursor& cursor) const { return cursor
 
 int spiralLattice::cellCount() const { return indexCount; }
 
-int spiralLattice::randomCell() const
+int spiralLattice::randomCell(RandomGenerator& random) const
 {
-    int q = generator::rand() % cellTotal;
+    int q = random.rand() % cellTotal;
     std::int32_t ring = 0;
     while (q >= ringSize(ring)) {
         q -= ringSize(ring);

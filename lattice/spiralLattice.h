@@ -21,9 +21,8 @@ public:
     explicit spiralLattice(std::int32_t ringCount);
 
     // Lays the rings out and sets stride to the longest ring. Called exactly once.
-    void build() override;
     int cellCount() const override;
-    int randomCell() const override;
+    int randomCell(RandomGenerator& random) const override;
     int neighbour(latticeCursor& cursor, int index, int direction) const override;
     int nextCell(latticeCursor& cursor) const override;
     // The drawing operations draw nothing for a cursor on no cell (a hole, or off the rings).
@@ -39,6 +38,9 @@ public:
     // The number of rings held, and the cells of ring r (0 for a ring that does not exist).
     std::int32_t numRings() const;
     std::int32_t ringSize(std::int32_t ring) const;
+
+protected:
+    void buildShape() override;
 
 private:
     struct cellCorners;

@@ -2,7 +2,6 @@
 #include "terrain.h"
 
 #include "planeLattice.h"
-#include "randomGenerator.h"
 #include "sphereLattice.h"
 #include "spiralLattice.h"
 
@@ -16,24 +15,24 @@ constexpr float disasterPull = 0.5f;
 
 void disasterWalk(const terrain& land)
 {
-    int cell = land.ground.randomCell();
+    int cell = land.ground.randomCell(land.random);
     latticeCursor cursor;
     land.ground.locate(cell, cursor);
-    const float target = u();
-    const int steps = generator::rand() % disasterWalkLimit;
+    const float target = land.random.u();
+    const int steps = land.random.rand() % disasterWalkLimit;
     for (int step = 0; step < steps; ++step) {
         float& ground = land.environment(cell);
         ground = ground + (target - ground) * disasterPull;
         land.population(cell) = 0.0f;
-        cell = land.ground.randomNeighbour(cursor, cell, nullptr);
+        cell = land.ground.randomNeighbour(land.random, cursor, cell, nullptr);
         if (cell == -1) return;
     }
 }
 
 }  // namespace
 
-terrain::terrain(const lattice& cells, float* fieldsOfFirst, std::size_t size, int recordCount)
-    : ground(cells), first(reinterpret_cast<unsigned char*>(fieldsOfFirst)), recordSize(size), records(recordCount)
+terrain::terrain(const lattice& cells, float* fieldsOfFirst, std::size_t size, int recordCount, RandomGenerator& generator)
+    : ground(cells), random(generator), first(reinterpret_cast<unsigned char*>(fieldsOfFirst)), recordSize(size), records(recordCount)
 {
 }
 
@@ -59,7 +58,7 @@ void environmentDisaster(const terrain& land)
     if (dynamic_cast<const planeLattice*>(&land.ground) || dynamic_cast<const spiralLattice*>(&land.ground)) {
         disasterWalk(land);
     } else if (dynamic_cast<const sphereLattice*>(&land.ground)) {
-        environmentStroke(land, u());
+        environmentStroke(land, land.random.u());
     }
 }
 
@@ -75,7 +74,7 @@ void smoothField(const terrain& land, int f)
         for (int attempt = 0; attempt < smoothingTries; ++attempt) {
             latticeCursor copy = cursor;
             const int a = land.ground.cellIndex(copy);
-            const int b = land.ground.randomNeighbour(copy, a, nullptr);
+            const int b = land.ground.randomNeighbour(land.random, copy, a, nullptr);
             if (b == -1) continue;
             const float x = land.field(a, f);
             const float difference = land.field(b, f) - x;

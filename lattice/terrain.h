@@ -9,12 +9,13 @@ class planeLattice;
 class spiralLattice;
 class sphereLattice;
 
-// The ground to shape: a lattice, and the twelve fields of every record of the cell array indexed
-// by it (holes included), reached without knowing the record. Terrain writes current values.
+// The ground to shape: a lattice, the twelve fields of every record of the cell array indexed by it
+// (holes included), reached without knowing the record, and the generator the shaping draws from
+// (the world's own). Terrain writes current values.
 class terrain {
 public:
     // fieldsOfFirst: the fields of record 0; recordSize: bytes from one record to the next.
-    terrain(const lattice& ground, float* fieldsOfFirst, std::size_t recordSize, int recordCount);
+    terrain(const lattice& ground, float* fieldsOfFirst, std::size_t recordSize, int recordCount, RandomGenerator& random);
 
     float& field(int index, int f) const;
     float& environment(int index) const { return field(index, 0); }
@@ -22,6 +23,7 @@ public:
     int recordCount() const { return records; }
 
     const lattice& ground;
+    RandomGenerator& random;
 
 private:
     unsigned char* first;

@@ -1,4 +1,4 @@
-// The camera's values and the transform they make.
+// The transform a camera makes.
 #include "camera.h"
 
 #include <GL/glu.h>
@@ -11,23 +11,6 @@ constexpr double nearPlane = 1.0;
 constexpr double farPlane = 1000.0;
 }  // namespace
 
-float cameraDistance = initialCameraDistance;
-float cameraPitch = 0.0f;
-float cameraYaw = 0.0f;
-float cameraRoll = 0.0f;
-float cameraPanX = 0.0f;
-float cameraPanY = 0.0f;
-
-void resetView()
-{
-    cameraDistance = initialCameraDistance;
-    cameraPitch = 0.0f;
-    cameraYaw = 0.0f;
-    cameraRoll = 0.0f;
-    cameraPanX = 0.0f;
-    cameraPanY = 0.0f;
-}
-
 double projectionAspect(int width, int height) { return static_cast<double>(std::max(width, 1)) / std::max(height, 1); }
 
 void multiplyProjection()
@@ -38,21 +21,21 @@ void multiplyProjection()
     gluPerspective(fieldOfView, projectionAspect(viewport[2], viewport[3]), nearPlane, farPlane);
 }
 
-void loadCamera()
+void loadCamera(const Camera& camera)
 {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glTranslatef(0.0f, 0.0f, -cameraDistance);
-    glRotatef(cameraPitch, 1.0f, 0.0f, 0.0f);
-    glRotatef(cameraYaw, 0.0f, 1.0f, 0.0f);
-    glRotatef(cameraRoll, 0.0f, 0.0f, 1.0f);
-    glTranslatef(cameraPanX, cameraPanY, 0.0f);
+    glTranslatef(0.0f, 0.0f, -camera.distance);
+    glRotatef(camera.pitch, 1.0f, 0.0f, 0.0f);
+    glRotatef(camera.yaw, 0.0f, 1.0f, 0.0f);
+    glRotatef(camera.roll, 0.0f, 0.0f, 1.0f);
+    glTranslatef(camera.panX, camera.panY, 0.0f);
 }
 
-void setProjectionAndCamera()
+void setProjectionAndCamera(const Camera& camera)
 {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     multiplyProjection();
-    loadCamera();
+    loadCamera(camera);
 }

@@ -22,7 +22,7 @@ std::uint32_t bitsOf(float value)
 
 }  // namespace
 
-void layerTiles::forgetCorners()
+void layerTiles::forgetCorners(const World& world)
 {
     const std::size_t cells = static_cast<std::size_t>(world.cellCount);
     corners.assign(cells * cornerValues, 0.0f);
@@ -32,11 +32,11 @@ void layerTiles::forgetCorners()
     topology = world.topology;
 }
 
-void layerTiles::gather(int mode, const reliefScale& relief, float lift, float size)
+void layerTiles::gather(const World& world, int mode, const reliefScale& relief, float lift, float size)
 {
     // Corners belong to a shape and a size: a lattice of the same topology has the same shape.
     if (topology != world.topology || sizeBits != bitsOf(size) || cellOfQuad.size() != static_cast<std::size_t>(world.cellCount))
-        forgetCorners();
+        forgetCorners(world);
     sizeBits = bitsOf(size);
     const lattice& cells = *world.currentLattice;
     Colour colour{};

@@ -6,6 +6,7 @@
 #include <vector>
 
 struct reliefScale;
+struct World;
 
 // Every drawn cell's four corners and its colour, in the lattice's order: the quads the lattice's
 // drawCellTile would draw one by one, with the same numbers. The arrays stay from frame to frame,
@@ -14,13 +15,13 @@ struct reliefScale;
 class layerTiles {
 public:
     // Gathers the tiles of the world's cells in the mode, at their heights in the relief plus the
-    // lift, size wide.
-    void gather(int mode, const reliefScale& relief, float lift, float size);
+    // lift, size wide. The world may differ from call to call.
+    void gather(const World& world, int mode, const reliefScale& relief, float lift, float size);
     // Draws what was gathered, as quads.
     void draw() const;
 
 private:
-    void forgetCorners();
+    void forgetCorners(const World& world);
 
     std::vector<float> corners, colours;  // three numbers for each corner
     std::vector<std::int32_t> cellOfQuad;  // the cell whose corners a quad holds, -1 for none

@@ -1,7 +1,7 @@
 // Turning cell values into colours.
 #include "modeColours.h"
 
-#include "programClock.h"
+#include "clockWaves.h"
 #include "renderMode.h"
 
 #include <cmath>
@@ -47,9 +47,9 @@ bool tileColour(int mode, const Cell& cell, Colour& out)
     }
 }
 
-Colour lineageColour(const Cell& cell)
+Colour lineageColour(const Cell& cell, float seconds)
 {
-    float phase = (1.0f - cell.field[technologyField]) - clockSawtooth(0.0f, lineagePeriod);
+    float phase = (1.0f - cell.field[technologyField]) - sawtoothAt(seconds, 0.0f, lineagePeriod);
     if (phase < 0.0f) phase += 1.0f;
     return lerpColour(colourYellow, colourMagenta, 1.0f - phase);
 }

@@ -11,6 +11,6 @@ Colour environmentRamp(float value);
 // when the mode leaves the cell out: every mode but Environment shows living cells only.
 bool tileColour(int mode, const Cell& cell, Colour& out);
 
-// Geneology's colour of a cell: from yellow to magenta and back once every 1.5 seconds, cells of
-// different Technology out of phase.
-Colour lineageColour(const Cell& cell);
+// Geneology's colour of a cell at a time in seconds: from yellow to magenta and back once every
+// 1.5 seconds, cells of different Technology out of phase.
+Colour lineageColour(const Cell& cell, float seconds);

@@ -1,8 +1,7 @@
 // Picking the cell under the mouse: the tiles drawn into the one pixel in colours that name them.
 #include "picking.h"
 
-#include "camera.h"
-#include "renderSettings.h"
+#include "view.h"
 #include "world.h"
 #include "worldFrame.h"
 #include "worldLayer.h"
@@ -92,9 +91,10 @@ struct nameColour {
     }
 };
 
-void drawPickTiles(const clipTransform& cull, const nameColour& names, float lift, float size)
+void drawPickTiles(const World& world, const View& view, const clipTransform& cull, const nameColour& names, float lift,
+                   float size)
 {
-    const reliefScale relief = reliefOf(zRenderMode, elevation);
+    const reliefScale relief = reliefOf(view.zRenderMode, view.elevation);
     const lattice& cells = *world.currentLattice;
     latticeCursor cursor;
     for (int index = cells.firstCell(cursor); index != -1; index = cells.nextCell(cursor)) {
@@ -109,20 +109,20 @@ void drawPickTiles(const clipTransform& cull, const nameColour& names, float lif
 }
 
 // The projection and camera of the frame, squeezed first onto the region around the pixel.
-clipTransform cullTransform(int x, int row, const GLint viewport[4])
+clipTransform cullTransform(const Camera& camera, int x, int row, const GLint viewport[4])
 {
     glLoadIdentity();
     gluPickMatrix(x + 0.5, row + 0.5, cullRegion, cullRegion, const_cast<GLint*>(viewport));
     multiplyProjection();
-    loadCamera();
+    loadCamera(camera);
     return currentClipTransform();
 }
 
 }  // namespace
 
-int pickCellAt(int x, int y)
+int pickCellAt(const World& world, const View& view, int x, int y)
 {
-    if (!world.cells || !world.currentLattice) return -1;
+    if (world.empty()) return -1;
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
     const int row = viewport[3] - 1 - y;
@@ -130,11 +130,11 @@ int pickCellAt(int x, int y)
     glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_SCISSOR_BIT | GL_CURRENT_BIT);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
-    const clipTransform cull = cullTransform(x, row, viewport);
+    const clipTransform cull = cullTransform(view.camera, x, row, viewport);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     multiplyProjection();
-    loadCamera();
+    loadCamera(view.camera);
     glEnable(GL_SCISSOR_TEST);
     glScissor(viewport[0] + x, viewport[1] + row, 1, 1);
     glDisable(GL_DITHER);
@@ -145,8 +145,8 @@ int pickCellAt(int x, int y)
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     const nameColour names;
-    drawPickTiles(cull, names, 0.0f, 1.0f);
-    if (innerTilesDrawn()) drawPickTiles(cull, names, innerLift, tileSize);
+    drawPickTiles(world, view, cull, names, 0.0f, 1.0f);
+    if (innerTilesDrawn(view)) drawPickTiles(world, view, cull, names, innerLift, view.tileSize);
     GLubyte pixel[channels];
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(viewport[0] + x, viewport[1] + row, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, pixel);

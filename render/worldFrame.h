@@ -2,17 +2,21 @@
 // program's window, a test's window or an offscreen buffer.
 #pragma once
 
+struct View;
+struct World;
+
 // How far the inner layer's tiles stand above the outer layer's.
 inline constexpr float innerLift = 0.1f;
 
 // Whether the inner layer is drawn as tiles of its own: not None, not the outer layer's mode, and
 // not Geneology, whose links are lines.
-bool innerTilesDrawn();
+bool innerTilesDrawn(const View& view);
 
-// The outer layer (full tiles) and, when it is not None and differs from the outer, the inner
-// layer (tileSize tiles, 0.1 higher), in whatever projection is loaded.
-void drawWorldLayers();
+// The world as the view shows it: the outer layer (full tiles) and, when it is not None and
+// differs from the outer, the inner layer (tileSize tiles, 0.1 higher), in whatever projection is
+// loaded. The view keeps its layers' tiles for the next frame.
+void drawWorldLayers(const World& world, View& view);
 
-// Clears colour and depth, loads the projection for the current viewport and the camera, and
-// draws the layers.
-void drawWorldFrame();
+// Clears colour and depth, loads the projection for the current viewport and the view's camera,
+// and draws the layers.
+void drawWorldFrame(const World& world, View& view);

@@ -3,8 +3,9 @@
 
 #include "layerTiles.h"
 #include "modeColours.h"
-#include "programClock.h"
+#include "clockWaves.h"
 #include "renderMode.h"
+#include "view.h"
 #include "world.h"
 
 #include <GL/gl.h>
@@ -19,7 +20,7 @@ void setColour(const Colour& colour) { glColor3f(colour.red, colour.green, colou
 
 // A segment from each cell to its live, living parent, blending their colours; a point for a
 // living cell without one.
-void drawGeneology(const reliefScale& relief, float lift)
+void drawGeneology(const World& world, const reliefScale& relief, float lift, float seconds)
 {
     const lattice& cells = *world.currentLattice;
     latticeCursor cursor;
@@ -32,29 +33,29 @@ void drawGeneology(const reliefScale& relief, float lift)
         if (linked) {
             const Cell& parent = world.cells[cell.parent];
             glBegin(GL_LINES);
-            setColour(lineageColour(cell));
+            setColour(lineageColour(cell, seconds));
             cells.cellVertex(cursor, index, cellHeight(cell, relief, lift));
-            setColour(lineageColour(parent));
+            setColour(lineageColour(parent, seconds));
             cells.cellVertex(parentCursor, cell.parent, cellHeight(parent, relief, lift));
             glEnd();
         } else if (cell.field[populationField] > 0.0f) {
             glBegin(GL_POINTS);
-            setColour(lineageColour(cell));
+            setColour(lineageColour(cell, seconds));
             cells.cellVertex(cursor, index, cellHeight(cell, relief, lift));
             glEnd();
         }
     }
 }
 
-void drawHighlight(const reliefScale& relief, float lift)
+void drawHighlight(const World& world, const View& view, const reliefScale& relief, float lift)
 {
-    if (world.selectedIndex == -1 || !world.selectedCell) return;
+    const Cell* selected = selectedCell(world, view.selectedIndex);
+    if (!selected) return;
     latticeCursor cursor;
-    world.currentLattice->locate(world.selectedIndex, cursor);
-    setColour(lerpColour(colourWhite, colourRed, clockTriangle(0.0f, 1.0f)));
+    world.currentLattice->locate(view.selectedIndex, cursor);
+    setColour(lerpColour(colourWhite, colourRed, triangleAt(view.seconds, 0.0f, 1.0f)));
     glLineWidth(highlightWidth);
-    world.currentLattice->drawCellOutline(cursor, world.selectedIndex,
-                                          cellHeight(*world.selectedCell, relief, lift) + highlightLift);
+    world.currentLattice->drawCellOutline(cursor, view.selectedIndex, cellHeight(*selected, relief, lift) + highlightLift);
     glLineWidth(1.0f);
 }
 
@@ -72,16 +73,16 @@ float cellHeight(const Cell& cell, const reliefScale& relief, float lift)
     return (cell.field[relief.field] - 0.5f) * relief.scale + lift;
 }
 
-void drawWorldLayer(int mode, int heightMode, float elevation, float lift, float size, layerTiles& tiles)
+void drawWorldLayer(const World& world, const View& view, int mode, float lift, float size, layerTiles& tiles)
 {
-    if (!world.cells || !world.currentLattice) return;
-    const reliefScale relief = reliefOf(heightMode, elevation);
+    if (world.empty()) return;
+    const reliefScale relief = reliefOf(view.zRenderMode, view.elevation);
     if (mode == geneologyMode) {
-        drawGeneology(relief, lift);
+        drawGeneology(world, relief, lift, view.seconds);
     } else {
-        tiles.gather(mode, relief, lift, size);
+        tiles.gather(world, mode, relief, lift, size);
         tiles.draw();
     }
-    drawHighlight(relief, lift);
+    drawHighlight(world, view, relief, lift);
     setColour(noGroupColour);
 }

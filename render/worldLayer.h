@@ -4,6 +4,8 @@
 #include "cell.h"
 
 class layerTiles;
+struct View;
+struct World;
 
 // The relief of a layer: the height of a cell is (field - 0.5) * scale + lift, where the field is
 // the one the height mode stands for, and scale is elevation * 12. A height mode without a field
@@ -15,8 +17,8 @@ struct reliefScale {
 reliefScale reliefOf(int heightMode, float elevation);
 float cellHeight(const Cell& cell, const reliefScale& relief, float lift);
 
-// Draws every cell once in the mode (tiles of the given size, gathered into the layer's tiles;
-// lines and points for Geneology), then outlines the selected cell in a colour pulsing from white
-// to red once a second. Leaves the colour black and the line width 1. Nothing without a lattice or
-// cells.
-void drawWorldLayer(int mode, int heightMode, float elevation, float lift, float size, layerTiles& tiles);
+// Draws every cell of the world once in the mode (tiles of the given size, gathered into the
+// layer's tiles; lines and points for Geneology), lifted by the view's relief, then outlines the
+// view's selected cell in a colour pulsing from white to red once a second of the view's time.
+// Leaves the colour black and the line width 1. Nothing for an empty world.
+void drawWorldLayer(const World& world, const View& view, int mode, float lift, float size, layerTiles& tiles);

@@ -254,11 +254,10 @@ TEST_F(Tools, WhatCannotBeDoneIsRefusedWithAReasonAndNothingWritten)
         EXPECT_NE(errors.find(directory + "/"), std::string::npos) << "names the file: " << errors;
         EXPECT_NE(errors.find(std::strstr(place, "plain") ? "--out" : ".qmw"), std::string::npos) << errors;
     }
-    growWorld(planeTopology, 1, 0);
-    world.stepCount = std::numeric_limits<int>::max() - 5;
+    World old = growWorld(planeTopology, 1, 0);
+    old.stepCount = std::numeric_limits<int>::max() - 5;
     std::string problem;
-    ASSERT_TRUE(saveWorld(directory + "/old.qmw", problem)) << problem;
-    world = World{};
+    ASSERT_TRUE(saveWorld(old, directory + "/old.qmw", problem)) << problem;
     EXPECT_EQ(lab("run --load " + directory + "/old.qmw --steps 10 --out " + directory + "/out"), 1);
     EXPECT_NE(errors.find("the step counter would pass 2147483647"), std::string::npos) << errors;
     EXPECT_EQ(bytesOf(directory + "/out/stats.csv"), "") << "nothing written";

@@ -6,7 +6,7 @@
 #include "platformStack.h"
 #include "platformTimer.h"
 #include "platformWheel.h"
-#include "worldFixture.h"
+#include "shellFixture.h"
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -23,7 +23,7 @@ namespace {
 
 // The generator, the helpers and the clock's timed effects are held by the recorded worlds and
 // pictures; the counter's wrap and its absence are not.
-TEST_F(WorldTest, TheClockCountsWrappingMillisecondsAndStandsStillWithoutACounter)
+TEST_F(ShellTest, TheClockCountsWrappingMillisecondsAndStandsStillWithoutACounter)
 {
     setMillisecondSource(nullptr);
     startClock();

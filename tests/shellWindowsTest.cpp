@@ -1,6 +1,5 @@
 // The shell's windows driven through their callbacks: the camera keys and drags, the frame loop's
 // pacing and the two control panels.
-#include "camera.h"
 #include "controlPanels.h"
 #include "digest.h"
 #include "frameLoop.h"
@@ -8,8 +7,7 @@
 #include "input.h"
 #include "platformWheel.h"
 #include "renderMode.h"
-#include "shellState.h"
-#include "worldFixture.h"
+#include "shellFixture.h"
 #include "worldHash.h"
 
 #include <GL/glut.h>
@@ -20,23 +18,22 @@
 
 namespace {
 
-class ShellWindows : public WorldTest {
+class ShellWindows : public ShellTest {
 protected:
     void SetUp() override
     {
+        ShellTest::SetUp();
         useTestWindow(740, 740);
         mainWindow = glutGetWindow();
         useFakeClock();
-        initWorld(planeTopology);
-        resetView();
+        setTopology(world, planeTopology);
         openWheelMouse();
         readWheel();  // the first reading is always 0
     }
     void TearDown() override
     {
-        resetView();
         touchHeld = false;
-        WorldTest::TearDown();
+        ShellTest::TearDown();
     }
     static void rightDrag(int toX, int toY, int modifiers = 0)
     {
@@ -55,26 +52,26 @@ TEST_F(ShellWindows, KeysDragsAndTheWheelMoveTheCamera)
         // One move a line.
         // clang-format off
         {[] { onSpecialKey(GLUT_KEY_LEFT, 0, 0); }, "50 0 355 0 0,0"},
-        {[] { cameraYaw = 355; onSpecialKey(GLUT_KEY_RIGHT, 0, 0); }, "50 0 360 0 0,0"},  // exactly 360 stays
-        {[] { cameraPitch = 88; onSpecialKey(GLUT_KEY_UP, 0, 0); onSpecialKey(GLUT_KEY_PAGE_UP, 0, 0); }, "50 90 360 0 0,0"},
-        {[] { cameraYaw = 358; onSpecialKey(GLUT_KEY_RIGHT, 0, 0); }, "50 90 3 0 0,0"},  // past 360 it wraps
-        {[] { cameraPitch = -88; onSpecialKey(GLUT_KEY_DOWN, 0, 0); }, "50 -90 3 0 0,0"},
-        {[] { resetView(); cameraDistance = 20.5f; onKeyboard('-', 0, 0); onKeyboard('-', 0, 0); }, "20 0 0 0 0,0"},
-        {[] { cameraDistance = 999.5f; onKeyboard('+', 0, 0); onKeyboard('a', 0, 0); }, "1000 0 0 0 0,0"},
-        {[] { resetView(); rightDrag(110, 100); }, "50 0 0 0 5,0"},  // a hundredth of the distance per pixel
-        {[] { resetView(); cameraPitch = 88; rightDrag(103, 107, GLUT_ACTIVE_SHIFT); }, "50 95 0 3 0,0"},  // no clamp
-        {[] { resetView(); cameraRoll = 90; rightDrag(110, 100); }, "50 0 0 90 0.00398137,-5"},  // 6.28 a turn
-        {[] { resetView(); topologyChoice = sphereTopology; rightDrag(112, 91, GLUT_ACTIVE_SHIFT); }, "50 -9 12 0 0,0"},
+        {[] { view.camera.yaw = 355; onSpecialKey(GLUT_KEY_RIGHT, 0, 0); }, "50 0 360 0 0,0"},  // exactly 360 stays
+        {[] { view.camera.pitch = 88; onSpecialKey(GLUT_KEY_UP, 0, 0); onSpecialKey(GLUT_KEY_PAGE_UP, 0, 0); }, "50 90 360 0 0,0"},
+        {[] { view.camera.yaw = 358; onSpecialKey(GLUT_KEY_RIGHT, 0, 0); }, "50 90 3 0 0,0"},  // past 360 it wraps
+        {[] { view.camera.pitch = -88; onSpecialKey(GLUT_KEY_DOWN, 0, 0); }, "50 -90 3 0 0,0"},
+        {[] { view.camera = Camera{}; view.camera.distance = 20.5f; onKeyboard('-', 0, 0); onKeyboard('-', 0, 0); }, "20 0 0 0 0,0"},
+        {[] { view.camera.distance = 999.5f; onKeyboard('+', 0, 0); onKeyboard('a', 0, 0); }, "1000 0 0 0 0,0"},
+        {[] { view.camera = Camera{}; rightDrag(110, 100); }, "50 0 0 0 5,0"},  // a hundredth of the distance per pixel
+        {[] { view.camera = Camera{}; view.camera.pitch = 88; rightDrag(103, 107, GLUT_ACTIVE_SHIFT); }, "50 95 0 3 0,0"},  // no clamp
+        {[] { view.camera = Camera{}; view.camera.roll = 90; rightDrag(110, 100); }, "50 0 0 90 0.00398137,-5"},  // 6.28 a turn
+        {[] { view.camera = Camera{}; topologyChoice = sphereTopology; rightDrag(112, 91, GLUT_ACTIVE_SHIFT); }, "50 -9 12 0 0,0"},
         {[] { rightDrag(112, 91); topologyChoice = planeTopology; }, "50 -18 24 0 0,0"},  // on the sphere every drag turns
-        {[] { resetView(); takeWheelButton(3, GLUT_DOWN); takeWheelButton(3, GLUT_DOWN); runFrame(); }, "42 0 0 0 0,0"},
+        {[] { view.camera = Camera{}; takeWheelButton(3, GLUT_DOWN); takeWheelButton(3, GLUT_DOWN); runFrame(); }, "42 0 0 0 0,0"},
         {[] { takeWheelButton(4, GLUT_DOWN); takeWheelButton(3, GLUT_UP); runFrame(); runFrame(); }, "48.72 0 0 0 0,0"},
         // clang-format on
     };
     for (const auto& move : moves) {
         move.input();
         std::ostringstream camera;
-        camera << cameraDistance << " " << cameraPitch << " " << cameraYaw << " " << cameraRoll << " " << cameraPanX << ","
-               << cameraPanY;
+        camera << view.camera.distance << " " << view.camera.pitch << " " << view.camera.yaw << " " << view.camera.roll << " " << view.camera.panX << ","
+               << view.camera.panY;
         EXPECT_EQ(camera.str(), move.camera);
     }
     EXPECT_FALSE(takeWheelButton(GLUT_LEFT_BUTTON, GLUT_DOWN)) << "only the wheel's buttons";
@@ -110,24 +107,24 @@ TEST_F(ShellWindows, TheFrameLoopPacesStepsFeedsRulesAndRebuildsTheChosenWorld)
         speed = frame.speed;
         fakeMilliseconds = static_cast<std::uint32_t>(frame.now * 1000.0f + 0.5f);
         runFrame();
-        EXPECT_EQ(getStepCount(), frame.steps) << "speed " << frame.speed << " at " << frame.now;
+        EXPECT_EQ(world.stepCount, frame.steps) << "speed " << frame.speed << " at " << frame.now;
     }
-    pollutionOn = humanRulesOn = 1;
+    world.switches.pollution = world.switches.humanRules = 1;
     world.rules[7] = 0.3f;
     runFrame();
     const float fed[] = {1, 1, 1, 1, 1, 1, 0, 0.3f};
     EXPECT_EQ(std::memcmp(world.rules, fed, sizeof fed), 0);
-    cameraYaw = 30.0f;
+    view.camera.yaw = 30.0f;
     topologyChoice = 7;
     runFrame();
-    EXPECT_EQ(world.cells, nullptr) << "a topology that fails is tried again every frame";
+    EXPECT_TRUE(world.empty()) << "a topology that fails is tried again every frame";
     topologyChoice = discTopology;
     runFrame();
     EXPECT_EQ(world.topology, discTopology);
-    EXPECT_EQ(cameraYaw, 0.0f) << "the view is reset after a rebuild";
-    cameraYaw = 30.0f;
+    EXPECT_EQ(view.camera.yaw, 0.0f) << "the view is reset after a rebuild";
+    view.camera.yaw = 30.0f;
     runFrame();
-    EXPECT_EQ(cameraYaw, 30.0f) << "the same choice again does nothing";
+    EXPECT_EQ(view.camera.yaw, 30.0f) << "the same choice again does nothing";
 }
 
 // The first control of a tree with the name (radio buttons among them).
@@ -166,16 +163,16 @@ TEST_F(ShellWindows, TheControlPanelsDrawAsRecordedAndWorkTheWorld)
     speed = 0;
     click(panel, "Kill All");
     click(panel, "Seed Life");
-    const std::uint64_t seeded = worldHash();
+    const std::uint64_t seeded = worldHash(world);
     click(panel, "Population", "", 45);
     click(panel, "Parameter Center", "", 60);
-    EXPECT_EQ(worldHash(), seeded) << "without a selection, or without a group, the sliders change nothing";
+    EXPECT_EQ(worldHash(world), seeded) << "without a selection, or without a group, the sliders change nothing";
     for (int index : {10, 11, 12}) world.cells[index].group = Group{5, phenotypeField, 0.1f, 0.4f, colourRed};
     world.cells[10].field[populationField] = world.cells[12].field[populationField] = 0.4f;
     world.cells[12].group.id = 6;
-    selectCell(10);
+    view.selectedIndex = selectableCell(world, 10);
     click(panel, "Step");
-    EXPECT_EQ(getStepCount(), 1) << "Step works while paused";
+    EXPECT_EQ(world.stepCount, 1) << "Step works while paused";
     EXPECT_EQ(cellSliders[populationField], world.cells[10].field[populationField]) << "the selection shows";
     EXPECT_EQ(panelGroup.id, 5) << "with its group";
     click(panel, "Metabolism", "", 90);
@@ -198,9 +195,9 @@ TEST_F(ShellWindows, TheControlPanelsDrawAsRecordedAndWorkTheWorld)
     syncPanelFromSelection();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "cell field 1 = -0.250000\n");
     EXPECT_EQ(panelGroup.field, -1) << "a cell without a group shows none";
-    const std::tuple<const char*, const char*, int*, int> choices[] = {{"Outer", "Fitness Map", &outerRenderMode, fitnessMapMode},
-                                                                       {"Inner", "Groups", &innerRenderMode, groupsMode},
-                                                                       {"Z", "Population", &zRenderMode, populationMode}};
+    const std::tuple<const char*, const char*, int*, int> choices[] = {{"Outer", "Fitness Map", &view.outerRenderMode, fitnessMapMode},
+                                                                       {"Inner", "Groups", &view.innerRenderMode, groupsMode},
+                                                                       {"Z", "Population", &view.zRenderMode, populationMode}};
     for (const auto& [within, name, setting, mode] : choices) {
         click(*renderPanel, name, within);
         EXPECT_EQ(*setting, mode) << within;

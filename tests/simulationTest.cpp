@@ -3,9 +3,8 @@
 #include "digest.h"
 #include "groups.h"
 #include "simulationStep.h"
-#include "worldFixture.h"
+#include "testWorlds.h"
 #include "worldHash.h"
-#include "worldScenes.h"
 
 namespace {
 
@@ -15,20 +14,22 @@ struct RunCase {
     std::uint64_t recorded;
 };
 
-class LongRun : public WorldTest, public testing::WithParamInterface<RunCase> {};
+class LongRun : public testing::TestWithParam<RunCase> {};
 
 // 2000 steps with disasters, the rules as the program starts them or every switch turned the other
 // way. The hash covers every field, group and link of every cell; the lineage labels are added.
 TEST_P(LongRun, GrowsTheRecordedWorld)
 {
-    const bool on = GetParam().rulesOn;
-    pollutionOn = humanRulesOn = lineageOn = on;
-    ruleNoSelfMutation = ruleSpreadCost = !on;
-    disasterRate = 0.1f;
-    growWorld(GetParam().topology, calendarSeed, 2000);
+    const int on = GetParam().rulesOn;
+    RuleSwitches switches;
+    switches.pollution = switches.humanRules = switches.lineages = on;
+    switches.noSelfMutation = switches.spreadCost = !on;
+    World world = growWorld(GetParam().topology, calendarSeed, 0, switches);
+    world.disasterRate = 0.1f;
+    for (int step = 0; step < 2000; ++step) simulationStep(world);
     Digest digest;
-    digest << worldHash() << generator::state();
-    forEachCell([&](int index, const latticeCursor&) { digest << world.cells[index].lineage; });
+    digest << worldHash(world) << world.random.state();
+    forEachCell(world, [&](int index, const latticeCursor&) { digest << world.cells[index].lineage; });
     EXPECT_EQ(digest.value, GetParam().recorded);
 }
 

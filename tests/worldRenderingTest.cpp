@@ -11,9 +11,8 @@
 #include "shellState.h"
 #include "touchPass.h"
 #include "worldActions.h"
-#include "worldFixture.h"
+#include "shellFixture.h"
 #include "worldLayer.h"
-#include "worldScenes.h"
 
 #include <GL/glu.h>
 #include <GL/glut.h>
@@ -35,27 +34,25 @@ std::vector<unsigned char> readFrame()
     return rgb;
 }
 
-class WorldRendering : public WorldTest {
+class WorldRendering : public ShellTest {
 protected:
     void SetUp() override
     {
-        WorldTest::SetUp();
+        ShellTest::SetUp();
         useTestWindow(frameSize, frameSize);
         mainWindow = glutGetWindow();
         glViewport(0, 0, frameSize, frameSize);
         glEnable(GL_DEPTH_TEST);
         useFakeClock();
-        resetView();
         freshWorld(planeTopology);
-        killAll();
+        killAll(world);
         for (int index = 0; index < world.cellCount; ++index) world.cells[index].field[environmentField] = 0.5f;
-        zRenderMode = cultureMode;  // flat tiles
+        view.zRenderMode = cultureMode;  // flat tiles
     }
     void TearDown() override
     {
-        resetView();
         touchHeld = false;
-        WorldTest::TearDown();
+        ShellTest::TearDown();
     }
     // The window pixel (y down, as the mouse reports it) where the cell's centre is seen.
     static bool pixelOf(int cell, int& x, int& y, float offset = 0.0f)
@@ -64,8 +61,8 @@ protected:
         world.currentLattice->locate(cell, cursor);
         float centre[3];
         world.currentLattice->cellPosition(cursor, cell, centre,
-                                           cellHeight(world.cells[cell], reliefOf(zRenderMode, elevation), 0));
-        setProjectionAndCamera();
+                                           cellHeight(world.cells[cell], reliefOf(view.zRenderMode, view.elevation), 0));
+        setProjectionAndCamera(view.camera);
         GLdouble modelview[16], projection[16], wx, wy, wz;
         GLint viewport[4];
         glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
@@ -98,38 +95,37 @@ void expectColour(const Rgb& actual, const Rgb& expected, const std::string& wha
 // The colours of every mode, for the living and the dead, are held by the recorded pictures.
 TEST_F(WorldRendering, TheSelectedCellPulsesFromWhiteToRed)
 {
-    selectCell(40 * 80 + 40);
+    view.selectedIndex = selectableCell(world, 40 * 80 + 40);
     for (const auto& [ms, colour] :
          {std::pair{2000u, Rgb{255, 255, 255}}, {2500u, Rgb{255, 0, 0}}, {2250u, Rgb{255, 128, 128}}}) {
         fakeMilliseconds = ms;
         expectColour(seen(40 * 80 + 40, -0.5f), colour, "the outline's left edge at " + std::to_string(ms) + " ms");
     }
-    cameraDistance = 1.05f;  // the wheel has no bounds
+    view.camera.distance = 1.05f;  // the wheel has no bounds
     expectColour(seen(40 * 80 + 40), {0, 0, 255}, "a tile just beyond the near plane");
-    outerRenderMode = innerRenderMode = noneMode;
+    view.outerRenderMode = view.innerRenderMode = noneMode;
     expectColour(seen(40 * 80 + 40, -0.5f), {0, 0, 0}, "both layers None");
     Cell record;  // Geneology's colour runs from yellow to magenta once every 1.5 s, out of phase by technology
-    fakeMilliseconds = 0;
-    EXPECT_EQ(lineageColour(record), colourYellow);
+    EXPECT_EQ(lineageColour(record, 0.0f), colourYellow);
     record.field[technologyField] = 1.0f;
-    fakeMilliseconds = 750;
-    EXPECT_NEAR(lineageColour(record).green, 0.5f, 1e-5f) << "halfway, past the wrap";
+    EXPECT_NEAR(lineageColour(record, 0.75f).green, 0.5f, 1e-5f) << "halfway, past the wrap";
 }
 
 // Every mode on every topology, with the relief and the selection: every pixel of the frame is as
 // recorded, and GL reports no error.
 TEST_F(WorldRendering, EveryModeOnEveryTopologyShowsTheRecordedPicture)
 {
-    lineageOn = 1;
+    RuleSwitches lineagesOn;
+    lineagesOn.lineages = 1;
     const std::uint64_t recorded[] = {0xe1ccb745372ccacbull, 0xa339c0b39dbf878dull, 0x728f2a47030e37d3ull};
     for (int topology : {planeTopology, discTopology, sphereTopology}) {
-        growWorld(topology, calendarSeed, 150);
-        selectCell(world.currentLattice->randomCell());
+        world = growWorld(topology, calendarSeed, 150, lineagesOn);
+        view.selectedIndex = selectableCell(world, world.currentLattice->randomCell(world.random));
         Digest digest;
         for (int mode = 0; mode < renderModeCount; ++mode) {
-            outerRenderMode = mode;
-            innerRenderMode = (mode + 4) % renderModeCount;
-            zRenderMode = (mode + 11) % renderModeCount;
+            view.outerRenderMode = mode;
+            view.innerRenderMode = (mode + 4) % renderModeCount;
+            view.zRenderMode = (mode + 11) % renderModeCount;
             drawFrame();
             ASSERT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << topologyNames[topology] << " " << renderModeNames[mode];
             for (unsigned char byte : readFrame()) digest << byte;
@@ -143,16 +139,16 @@ TEST_F(WorldRendering, EveryModeOnEveryTopologyShowsTheRecordedPicture)
 TEST_F(WorldRendering, ANewTileSizeRedrawsEveryTile)
 {
     const auto picture = [](float size) {
-        tileSize = size;
+        view.tileSize = size;
         drawFrame();
         return readFrame();
     };
-    outerRenderMode = environmentMode;
-    growWorld(planeTopology, calendarSeed, 150);
+    view.outerRenderMode = environmentMode;
+    world = growWorld(planeTopology, calendarSeed, 150);
     const auto before = picture(0.3f), changed = picture(0.8f);
-    growWorld(discTopology, calendarSeed, 0);
+    world = growWorld(discTopology, calendarSeed, 0);
     picture(0.8f);
-    growWorld(planeTopology, calendarSeed, 150);
+    world = growWorld(planeTopology, calendarSeed, 150);
     EXPECT_NE(changed, before);
     EXPECT_EQ(changed, picture(0.8f)) << "as drawn after another topology";
 }
@@ -161,14 +157,14 @@ TEST_F(WorldRendering, ANewTileSizeRedrawsEveryTile)
 // frame's projection and camera; names by pixel, rows from the bottom.
 std::vector<int> tileNames()
 {
-    setProjectionAndCamera();
+    setProjectionAndCamera(view.camera);
     glDisable(GL_DITHER);
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     latticeCursor cursor;
     for (int index = world.currentLattice->firstCell(cursor); index != -1; index = world.currentLattice->nextCell(cursor)) {
         glColor3ub((index + 1) & 255, (index + 1) >> 8, 0);
-        const float height = cellHeight(world.cells[index], reliefOf(zRenderMode, elevation), 0.0f);
+        const float height = cellHeight(world.cells[index], reliefOf(view.zRenderMode, view.elevation), 0.0f);
         world.currentLattice->drawCellTile(cursor, index, height, 1.0f);
     }
     const auto rgb = readFrame();
@@ -183,11 +179,11 @@ TEST_F(WorldRendering, AClickSelectsTheCellDrawnAtThePixelsCentre)
 {
     constexpr int patchSide = 16;
     for (int topology : {planeTopology, discTopology, sphereTopology}) {
-        growWorld(topology, calendarSeed, 0);
-        cameraPitch = topology == planeTopology ? -40.0f : 0.0f;
-        zRenderMode = environmentMode;
-        elevation = 1.0f;
-        innerRenderMode = noneMode;
+        world = growWorld(topology, calendarSeed, 0);
+        view.camera.pitch = topology == planeTopology ? -40.0f : 0.0f;
+        view.zRenderMode = environmentMode;
+        view.elevation = 1.0f;
+        view.innerRenderMode = noneMode;
         const std::vector<int> names = tileNames();
         int edges = 0;
         for (const int corner : {300, 370, 440})
@@ -195,12 +191,12 @@ TEST_F(WorldRendering, AClickSelectsTheCellDrawnAtThePixelsCentre)
                 for (int column = corner; column < corner + patchSide; ++column) {
                     const int at = row * frameSize + column;
                     edges += names[at] != names[at + 1];
-                    EXPECT_EQ(pickCellAt(column, frameSize - 1 - row), names[at] - 1)
+                    EXPECT_EQ(pickCellAt(world, view, column, frameSize - 1 - row), names[at] - 1)
                         << topologyNames[topology] << " at " << column << ", " << frameSize - 1 - row;
                 }
         EXPECT_GT(edges, 3 * patchSide) << topologyNames[topology] << ": the patches cross edges";
     }
-    EXPECT_EQ(pickCellAt(2, 2), -1) << "no tile under the pixel";
+    EXPECT_EQ(pickCellAt(world, view, 2, 2), -1) << "no tile under the pixel";
     EXPECT_EQ(projectionAspect(740, 0), 740.0) << "a window without height";
     EXPECT_EQ(projectionAspect(0, 0), 1.0) << "a window shrunk to nothing";
     glViewport(0, 0, 0, 0);
@@ -208,7 +204,7 @@ TEST_F(WorldRendering, AClickSelectsTheCellDrawnAtThePixelsCentre)
     GLfloat projection[16];
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
     EXPECT_EQ(std::count_if(projection, projection + 16, [](float entry) { return std::isfinite(entry); }), 16);
-    EXPECT_EQ(pickCellAt(0, 0), -1) << "keeps a finite projection and has nothing under the mouse";
+    EXPECT_EQ(pickCellAt(world, view, 0, 0), -1) << "keeps a finite projection and has nothing under the mouse";
 }
 
 TEST_F(WorldRendering, HoldingTheButtonTouchesTheCellUnderTheMouseWithAGrowingBrush)
@@ -218,12 +214,12 @@ TEST_F(WorldRendering, HoldingTheButtonTouchesTheCellUnderTheMouseWithAGrowingBr
     touchHeld = true;
     ASSERT_TRUE(pixelOf(3240, mouseX, mouseY));
     pickAndTouch();
-    EXPECT_EQ(getSelectedIndex(), 3240);
+    EXPECT_EQ(view.selectedIndex, 3240);
     EXPECT_EQ(panelGroup.id, 4) << "the panel follows";
     EXPECT_FLOAT_EQ(cellSliders[populationField], 0.3f);
     mouseX = mouseY = 3;
     pickAndTouch();
-    EXPECT_EQ(getSelectedIndex(), -1) << "a press on nothing";
+    EXPECT_EQ(view.selectedIndex, -1) << "a press on nothing";
     EXPECT_EQ(panelGroup.id, -1);
 
     touchStartTime = 1.0f;

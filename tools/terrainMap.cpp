@@ -15,7 +15,7 @@ namespace {
 
 constexpr double degreesPerRadian = 180.0 / 3.14159265358979323846;
 
-void paint(Picture& picture, int x, int y, int cell)
+void paint(const World& world, Picture& picture, int x, int y, int cell)
 {
     const Colour colour = environmentRamp(world.cells[cell].field[environmentField]);
     std::uint8_t* pixel = picture.pixel(x, y);
@@ -35,12 +35,12 @@ Picture blank(int width, int height)
 }
 
 // Row 0 of the grid is its lower edge, so it goes to the bottom of the picture.
-Picture planeMap(const planeLattice& plane, int scale)
+Picture planeMap(const World& world, const planeLattice& plane, int scale)
 {
     Picture picture = blank(plane.gridWidth * scale, plane.gridHeight * scale);
     for (int y = 0; y < picture.height; ++y)
         for (int x = 0; x < picture.width; ++x)
-            paint(picture, x, y, (plane.gridHeight - 1 - y / scale) * plane.gridWidth + x / scale);
+            paint(world, picture, x, y, (plane.gridHeight - 1 - y / scale) * plane.gridWidth + x / scale);
     return picture;
 }
 
@@ -53,7 +53,7 @@ int cellAtAngle(int size, double degrees)
     return k;
 }
 
-Picture discMap(const spiralLattice& disc, int scale)
+Picture discMap(const World& world, const spiralLattice& disc, int scale)
 {
     const int rings = disc.numRings();
     Picture picture = blank(2 * rings * scale, 2 * rings * scale);
@@ -67,12 +67,12 @@ Picture discMap(const spiralLattice& disc, int scale)
             double degrees = std::atan2(-dx, dy) * degreesPerRadian;
             if (degrees < 0.0) degrees += 360.0;
             const latticeCursor at{ring, cellAtAngle(disc.ringSize(ring), degrees)};
-            paint(picture, x, y, disc.cellIndex(at));
+            paint(world, picture, x, y, disc.cellIndex(at));
         }
     return picture;
 }
 
-Picture sphereMap(const sphereLattice& sphere, int scale)
+Picture sphereMap(const World& world, const sphereLattice& sphere, int scale)
 {
     std::vector<int> rowLength(static_cast<size_t>(sphere.rowCount), 0);
     latticeCursor cursor;
@@ -83,7 +83,7 @@ Picture sphereMap(const sphereLattice& sphere, int scale)
         const int row = y / scale;
         for (int x = 0; x < picture.width; ++x) {
             const latticeCursor at{static_cast<int>((x + 0.5) / picture.width * rowLength[row]), row};
-            paint(picture, x, y, sphere.cellIndex(at));
+            paint(world, picture, x, y, sphere.cellIndex(at));
         }
     }
     return picture;
@@ -91,12 +91,12 @@ Picture sphereMap(const sphereLattice& sphere, int scale)
 
 }  // namespace
 
-Picture terrainMap(int scale)
+Picture terrainMap(const World& world, int scale)
 {
-    if (!world.currentLattice || !world.cells) return {};
+    if (world.empty()) return {};
     const lattice& ground = *world.currentLattice;
-    if (const auto* plane = dynamic_cast<const planeLattice*>(&ground)) return planeMap(*plane, scale);
-    if (const auto* disc = dynamic_cast<const spiralLattice*>(&ground)) return discMap(*disc, scale);
-    if (const auto* sphere = dynamic_cast<const sphereLattice*>(&ground)) return sphereMap(*sphere, scale);
+    if (const auto* plane = dynamic_cast<const planeLattice*>(&ground)) return planeMap(world, *plane, scale);
+    if (const auto* disc = dynamic_cast<const spiralLattice*>(&ground)) return discMap(world, *disc, scale);
+    if (const auto* sphere = dynamic_cast<const sphereLattice*>(&ground)) return sphereMap(world, *sphere, scale);
     return {};
 }

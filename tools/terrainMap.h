@@ -3,6 +3,8 @@
 
 #include "pngFile.h"
 
-// The current world's ground, scale pixels per cell: the plane as its grid, the disc as seen from
+struct World;
+
+// The world's ground, scale pixels per cell: the plane as its grid, the disc as seen from
 // above (transparent around it), the sphere as a map of longitude against its rows, north on top.
-Picture terrainMap(int scale);
+Picture terrainMap(const World& world, int scale);

@@ -1,5 +1,4 @@
 // quillmoss-terrain: the ground a seed gives a topology, as a PNG picture.
-#include "randomGenerator.h"
 #include "terrainMap.h"
 #include "world.h"
 
@@ -75,10 +74,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "quillmoss-terrain: %s\n%s", problem.c_str(), usage);
         return 2;
     }
-    generator::seed(static_cast<std::uint32_t>(chosen.seed));
-    if (setTopology(chosen.topology) != 1) {
+    const World world = newWorld(chosen.topology, static_cast<std::uint32_t>(chosen.seed));
+    if (world.empty()) {
         std::fprintf(stderr, "quillmoss-terrain: the world could not be built\n");
         return 1;
     }
-    return writePng(terrainMap(chosen.scale), chosen.out) ? 0 : 1;
+    return writePng(terrainMap(world, chosen.scale), chosen.out) ? 0 : 1;
 }

@@ -2,10 +2,8 @@
 #include "worldActions.h"
 
 #include "planeLattice.h"
-#include "randomGenerator.h"
 #include "renderMode.h"
 #include "world.h"
-#include "worldSettings.h"
 
 #include <cmath>
 
@@ -13,25 +11,25 @@ namespace {
 
 constexpr float paintBlend = 0.2f;
 
-bool namesCell(int index)
+bool namesCell(const World& world, int index)
 {
     latticeCursor cursor;
     return index >= 0 && index < world.cellCount && world.currentLattice->locate(index, cursor);
 }
 
 // Moves field f of a cell a fifth of the way to the tool's target; v is the cell's distance share.
-void paint(int index, int f, int tool, float v)
+void paint(World& world, int index, int f, int tool, float v)
 {
     float target = v;
     if (tool == paintWithOne) target = 1.0f - v;
-    if (tool == paintNoise) target = u();
+    if (tool == paintNoise) target = world.random.u();
     float& value = world.cells[index].field[f];
     value += (target - value) * paintBlend;
 }
 
 // The plane's brush: every cell closer than radius of the grid's diagonal, and the touched cell,
 // with the distance share growing from 0 at the centre.
-void paintPlane(const planeLattice& plane, int cellIndex, int f, int tool, float radius)
+void paintPlane(World& world, const planeLattice& plane, int cellIndex, int f, int tool, float radius)
 {
     int x0 = 0;
     int y0 = 0;
@@ -42,14 +40,14 @@ void paintPlane(const planeLattice& plane, int cellIndex, int f, int tool, float
         for (int y = 0; y < plane.gridHeight; ++y) {
             const float distance = std::sqrt(static_cast<float>((x - x0) * (x - x0) + (y - y0) * (y - y0)));
             const int index = x + plane.gridWidth * y;
-            if (index == cellIndex || distance < fullRadius * radius) paint(index, f, tool, distance / fullRadius);
+            if (index == cellIndex || distance < fullRadius * radius) paint(world, index, f, tool, distance / fullRadius);
         }
 }
 
-void copySelectedCulture(int cellIndex)
+void copySelectedCulture(World& world, int selectedIndex, int cellIndex)
 {
-    const Cell* selected = world.selectedCell;
-    if (!selected || !namesCell(cellIndex)) return;
+    const Cell* selected = selectedCell(world, selectedIndex);
+    if (!selected || !namesCell(world, cellIndex)) return;
     Cell& target = world.cells[cellIndex];
     // The target keeps its ground, group, parent and birth step.
     for (int f = populationField; f < cellFieldCount; ++f) target.field[f] = selected->field[f];
@@ -57,23 +55,23 @@ void copySelectedCulture(int cellIndex)
 
 }  // namespace
 
-void touch(int cellIndex, int tool, float radius)
+void touch(World& world, const TouchView& view, int cellIndex, int tool, float radius)
 {
-    if (!world.cells || !world.currentLattice) return;
+    if (world.empty()) return;
     switch (tool) {
-    case selectCellTool: selectCell(cellIndex); return;
-    case copyCulture: copySelectedCulture(cellIndex); return;
+    case selectCellTool: view.selected = selectableCell(world, cellIndex); return;
+    case copyCulture: copySelectedCulture(world, view.selected, cellIndex); return;
     case paintWithOne:
     case paintWithZero:
     case paintNoise: break;
     default: return;
     }
-    if (outerRenderMode < 0 || outerRenderMode >= renderModeCount) return;
-    const int f = renderModeField[outerRenderMode];
-    if (f == -1 || !namesCell(cellIndex)) return;
+    if (view.paintedMode < 0 || view.paintedMode >= renderModeCount) return;
+    const int f = renderModeField[view.paintedMode];
+    if (f == -1 || !namesCell(world, cellIndex)) return;
     if (const auto* plane = dynamic_cast<const planeLattice*>(world.currentLattice.get())) {
-        paintPlane(*plane, cellIndex, f, tool, radius);
+        paintPlane(world, *plane, cellIndex, f, tool, radius);
     } else {
-        paint(cellIndex, f, tool, 0.0f);
+        paint(world, cellIndex, f, tool, 0.0f);
     }
 }

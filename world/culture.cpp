@@ -2,7 +2,6 @@
 #include "culture.h"
 
 #include "clamp01.h"
-#include "randomGenerator.h"
 
 #include <cmath>
 
@@ -30,27 +29,27 @@ float cultureDistance(const Cell& a, const Cell& b)
     return std::sqrt(sum);
 }
 
-void copyCultureFrom(Cell& t, const Cell& c, float blend)
+void copyCultureFrom(RandomGenerator& random, Cell& t, const Cell& c, float blend)
 {
     for (int f = firstPassedField; f < cellFieldCount; ++f)
-        if (u() <= blend) t.next[f] = c.field[f];
+        if (random.u() <= blend) t.next[f] = c.field[f];
     // The colour blends instead; its three draws above are still made.
     for (int f = cultureRedField; f <= cultureBlueField; ++f) t.next[f] = t.field[f] + (c.field[f] - t.field[f]) * blend;
     t.nextGroup = c.group;
 }
 
-void mutate(Cell& cell)
+void mutate(RandomGenerator& random, Cell& cell)
 {
     if (!(cell.field[populationField] > 0.0f)) return;
     for (int f = firstPassedField; f < cellFieldCount; ++f) {
-        if (canJump(f) && u() < jumpChance) {
+        if (canJump(f) && random.u() < jumpChance) {
             // A jump: a new random value, and one random colour channel gets a new random value too.
-            cell.next[f] = u();
-            const float channelValue = u();
-            cell.next[cultureRedField + generator::rand() % colourFields] = channelValue;
+            cell.next[f] = random.u();
+            const float channelValue = random.u();
+            cell.next[cultureRedField + random.rand() % colourFields] = channelValue;
             if (f != spreadRateField) cell.next[spreadRateField] = clamp01(cell.next[spreadRateField] + spreadRiseAfterJump);
             continue;
         }
-        cell.next[f] = clamp01(cell.next[f] + u() * driftWidth - driftCentre);
+        cell.next[f] = clamp01(cell.next[f] + random.u() * driftWidth - driftCentre);
     }
 }

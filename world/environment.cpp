@@ -1,18 +1,21 @@
-// Terrain generation and disasters on the world's lattice and cells.
+// Terrain generation and disasters on a world's lattice and cells.
 #include "environment.h"
 
 #include "world.h"
 
-terrain worldTerrain() { return terrain(*world.currentLattice, world.cells[0].field, sizeof(Cell), world.cellCount); }
-
-void generateEnvironment()
+terrain worldTerrain(World& world)
 {
-    if (!world.currentLattice || !world.cells) return;
-    generateEnvironment(worldTerrain());
+    return terrain(*world.currentLattice, world.cells[0].field, sizeof(Cell), world.cellCount, world.random);
 }
 
-void environmentDisaster()
+void generateEnvironment(World& world)
 {
-    if (!world.currentLattice || !world.cells) return;
-    environmentDisaster(worldTerrain());
+    if (world.empty()) return;
+    generateEnvironment(worldTerrain(world));
+}
+
+void environmentDisaster(World& world)
+{
+    if (world.empty()) return;
+    environmentDisaster(worldTerrain(world));
 }

@@ -1,13 +1,15 @@
-// The world's ground: generating the Environment of every cell, and the disaster.
+// A world's ground: generating the Environment of every cell, and the disaster.
 #pragma once
 
 #include "terrain.h"
 
-// A fresh terrain for the current lattice; nothing on an empty world.
-void generateEnvironment();
+struct World;
 
-// One disaster on the current lattice; nothing on an empty world.
-void environmentDisaster();
+// A fresh terrain for the world's lattice, drawn from its generator; nothing on an empty world.
+void generateEnvironment(World& world);
 
-// The world's cells as terrain generation sees them. Only for a world that is not empty.
-terrain worldTerrain();
+// One disaster on the world's lattice; nothing on an empty world.
+void environmentDisaster(World& world);
+
+// The world's cells and generator as terrain generation sees them. Only for a world that is not empty.
+terrain worldTerrain(World& world);

@@ -5,17 +5,17 @@
 
 #include <cmath>
 
-void setGroupField(int groupId, int f, float value)
+void setGroupField(World& world, int groupId, int f, float value)
 {
-    if (!world.currentLattice || !world.cells || groupId == -1) return;
+    if (world.empty() || groupId == -1) return;
     if (f < 0 || f >= cellFieldCount || !std::isfinite(value)) return;
     for (int index = 0; index < world.cellCount; ++index)
         if (world.cells[index].group.id == groupId) world.cells[index].field[f] = value;
 }
 
-void applyGroup(const Group& g)
+void applyGroup(World& world, const Group& g)
 {
-    if (!world.currentLattice || !world.cells || g.id == -1) return;
+    if (world.empty() || g.id == -1) return;
     latticeCursor cursor;
     for (int cell = world.currentLattice->firstCell(cursor); cell != -1; cell = world.currentLattice->nextCell(cursor)) {
         Cell& member = world.cells[cell];
@@ -24,9 +24,9 @@ void applyGroup(const Group& g)
     }
 }
 
-bool getSelectedGroup(Group& out)
+bool getSelectedGroup(const World& world, int selectedIndex, Group& out)
 {
-    const Cell* selected = world.selectedCell;
+    const Cell* selected = selectedCell(world, selectedIndex);
     if (selected && selected->field[populationField] > 0.0f && selected->group.id != -1) {
         out = selected->group;
         return true;

@@ -2,7 +2,6 @@
 #include "groups.h"
 
 #include "clamp01.h"
-#include "randomGenerator.h"
 #include "world.h"
 
 #include <cmath>
@@ -14,18 +13,18 @@ constexpr float halfWidthFactor = 0.5f;
 constexpr float membershipDecay = 0.7f;
 }  // namespace
 
-void foundGroup(Group& g, Cell& cell)
+void foundGroup(World& world, Group& g, Cell& cell)
 {
     g.id = world.nextGroupId;
     // Ids wrap to 0 after the largest int32 without passing through signed overflow.
     world.nextGroupId = world.nextGroupId == std::numeric_limits<int>::max() ? 0 : world.nextGroupId + 1;
-    g.field = generator::rand() % cellFieldCount;
+    g.field = world.random.rand() % cellFieldCount;
     g.center = cell.field[g.field];
     g.deviation = foundingDeviation;
     cell.field[groupMembershipField] = 1.0f;
-    const float red = u();
-    const float green = u();
-    const float blue = u();
+    const float red = world.random.u();
+    const float green = world.random.u();
+    const float blue = world.random.u();
     g.colour = Colour{red, green, blue};
 }
 

@@ -3,10 +3,12 @@
 
 #include "cell.h"
 
-// Fills g (the cell's next group) with a new group centred on the cell: the next id (after the
+struct World;
+
+// Fills g (the cell's next group) with a new group centred on the cell: the world's next id (after the
 // largest int32 the ids start again at 0), a random defining field, deviation 0.4, a random colour.
 // Sets the cell's current Group Membership to 1.
-void foundGroup(Group& g, Cell& cell);
+void foundGroup(World& world, Group& g, Cell& cell);
 
 // 1 at the group's centre, falling linearly to 0 at half the deviation away; 0 for a zero
 // deviation and for a group whose defining field is not a cell field.

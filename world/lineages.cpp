@@ -6,7 +6,7 @@
 namespace {
 
 // a and b are parent and child, in either order, through a live link.
-bool liveLinkBetween(int a, int b)
+bool liveLinkBetween(const World& world, int a, int b)
 {
     const Cell& first = world.cells[a];
     const Cell& second = world.cells[b];
@@ -15,9 +15,9 @@ bool liveLinkBetween(int a, int b)
 }
 
 // Labels the lineage that start belongs to, depth first with the world's work stack.
-void labelLineage(int start, const latticeCursor& cursor, int label)
+void labelLineage(World& world, int start, const latticeCursor& cursor, int label)
 {
-    LineageFrame* stack = world.lineageStack.get();
+    LineageFrame* stack = world.lineageStack.data();
     int height = 0;
     world.cells[start].lineage = label;
     stack[height++] = LineageFrame{start, cursor, 0};
@@ -32,7 +32,7 @@ void labelLineage(int start, const latticeCursor& cursor, int label)
         const int n = world.currentLattice->neighbour(there, top.cell, direction);
         if (n == -1) continue;
         Cell& candidate = world.cells[n];
-        if (candidate.lineage != -1 || !(candidate.field[populationField] > 0.0f) || !liveLinkBetween(top.cell, n)) continue;
+        if (candidate.lineage != -1 || !(candidate.field[populationField] > 0.0f) || !liveLinkBetween(world, top.cell, n)) continue;
         // A cell is pushed only once, so the stack never holds more than cellCount frames.
         candidate.lineage = label;
         stack[height++] = LineageFrame{n, there, 0};
@@ -41,22 +41,22 @@ void labelLineage(int start, const latticeCursor& cursor, int label)
 
 }  // namespace
 
-bool hasLiveParent(const Cell& cell)
+bool hasLiveParent(const World& world, const Cell& cell)
 {
-    if (cell.parent < 0 || cell.parent >= world.cellCount || !world.cells) return false;
+    if (cell.parent < 0 || cell.parent >= world.cellCount) return false;
     return cell.parentBirthStep == world.cells[cell.parent].birthStep;
 }
 
-void computeLineages()
+void computeLineages(World& world)
 {
-    if (!world.cells || !world.currentLattice || !world.lineageStack) return;
+    if (world.empty() || world.lineageStack.empty()) return;
     for (int index = 0; index < world.cellCount; ++index) world.cells[index].lineage = -1;
     int label = 0;
     latticeCursor cursor;
     for (int cell = world.currentLattice->firstCell(cursor); cell != -1; cell = world.currentLattice->nextCell(cursor)) {
         const Cell& seed = world.cells[cell];
         if (seed.lineage != -1 || seed.field[populationField] == 0.0f) continue;
-        labelLineage(cell, cursor, label);
+        labelLineage(world, cell, cursor, label);
         label += 1;
     }
 }

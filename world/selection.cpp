@@ -1,34 +1,39 @@
-// The selected cell and the panel's access to its fields.
+// The selected cell of a view and the panel's access to its fields.
 #include "world.h"
 
 #include "clamp01.h"
-
-void selectCell(int index)
-{
-    world.selectedIndex = -1;
-    world.selectedCell = nullptr;
-    if (!world.currentLattice) return;
-    if (!world.currentLattice->locate(index, world.selectedCoord)) return;
-    world.selectedIndex = index;
-    if (world.cells) world.selectedCell = &world.cells[index];
-}
-
-int getSelectedIndex() { return world.selectedIndex; }
-
-Cell* getSelectedCell() { return world.selectedCell; }
 
 namespace {
 bool isCellField(int f) { return f >= 0 && f < cellFieldCount; }
 }  // namespace
 
-float getSelectedField(int f)
+int selectableCell(const World& world, int index)
 {
-    if (!world.selectedCell || !isCellField(f)) return 0.0f;
-    return world.selectedCell->field[f];
+    latticeCursor cursor;
+    if (world.empty() || index < 0 || index >= world.cellCount || !world.currentLattice->locate(index, cursor)) return -1;
+    return index;
 }
 
-void setSelectedField(int f, float v)
+const Cell* selectedCell(const World& world, int selected)
 {
-    if (!world.selectedCell || !isCellField(f)) return;
-    world.selectedCell->field[f] = clamp01(v);
+    return selectableCell(world, selected) == -1 ? nullptr : &world.cells[selected];
+}
+
+Cell* selectedCell(World& world, int selected)
+{
+    return selectableCell(world, selected) == -1 ? nullptr : &world.cells[selected];
+}
+
+float getSelectedField(const World& world, int selected, int f)
+{
+    const Cell* cell = selectedCell(world, selected);
+    if (!cell || !isCellField(f)) return 0.0f;
+    return cell->field[f];
+}
+
+void setSelectedField(World& world, int selected, int f, float v)
+{
+    Cell* cell = selectedCell(world, selected);
+    if (!cell || !isCellField(f)) return;
+    cell->field[f] = clamp01(v);
 }

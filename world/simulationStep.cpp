@@ -7,8 +7,6 @@
 #include "environment.h"
 #include "groups.h"
 #include "lineages.h"
-#include "programClock.h"
-#include "randomGenerator.h"
 #include "world.h"
 #include "worldSettings.h"
 
@@ -35,10 +33,12 @@ constexpr float colourDriftRate = 0.005f;
 // record is made ready once, in index order, before anything of the step touches its next block.
 class readySweep {
 public:
+    explicit readySweep(World& world) : cells(world.cells.data()), cellCount(world.cellCount) {}
+
     void through(int index)
     {
-        const int last = std::min(index, world.cellCount - 1);
-        for (; ready < last; ++ready) beginRecord(world.cells[ready + 1]);
+        const int last = std::min(index, cellCount - 1);
+        for (; ready < last; ++ready) beginRecord(cells[ready + 1]);
     }
 
     static void beginRecord(Cell& cell)
@@ -49,12 +49,17 @@ public:
     }
 
 private:
+    Cell* cells;
+    int cellCount;
     int ready = -1;
 };
 
-// The rules as the step reads them, once per step, the lattice's neighbour table and the sweep
-// that makes records ready.
+// The rules as the step reads them, once per step, the world's cells and generator, the lattice's
+// neighbour table and the sweep that makes records ready.
 struct stepRules {
+    World& world;
+    Cell* cells;
+    RandomGenerator& random;
     float pollution;
     float spreadCost;
     bool groupDefence;
@@ -66,10 +71,13 @@ struct stepRules {
     readySweep* sweep;
 };
 
-stepRules readRules(readySweep& sweep)
+stepRules readRules(World& world, readySweep& sweep)
 {
     const float* rules = world.rules;
-    return {clamp01(rules[0]),
+    return {world,
+            world.cells.data(),
+            world.random,
+            clamp01(rules[0]),
             clamp01(rules[1]),
             rules[2] > 0.5f,
             rules[3] == 0.0f,
@@ -84,7 +92,7 @@ stepRules readRules(readySweep& sweep)
 // draw, the same answer.
 int randomNeighbour(const stepRules& rules, int index)
 {
-    return rules.neighbours[index * neighbourDirections + generator::rand() % neighbourDirections];
+    return rules.neighbours[index * neighbourDirections + rules.random.rand() % neighbourDirections];
 }
 
 // The shares of one visit: activity, leftover, growth and stress.
@@ -111,6 +119,8 @@ visitShares sharesOf(const Cell& c, float activity, bool human)
 // The cell's own life, for a cell no other culture spread into this step.
 void live(Cell& c, int index, const visitShares& shares, const stepRules& rules)
 {
+    RandomGenerator& random = rules.random;
+    Cell* const cells = rules.cells;
     const float* f = c.field;
     const float pop = f[populationField];
     const float phen = f[phenotypeField];
@@ -121,13 +131,13 @@ void live(Cell& c, int index, const visitShares& shares, const stepRules& rules)
     // Growth toward the capacity fit^6, by a random part of the growth share below it.
     const float fitSquared = shares.fit * shares.fit;
     const float capacity = fitSquared * fitSquared * fitSquared;
-    float growth = u();
+    float growth = random.u();
     if (pop < capacity) growth *= shares.growth;
     c.next[populationField] = clamp01(pop + growth * (capacity - pop));
 
     // A phenotype drift is drawn and stored, then the adaptation below starts again from the
     // current phenotype: only the adaptation reaches the next block, but the draw is part of the sequence.
-    const float phenotypeDrift = (u() * phenotypeDriftWidth - phenotypeDriftCentre) * ((1.0f - terra) * shares.stress + 0.5f);
+    const float phenotypeDrift = (random.u() * phenotypeDriftWidth - phenotypeDriftCentre) * ((1.0f - terra) * shares.stress + 0.5f);
     c.next[phenotypeField] = clamp01(phen + phenotypeDrift);
     const float adaptation = std::min((1.0f - terra) * shares.activity * adaptationRate, 1.0f);
     c.next[phenotypeField] = clamp01(phen + adaptation * (env - phen));
@@ -135,13 +145,13 @@ void live(Cell& c, int index, const visitShares& shares, const stepRules& rules)
     const float reshaping = std::min(terra, 1.0f);
     c.next[environmentField] = clamp01(env + reshaping * shares.stress * (phen - env));
     const float npop = c.next[populationField];
-    c.next[environmentField] = clamp01(c.next[environmentField] + (u() * npop - 0.5f * npop) * rules.pollution * pollutionScale);
+    c.next[environmentField] = clamp01(c.next[environmentField] + (random.u() * npop - 0.5f * npop) * rules.pollution * pollutionScale);
 
     // Technology grows from the leftover share, faster with a more advanced live parent.
-    const bool liveParent = hasLiveParent(c);
+    const bool liveParent = hasLiveParent(rules.world, c);
     float learning = learningRate;
     if (liveParent)
-        learning = clamp01(std::max((world.cells[c.parent].field[technologyField] - tech) * learningRate, 0.0f) + learningRate);
+        learning = clamp01(std::max((cells[c.parent].field[technologyField] - tech) * learningRate, 0.0f) + learningRate);
     float ntech = tech + learning * shares.leftover;
     if (ntech > 2.0f * pop) ntech = 2.0f * pop;
     c.next[technologyField] = clamp01(ntech);
@@ -149,27 +159,29 @@ void live(Cell& c, int index, const visitShares& shares, const stepRules& rules)
     // A more advanced neighbour than the cell's teacher becomes its parent, at once.
     const int n = randomNeighbour(rules, index);
     if (n == -1) return;
-    const Cell& reference = liveParent ? world.cells[c.parent] : c;
-    if (world.cells[n].field[technologyField] > reference.field[technologyField]) {
+    const Cell& reference = liveParent ? cells[c.parent] : c;
+    if (cells[n].field[technologyField] > reference.field[technologyField]) {
         c.parent = n;
-        c.parentBirthStep = world.cells[n].birthStep;
+        c.parentBirthStep = cells[n].birthStep;
     }
 }
 
 // An attempt to spread into a random neighbour, taking it over when stronger.
 void spread(Cell& c, int index, const stepRules& rules)
 {
+    RandomGenerator& random = rules.random;
+    Cell* const cells = rules.cells;
     const int target = randomNeighbour(rules, index);
     if (target == -1) return;
-    Cell& t = world.cells[target];
-    if (rules.groupDefence && t.group.id != -1 && t.group.id == c.group.id && u() <= c.field[groupMembershipField]) return;
+    Cell& t = cells[target];
+    if (rules.groupDefence && t.group.id != -1 && t.group.id == c.group.id && random.u() <= c.field[groupMembershipField]) return;
     if (rules.lineages && t.lineage != -1 && t.lineage == c.lineage) return;
-    if (spareParent != 0 && c.parent == target && c.parentBirthStep == t.birthStep) return;
+    if (rules.world.spareParent != 0 && c.parent == target && c.parentBirthStep == t.birthStep) return;
 
     const float* f = c.field;
     const float pop = f[populationField];
     const float suitability = (1.0f - std::fabs(t.field[environmentField] - f[phenotypeField]));
-    const float u4 = u();
+    const float u4 = random.u();
     const float attack =
         (1.0f - f[metabolismField]) * pop * conflictWeight + suitability * suitability * f[technologyField] * u4 * pop;
     const float targetPop = t.field[populationField];
@@ -181,10 +193,10 @@ void spread(Cell& c, int index, const stepRules& rules)
         t.next[populationField] = attack - targetPop;  // not clamped: the next growth clamps it
         const float assimilation = targetPop == 0.0f ? 1.0f : f[assimilateField];
         const float distance = cultureDistance(c, t);
-        copyCultureFrom(t, c, 1.0f - (1.0f - distance) * (1.0f - assimilation));
+        copyCultureFrom(random, t, c, 1.0f - (1.0f - distance) * (1.0f - assimilation));
         t.overtaken = 1;
-        mutate(t);
-        t.birthStep = world.stepCount;
+        mutate(random, t);
+        t.birthStep = rules.world.stepCount;
         t.parentBirthStep = c.birthStep;
         t.parent = index;
     }
@@ -193,26 +205,26 @@ void spread(Cell& c, int index, const stepRules& rules)
     c.next[populationField] = clamp01(c.next[populationField]);
 }
 
-// Step 16: the parent or a random neighbour recruits the cell into its group when it is the
+// The parent or a random neighbour recruits the cell into its group when it is the
 // stronger member, and grows by the recruit's population.
 void recruit(Cell& c, int index, const stepRules& rules)
 {
     int n = -1;
-    if (c.parent != -1 && generator::rand() % 2 == 0) {
+    if (c.parent != -1 && rules.random.rand() % 2 == 0) {
         n = c.parent;
         rules.sweep->through(n);  // a parent far ahead (a loaded world may link any cell)
     } else {
         n = randomNeighbour(rules, index);
     }
     if (n == -1) return;
-    Cell& recruiter = world.cells[n];
+    Cell& recruiter = rules.cells[n];
     if (recruiter.group.id == -1) return;
     if (c.group.id != -1 && !(recruiter.field[groupMembershipField] > c.field[groupMembershipField])) return;
     c.nextGroup = recruiter.group;
     recruiter.next[groupMembershipField] = std::min(recruiter.field[groupMembershipField] + c.field[populationField], 1.0f);
 }
 
-// Step 18: a member's colour drifts toward its group's colour.
+// A member's colour drifts toward its group's colour.
 void driftColour(Cell& c, float drift)
 {
     const float share = c.field[groupMembershipField] * drift * colourDriftRate;
@@ -225,22 +237,23 @@ void driftColour(Cell& c, float drift)
 
 void visit(int index, const stepRules& rules)
 {
-    Cell& c = world.cells[index];
+    RandomGenerator& random = rules.random;
+    Cell& c = rules.cells[index];
     const float* f = c.field;
     float activity = 0.3f * f[technologyField] + f[populationField] + 2.0f * (1.0f - f[metabolismField]) * f[populationField];
     if (activity >= 1.0f) activity = 1.0f;
     if (activity == 0.0f) return;  // exact: a trace of life still acts, and a negative K is used as it is
-    if (u() > actingChance * f[metabolismField]) return;
+    if (random.u() > actingChance * f[metabolismField]) return;
 
     const visitShares shares = sharesOf(c, activity, rules.human);
     if (!c.overtaken) live(c, index, shares, rules);
-    if (u() < f[spreadRateField]) spread(c, index, rules);
-    if (rules.selfMutation) mutate(c);
+    if (random.u() < f[spreadRateField]) spread(c, index, rules);
+    if (rules.selfMutation) mutate(random, c);
     if (c.group.id != -1) updateMembership(c.group, c);
     recruit(c, index, rules);
 
     const float founding = c.group.id == -1 ? 1.0f : 1.0f - f[groupMembershipField];
-    if (u() < founding * f[populationField] * foundingRate) foundGroup(c.nextGroup, c);
+    if (random.u() < founding * f[populationField] * foundingRate) foundGroup(rules.world, c.nextGroup, c);
     if (!c.overtaken && c.group.id != -1) driftColour(c, rules.drift);
 }
 
@@ -265,15 +278,15 @@ bool allFinite(const float (&values)[cellFieldCount])
 
 }  // namespace
 
-void beginStep()
+void beginStep(World& world)
 {
-    readySweep every;
+    readySweep every(world);
     every.through(world.cellCount - 1);
 }
 
 // A hole of the index space takes no part in a step: beginStep has made its next values its values,
 // so committing it would change nothing. Only the cells are committed.
-void commitStep()
+void commitStep(World& world)
 {
     if (!world.currentLattice) return;
     for (const std::int32_t index : world.currentLattice->walkOrder()) {
@@ -291,20 +304,19 @@ void commitStep()
     }
 }
 
-void simulationStep()
+void simulationStep(World& world)
 {
-    world.lastStepTime = elapsedSeconds();
-    if (!world.cells || !world.currentLattice) return;
-    incrementStep();
-    if (u() < disasterRate) environmentDisaster();
-    readySweep sweep;
-    const stepRules rules = readRules(sweep);
-    if (rules.lineages) computeLineages();
+    if (world.empty()) return;
+    world.stepCount += 1;
+    if (world.random.u() < world.disasterRate) environmentDisaster(world);
+    readySweep sweep(world);
+    const stepRules rules = readRules(world, sweep);
+    if (rules.lineages) computeLineages(world);
     const int reach = world.currentLattice->neighbourReach();
     for (const std::int32_t index : world.currentLattice->walkOrder()) {
         sweep.through(index + reach);
         visit(index, rules);
     }
     sweep.through(world.cellCount - 1);
-    commitStep();
+    commitStep(world);
 }

@@ -3,13 +3,13 @@
 
 #include "environment.h"
 #include "planeLattice.h"
-#include "programClock.h"
 #include "sphereLattice.h"
 #include "spiralLattice.h"
 #include "worldActions.h"
 
 #include <cstdio>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -21,16 +21,21 @@ constexpr int sphereEquatorCells = 160;
 constexpr float sphereRadius = 25.0f;
 constexpr int seededCells = 6;
 
-void emptyWorld()
+void emptyWorld(World& world)
 {
     world.stepCount = 0;
     world.currentLattice.reset();
-    world.cells.reset();
-    world.lineageStack.reset();
+    world.cells = {};
+    world.lineageStack = {};
     world.cellCount = 0;
     world.topology = -1;
-    world.selectedCell = nullptr;
-    world.selectedIndex = -1;
+}
+
+std::shared_ptr<const lattice> builtLattice(int topology)
+{
+    std::unique_ptr<lattice> built = makeLattice(topology);
+    if (built) built->build();
+    return built;
 }
 
 }  // namespace
@@ -52,36 +57,43 @@ int topologyNamed(const std::string& name)
     return -1;
 }
 
-int setTopology(int topology)
+std::shared_ptr<const lattice> sharedLattice(int topology)
+{
+    if (topology < 0 || topology >= topologyCount) return nullptr;
+    // Built once, on first use, by whichever thread comes first; immutable from then on.
+    static const std::shared_ptr<const lattice> lattices[topologyCount] = {
+        builtLattice(planeTopology), builtLattice(discTopology), builtLattice(sphereTopology)};
+    return lattices[topology];
+}
+
+int setTopology(World& world, int topology)
 {
     if (topology == world.topology) return -1;
-    emptyWorld();
+    emptyWorld(world);
 
-    std::unique_ptr<lattice> built = makeLattice(topology);
-    if (!built) return 0;
-    built->build();
-
-    const int count = built->cellCount();
-    std::unique_ptr<Cell[]> cells(new (std::nothrow) Cell[count]);
-    std::unique_ptr<LineageFrame[]> lineageStack(new (std::nothrow) LineageFrame[count]);
-    if (!cells || !lineageStack) {
+    std::shared_ptr<const lattice> shape = sharedLattice(topology);
+    if (!shape) return 0;
+    const int count = shape->cellCount();
+    try {
+        world.cells.assign(static_cast<std::size_t>(count), Cell());
+        world.lineageStack.resize(static_cast<std::size_t>(count));
+    } catch (const std::bad_alloc&) {
+        emptyWorld(world);
         std::printf("Out of memory\n");
         return 0;
     }
-
-    world.currentLattice = std::move(built);
-    world.cells = std::move(cells);
-    world.lineageStack = std::move(lineageStack);
+    world.currentLattice = std::move(shape);
     world.cellCount = count;
-    generateEnvironment();
-    seedLife(seededCells);
+    generateEnvironment(world);
+    seedLife(world, seededCells);
     world.topology = topology;
     return 1;
 }
 
-void initWorld(int topology)
+World newWorld(int topology, std::uint32_t seed)
 {
-    setTopology(topology);
-    for (float& rule : world.rules) rule = 0.0f;
-    world.lastStepTime = elapsedSeconds();
+    World world;
+    world.random.seed(seed);
+    setTopology(world, topology);
+    return world;
 }

@@ -1,11 +1,15 @@
-// The world: the lattice, the cell array, the step counter, the selection and the rule switches.
+// The world as a value: its lattice, its cells, its counters, its rules and its own generator.
 #pragma once
 
 #include "cell.h"
 #include "lattice.h"
+#include "randomGenerator.h"
+#include "worldSettings.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 enum Topology { planeTopology = 0, discTopology = 1, sphereTopology = 2 };
 inline constexpr int topologyCount = 3;
@@ -18,49 +22,60 @@ int topologyNamed(const std::string& name);
 // Slots of the rule switches the step reads.
 inline constexpr int ruleSlotCount = 8;
 
-// The whole simulated state; one per process. An empty world (no lattice, no cells) turns every
-// world operation into a no-op. The lattice, the cells and the lineage stack are created and
-// destroyed together.
+// Everything that decides what a world does next. A world is an ordinary value: whoever holds it
+// owns it (the desktop program one, the lab one per run, a test as many as it likes), every
+// operation takes the world it works on, and a copy (World copy = world;) is a second, independent
+// world that, stepped alike, stays bit for bit equal to the first, its generator copied with it.
+// An empty world (no lattice, no cells) turns every world operation into a no-op. The lattice is
+// immutable and shared by the worlds of its topology; the cells and the lineage stack are each
+// world's own and are replaced together with the lattice.
 struct World {
-    std::unique_ptr<lattice> currentLattice;
-    std::unique_ptr<Cell[]> cells;  // indexed by the lattice's cell index, holes included
-    int cellCount = 0;
-    std::unique_ptr<LineageFrame[]> lineageStack;
+    std::shared_ptr<const lattice> currentLattice;
+    std::vector<Cell> cells;  // indexed by the lattice's cell index, holes included
+    int cellCount = 0;  // cells.size()
+    std::vector<LineageFrame> lineageStack;  // the lineage pass's work stack, one frame per record
     int stepCount = 0;  // steps since the last Kill All or topology change
     int nextGroupId = 0;  // never reset by Kill All or a topology change
     int topology = -1;  // the Topology built, -1 while the world is empty
-    int selectedIndex = -1;
-    Cell* selectedCell = nullptr;  // borrowed from cells, cleared whenever the array is replaced
-    latticeCursor selectedCoord;
-    float rules[ruleSlotCount] = {};
-    float lastStepTime = 0.0f;  // program-clock seconds at the start of the last step
-};
+    RuleSwitches switches;  // the sources of rule slots 0..6
+    float rules[ruleSlotCount] = {};  // what the step reads
+    float disasterRate = 0.0f;  // the chance per step of a disaster, 0..1 ("Disaster Rate")
+    int spareParent = 1;  // while not 0, a cell never spreads into its own live parent; no control changes it
+    float lastStepTime = 0.0f;  // clock seconds at the start of the last step, stamped by whoever steps on a clock
+    RandomGenerator random;  // the world's one source of randomness
 
-extern World world;
+    bool empty() const { return !currentLattice || cells.empty(); }
+};
 
 // The lattice of a Topology, constructed but not yet built (the caller calls build()); nullptr for
 // any other number. Every world of one topology shares this lattice's shape and index space.
 std::unique_ptr<lattice> makeLattice(int topology);
 
-// Builds the world for a Topology with terrain and six seeded cells. -1 when that topology is
-// already built (nothing changes), 1 on success, 0 on failure: the world is then left empty, and
-// any next call, even with the topology it had before, rebuilds.
-int setTopology(int topology);
+// The process's one built lattice of a Topology, made on first use and immutable, which every
+// world of that topology shares; nullptr for any other number. Safe to call from several threads.
+std::shared_ptr<const lattice> sharedLattice(int topology);
 
-// The world at program start: setTopology, every rule slot 0, lastStepTime = now.
-void initWorld(int topology);
+// Builds the world for a Topology with terrain and six seeded cells, drawn from the world's
+// generator; the rules, the switches, the disaster rate and the group counter stay. -1 when that
+// topology is already built (nothing changes), 1 on success, 0 on failure: the world is then left
+// empty, and any next call, even with the topology it had before, rebuilds.
+int setTopology(World& world, int topology);
 
-// Clears the selection, then selects the index when the lattice accepts it.
-void selectCell(int index);
-int getSelectedIndex();
-Cell* getSelectedCell();
-// Field f of the selected cell; 0 with nothing selected or f outside 0..11.
-float getSelectedField(int f);
-// Stores v clamped to 0..1 into field f of the selected cell; ignored with nothing selected or f outside 0..11.
-void setSelectedField(int f, float v);
-
-void incrementStep();
-int getStepCount();
+// A new world as the program starts one: the generator seeded, setTopology, every rule slot 0.
+World newWorld(int topology, std::uint32_t seed);
 
 // rules[slot] = value for slot 0..7; any other slot is ignored.
-void setRule(int slot, float value);
+void setRule(World& world, int slot, float value);
+
+// The selection is a view's: the index of a cell a person chose in a world, -1 for none. The
+// functions below take it beside the world it names a cell of.
+
+// index when the world's lattice has a cell there, else -1: what selecting a cell selects.
+int selectableCell(const World& world, int index);
+// The selected cell, or nullptr for -1 or an index that names no cell of the world.
+const Cell* selectedCell(const World& world, int selected);
+Cell* selectedCell(World& world, int selected);
+// Field f of the selected cell; 0 with nothing selected or f outside 0..11.
+float getSelectedField(const World& world, int selected, int f);
+// Stores v clamped to 0..1 into field f of the selected cell; ignored with nothing selected or f outside 0..11.
+void setSelectedField(World& world, int selected, int f, float v);

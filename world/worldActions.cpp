@@ -1,7 +1,6 @@
 // Seeding and killing life.
 #include "worldActions.h"
 
-#include "randomGenerator.h"
 #include "world.h"
 
 namespace {
@@ -9,20 +8,20 @@ constexpr float seedPopulation = 0.1f;
 constexpr float seedTechnologyScale = 0.1f;
 }  // namespace
 
-void seedLife(int count)
+void seedLife(World& world, int count)
 {
-    if (!world.cells || !world.currentLattice || count <= 0) return;
+    if (world.empty() || count <= 0) return;
     for (int seeded = 0; seeded < count; ++seeded) {
-        Cell& cell = world.cells[world.currentLattice->randomCell()];
+        Cell& cell = world.cells[world.currentLattice->randomCell(world.random)];
         cell.field[populationField] = seedPopulation;
         cell.field[phenotypeField] = cell.field[environmentField];  // the new culture fits its ground exactly
         cell.birthStep = world.stepCount;
-        for (int f = groupMembershipField; f < cellFieldCount; ++f) cell.field[f] = u();
-        cell.field[technologyField] = u() * seedTechnologyScale;
+        for (int f = groupMembershipField; f < cellFieldCount; ++f) cell.field[f] = world.random.u();
+        cell.field[technologyField] = world.random.u() * seedTechnologyScale;
     }
 }
 
-void killAll()
+void killAll(World& world)
 {
     for (int index = 0; index < world.cellCount; ++index) world.cells[index].clear();
     world.stepCount = 0;

@@ -3,9 +3,7 @@
 // anything of it is used: a damaged file must not leave a half-loaded world behind.
 #include "worldFile.h"
 
-#include "randomGenerator.h"
 #include "world.h"
-#include "worldSettings.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,6 +16,7 @@
 #include <limits>
 #include <memory>
 #include <new>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -112,7 +111,7 @@ void putCell(byteBuffer& out, const Cell& cell)
     putI32(out, cell.lineage);
 }
 
-byteBuffer encodeWorld()
+byteBuffer encodeWorld(const World& world)
 {
     byteBuffer out;
     out.reserve(fileBytesFor(world.cellCount));
@@ -122,10 +121,10 @@ byteBuffer encodeWorld()
     putI32(out, world.cellCount);
     putI32(out, world.stepCount);
     putI32(out, world.nextGroupId);
-    putU32(out, generator::state());
+    putU32(out, world.random.state());
     for (float rule : world.rules) putFloat(out, rule);
-    putFloat(out, disasterRate);
-    putI32(out, spareParent);
+    putFloat(out, world.disasterRate);
+    putI32(out, world.spareParent);
     for (int index = 0; index < world.cellCount; ++index) putCell(out, world.cells[index]);
     putUnsigned(out, checksumOf(out.data(), out.size()), checksumBytes);
     return out;
@@ -253,8 +252,7 @@ std::string headerProblem(const byteBuffer& bytes, fileHeader& header)
 // Reads the rest of the file once the header is sound, and gives the world its lattice.
 std::string bodyProblem(std::FILE* file, byteBuffer& bytes, const fileHeader& header, World& loaded)
 {
-    std::unique_ptr<lattice> shape = makeLattice(header.topology);
-    shape->build();
+    std::shared_ptr<const lattice> shape = sharedLattice(header.topology);
     const int slots = shape->cellCount();
     if (header.cellCount != slots) {
         return std::to_string(header.cellCount) + " cells, but a " + topologyNames[header.topology] + " has " +
@@ -328,12 +326,15 @@ std::string linkProblem(const fileHeader& header, const World& loaded)
 std::string cellProblem(const byteBuffer& bytes, const fileHeader& header, World& loaded)
 {
     const int count = header.cellCount;
-    loaded.cells.reset(new (std::nothrow) Cell[count]);
-    loaded.lineageStack.reset(new (std::nothrow) LineageFrame[count]);
-    if (!loaded.cells || !loaded.lineageStack) return "not enough memory for the world";
+    try {
+        loaded.cells.resize(static_cast<std::size_t>(count));
+        loaded.lineageStack.resize(static_cast<std::size_t>(count));
+    } catch (const std::bad_alloc&) {
+        return "not enough memory for the world";
+    }
     byteReader reader(bytes.data() + headerBytes);
     for (int index = 0; index < count; ++index) takeCell(reader, loaded.cells[index]);
-    const std::string problem = numberProblem(header, loaded.cells.get(), count);
+    const std::string problem = numberProblem(header, loaded.cells.data(), count);
     return problem.empty() ? linkProblem(header, loaded) : problem;
 }
 
@@ -354,7 +355,7 @@ std::string readWorldFile(const std::string& path, fileHeader& header, World& lo
     return problem;
 }
 
-// The lastStepTime stays: it is a time on this process's clock, which the run does not depend on.
+// The switches follow the rule slots, so that a program feeding the slots from them keeps the file's rules.
 void install(const fileHeader& header, World& loaded)
 {
     loaded.cellCount = header.cellCount;
@@ -362,11 +363,10 @@ void install(const fileHeader& header, World& loaded)
     loaded.nextGroupId = header.nextGroupId;
     loaded.topology = header.topology;
     std::copy(std::begin(header.rules), std::end(header.rules), loaded.rules);
-    loaded.lastStepTime = world.lastStepTime;
-    world = std::move(loaded);
-    generator::setState(header.generatorState);
-    disasterRate = header.disasterRate;
-    spareParent = header.spareParent;
+    takeRules(loaded);
+    loaded.random.setState(header.generatorState);
+    loaded.disasterRate = header.disasterRate;
+    loaded.spareParent = header.spareParent;
 }
 
 bool refuse(const std::string& path, const std::string& problem, std::string& error)
@@ -377,10 +377,10 @@ bool refuse(const std::string& path, const std::string& problem, std::string& er
 
 }  // namespace
 
-bool saveWorld(const std::string& path, std::string& error)
+bool saveWorld(const World& world, const std::string& path, std::string& error)
 {
-    if (!world.cells || !world.currentLattice) return refuse(path, "the world is empty, there is nothing to save", error);
-    const std::string problem = writeReplacing(path, encodeWorld());
+    if (world.empty()) return refuse(path, "the world is empty, there is nothing to save", error);
+    const std::string problem = writeReplacing(path, encodeWorld(world));
     if (!problem.empty()) return refuse(path, problem, error);
     return true;
 }
@@ -399,12 +399,16 @@ std::string worldFileWriteProblem(const std::string& path)
     return {};
 }
 
-bool loadWorld(const std::string& path, std::string& error)
+World loadWorld(const std::string& path, std::string& error)
 {
     fileHeader header;
     World loaded;
     const std::string problem = readWorldFile(path, header, loaded);
-    if (!problem.empty()) return refuse(path, problem, error);
+    if (!problem.empty()) {
+        refuse(path, problem, error);
+        return World{};
+    }
     install(header, loaded);
-    return true;
+    error.clear();
+    return loaded;
 }

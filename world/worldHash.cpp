@@ -31,9 +31,9 @@ void mixGroup(std::uint64_t& hash, const Group& group)
 
 }  // namespace
 
-std::uint64_t worldHash()
+std::uint64_t worldHash(const World& world)
 {
-    if (!world.cells || !world.currentLattice) return 0;
+    if (world.empty()) return 0;
     std::uint64_t hash = fnvOffset;
     mix(hash, world.topology);
     mix(hash, world.stepCount);

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+struct World;
+
 // Hashes every real cell's fields, group and family links, with the step count, the group
 // counter and the topology. 0 for an empty world.
-std::uint64_t worldHash();
+std::uint64_t worldHash(const World& world);

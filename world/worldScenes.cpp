@@ -1,16 +1,13 @@
 // Growing a world from a seed.
 #include "worldScenes.h"
 
-#include "randomGenerator.h"
 #include "simulationStep.h"
-#include "world.h"
-#include "worldSettings.h"
 
-void growWorld(int topology, std::uint32_t seed, int steps)
+World growWorld(int topology, std::uint32_t seed, int steps, const RuleSwitches& switches)
 {
-    world = World{};
-    generator::seed(seed);
-    setTopology(topology);
-    feedRules();
-    for (int step = 0; step < steps; ++step) simulationStep();
+    World world = newWorld(topology, seed);
+    world.switches = switches;
+    feedRules(world);
+    for (int step = 0; step < steps; ++step) simulationStep(world);
+    return world;
 }

@@ -1,8 +1,10 @@
 // Worlds grown the same way wherever they are needed: tests, benchmarks and companion tools.
 #pragma once
 
+#include "world.h"
+
 #include <cstdint>
 
-// A new world of the topology from the seed (the generator seeded first, as at program start),
-// with the rule slots fed from the current settings, then steps simulation steps.
-void growWorld(int topology, std::uint32_t seed, int steps);
+// A new world of the topology from the seed, as at program start, with the switches and the rule
+// slots fed from them, then steps simulation steps.
+World growWorld(int topology, std::uint32_t seed, int steps, const RuleSwitches& switches = {});

@@ -1,32 +1,26 @@
-// The world's settings, their values at start, and the feeding of the rule slots.
+// Feeding the rule slots from the switches and back.
 #include "worldSettings.h"
 
-#include "renderMode.h"
 #include "world.h"
 
-int outerRenderMode = environmentMode;
-float disasterRate = 0.0f;
-int spareParent = 1;
-
-int pollutionOn = 0;
-int ruleSpreadCost = 1;
-int ruleGroupDefence = 1;
-int ruleNoSelfMutation = 1;
-int ruleCultureDrift = 1;
-int humanRulesOn = 0;
-int lineageOn = 0;
-
 namespace {
-int* const ruleSources[] = {&pollutionOn,      &ruleSpreadCost, &ruleGroupDefence, &ruleNoSelfMutation,
-                            &ruleCultureDrift, &humanRulesOn,   &lineageOn};
+constexpr int switchedSlots = 7;
+
+int* switchOfSlot(RuleSwitches& switches, int slot)
+{
+    int* const sources[switchedSlots] = {&switches.pollution,      &switches.spreadCost, &switches.groupDefence,
+                                         &switches.noSelfMutation, &switches.cultureDrift, &switches.humanRules,
+                                         &switches.lineages};
+    return sources[slot];
+}
 }  // namespace
 
-void feedRules()
+void feedRules(World& world)
 {
-    for (int slot = 0; slot < 7; ++slot) setRule(slot, static_cast<float>(*ruleSources[slot]));
+    for (int slot = 0; slot < switchedSlots; ++slot) setRule(world, slot, static_cast<float>(*switchOfSlot(world.switches, slot)));
 }
 
-void takeRules()
+void takeRules(World& world)
 {
-    for (int slot = 0; slot < 7; ++slot) *ruleSources[slot] = world.rules[slot] != 0.0f;
+    for (int slot = 0; slot < switchedSlots; ++slot) *switchOfSlot(world.switches, slot) = world.rules[slot] != 0.0f;
 }

@@ -1,4 +1,5 @@
-// The program clock: float seconds since start, and the periodic functions timed effects use.
+// The program clock: float seconds since start. The world and the renderer read no clock: the
+// frame loop stamps each step and gives each picture its time.
 #pragma once
 
 #include <cstdint>
@@ -19,9 +20,3 @@ float elapsedSeconds();
 
 // 0 until start, rising linearly to 1 at start + duration, 1 afterwards. Always in 0..1.
 float rampSince(float start, float duration);
-
-// Rises linearly from 0 towards 1 through each period (period > 0), counted from shift.
-float clockSawtooth(float shift, float period);
-
-// Rises from 0 to 1 over the first half of each period and falls back to 0 over the second.
-float clockTriangle(float shift, float period);

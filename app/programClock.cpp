@@ -1,4 +1,4 @@
-// The program clock and its periodic functions.
+// The program clock: the one clock of the desktop program, which its frames and the brush read.
 #include "programClock.h"
 
 #include <cmath>
@@ -39,17 +39,4 @@ float rampSince(float start, float duration)
     if (now > start + duration) return 1.0f;
     if (now == start) return 0.0f;
     return (now - start) / duration;
-}
-
-float clockSawtooth(float shift, float period)
-{
-    const float sinceShift = elapsedSeconds() - shift;
-    const float reciprocal = 1.0f / period;
-    return (sinceShift - std::floor(sinceShift * reciprocal) * period) * reciprocal;
-}
-
-float clockTriangle(float shift, float period)
-{
-    const float rising = clockSawtooth(shift, period);
-    return rising < 0.5f ? 2.0f * rising : 2.0f * (1.0f - rising);
 }
