@@ -111,7 +111,8 @@ void buildSimulationPanel()
     buildCellColumn(*simulationPanel);
     simulationPanel->addColumnBreak(0);
     buildGroupColumn(*simulationPanel);
-    placeOnScreen(simulationPanel->windowId, {simulationPanelX, simulationPanelY, simulationPanel->width, simulationPanel->height});
+    placeOnScreen(simulationPanel->windowId,
+                  {simulationPanelX, simulationPanelY, simulationPanel->width, simulationPanel->height});
 }
 
 void buildRenderPanel()

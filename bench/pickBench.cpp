@@ -19,8 +19,8 @@ void pick(benchmark::State& state, int topology)
     for (auto _ : state) {
         const int column = click % pixelsAcross, row = click / pixelsAcross % pixelsAcross;
         ++click;
-        found +=
-            pickCellAt(world, view, (column + 1) * benchFrameSize / (pixelsAcross + 1), (row + 1) * benchFrameSize / (pixelsAcross + 1)) != -1;
+        found += pickCellAt(world, view, (column + 1) * benchFrameSize / (pixelsAcross + 1),
+                            (row + 1) * benchFrameSize / (pixelsAcross + 1)) != -1;
     }
     state.counters["foundShare"] = static_cast<double>(found) / click;
 }

@@ -4,8 +4,8 @@
 #include "commandLine.h"
 #include "movieWriter.h"
 #include "renderMode.h"
-#include "view.h"
 #include "sweepOptions.h"
+#include "view.h"
 #include "world.h"
 
 #include <limits>

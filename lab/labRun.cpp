@@ -159,8 +159,8 @@ std::optional<int> takeDirectory(const LabOptions& options, std::uint32_t seed, 
     if (!made.empty()) return failOnOutput(made);
     const RunCheck check =
         options.skipComplete
-            ? checkRun(out, {runSettingsText(options, seed),
-                             recordedSteps(stepCount, stepCount + options.steps, options.every), options.movieFile})
+            ? checkRun(out, {runSettingsText(options, seed), recordedSteps(stepCount, stepCount + options.steps, options.every),
+                             options.movieFile})
             : RunCheck{};
     if (check.state == RunState::complete) {
         std::fprintf(stderr, "quillmoss-lab: %s holds this run whole already: nothing to do\n", out.c_str());

@@ -4,10 +4,10 @@
 #include "commandLine.h"
 #include "labOptions.h"
 #include "renderMode.h"
-#include "view.h"
 #include "runCheck.h"
 #include "runSettings.h"
 #include "runTable.h"
+#include "view.h"
 #include "world.h"
 
 #include <algorithm>
@@ -213,8 +213,9 @@ std::string planFromTexts(const SweepTexts& texts, SweepPlan& plan)
         problem = wholeNumberProblem(given->value, smallest, largest, *value);
         if (!problem.empty()) return problemOf(*given, problem);
     }
-    const std::tuple<const char*, const char*, std::string*> modes[] = {{"mode", renderModeNames[View{}.outerRenderMode], &plan.mode},
-                                                                        {"inner", renderModeNames[View{}.innerRenderMode], &plan.inner}};
+    const std::tuple<const char*, const char*, std::string*> modes[] = {
+        {"mode", renderModeNames[View{}.outerRenderMode], &plan.mode},
+        {"inner", renderModeNames[View{}.innerRenderMode], &plan.inner}};
     for (const auto& [key, otherwise, value] : modes) {
         const auto given = text(key, otherwise);
         problem = readMode(given->value, *value);

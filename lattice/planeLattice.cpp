@@ -1,7 +1,6 @@
 // The plane: an 80 x 80 grid of unit squares as the world builds it.
 #include "planeLattice.h"
 
-
 #include <GL/gl.h>
 
 planeLattice::planeLattice(std::int32_t width, std::int32_t height, float size)

@@ -1,7 +1,6 @@
 // The sphere of 160 equator cells and radius 25 as the world builds it: 79 rows, 8112 cells.
 #include "sphereLattice.h"
 
-
 #include <GL/gl.h>
 
 #include <cmath>

@@ -1,7 +1,6 @@
 // The disc of 40 rings as the world builds it: 4955 cells in an index space of 9840.
 #include "spiralLattice.h"
 
-
 #include <GL/gl.h>
 
 #include <algorithm>

@@ -32,7 +32,11 @@ void disasterWalk(const terrain& land)
 }  // namespace
 
 terrain::terrain(const lattice& cells, float* fieldsOfFirst, std::size_t size, int recordCount, RandomGenerator& generator)
-    : ground(cells), random(generator), first(reinterpret_cast<unsigned char*>(fieldsOfFirst)), recordSize(size), records(recordCount)
+    : ground(cells),
+      random(generator),
+      first(reinterpret_cast<unsigned char*>(fieldsOfFirst)),
+      recordSize(size),
+      records(recordCount)
 {
 }
 

@@ -58,7 +58,6 @@ bool outsideView(const clipTransform& transform, const float corners[4][3])
     return false;
 }
 
-
 // A cell's name spread over the colour channels, the low bits in red; 0 is no tile.
 struct nameColour {
     int bits[channels];

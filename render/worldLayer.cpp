@@ -1,9 +1,9 @@
 // One layer of the world: tiles coloured by a render mode, the Geneology links, the highlight.
 #include "worldLayer.h"
 
+#include "clockWaves.h"
 #include "layerTiles.h"
 #include "modeColours.h"
-#include "clockWaves.h"
 #include "renderMode.h"
 #include "view.h"
 #include "world.h"

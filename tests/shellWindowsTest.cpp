@@ -70,8 +70,8 @@ TEST_F(ShellWindows, KeysDragsAndTheWheelMoveTheCamera)
     for (const auto& move : moves) {
         move.input();
         std::ostringstream camera;
-        camera << view.camera.distance << " " << view.camera.pitch << " " << view.camera.yaw << " " << view.camera.roll << " " << view.camera.panX << ","
-               << view.camera.panY;
+        camera << view.camera.distance << " " << view.camera.pitch << " " << view.camera.yaw << " " << view.camera.roll << " "
+               << view.camera.panX << "," << view.camera.panY;
         EXPECT_EQ(camera.str(), move.camera);
     }
     EXPECT_FALSE(takeWheelButton(GLUT_LEFT_BUTTON, GLUT_DOWN)) << "only the wheel's buttons";
@@ -195,9 +195,10 @@ TEST_F(ShellWindows, TheControlPanelsDrawAsRecordedAndWorkTheWorld)
     syncPanelFromSelection();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "cell field 1 = -0.250000\n");
     EXPECT_EQ(panelGroup.field, -1) << "a cell without a group shows none";
-    const std::tuple<const char*, const char*, int*, int> choices[] = {{"Outer", "Fitness Map", &view.outerRenderMode, fitnessMapMode},
-                                                                       {"Inner", "Groups", &view.innerRenderMode, groupsMode},
-                                                                       {"Z", "Population", &view.zRenderMode, populationMode}};
+    const std::tuple<const char*, const char*, int*, int> choices[] = {
+        {"Outer", "Fitness Map", &view.outerRenderMode, fitnessMapMode},
+        {"Inner", "Groups", &view.innerRenderMode, groupsMode},
+        {"Z", "Population", &view.zRenderMode, populationMode}};
     for (const auto& [within, name, setting, mode] : choices) {
         click(*renderPanel, name, within);
         EXPECT_EQ(*setting, mode) << within;

@@ -2,8 +2,8 @@
 // damaged or foreign file refused with a sentence that names the trouble, and no world.
 #include "fuzzScripts.h"
 #include "simulationStep.h"
-#include "worldFile.h"
 #include "testWorlds.h"
+#include "worldFile.h"
 #include "worldHash.h"
 
 #include <unistd.h>

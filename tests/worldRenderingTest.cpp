@@ -8,10 +8,10 @@
 #include "modeColours.h"
 #include "picking.h"
 #include "renderMode.h"
+#include "shellFixture.h"
 #include "shellState.h"
 #include "touchPass.h"
 #include "worldActions.h"
-#include "shellFixture.h"
 #include "worldLayer.h"
 
 #include <GL/glu.h>

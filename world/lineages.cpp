@@ -32,7 +32,8 @@ void labelLineage(World& world, int start, const latticeCursor& cursor, int labe
         const int n = world.currentLattice->neighbour(there, top.cell, direction);
         if (n == -1) continue;
         Cell& candidate = world.cells[n];
-        if (candidate.lineage != -1 || !(candidate.field[populationField] > 0.0f) || !liveLinkBetween(world, top.cell, n)) continue;
+        if (candidate.lineage != -1 || !(candidate.field[populationField] > 0.0f) || !liveLinkBetween(world, top.cell, n))
+            continue;
         // A cell is pushed only once, so the stack never holds more than cellCount frames.
         candidate.lineage = label;
         stack[height++] = LineageFrame{n, there, 0};

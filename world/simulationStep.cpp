@@ -137,7 +137,8 @@ void live(Cell& c, int index, const visitShares& shares, const stepRules& rules)
 
     // A phenotype drift is drawn and stored, then the adaptation below starts again from the
     // current phenotype: only the adaptation reaches the next block, but the draw is part of the sequence.
-    const float phenotypeDrift = (random.u() * phenotypeDriftWidth - phenotypeDriftCentre) * ((1.0f - terra) * shares.stress + 0.5f);
+    const float phenotypeDrift =
+        (random.u() * phenotypeDriftWidth - phenotypeDriftCentre) * ((1.0f - terra) * shares.stress + 0.5f);
     c.next[phenotypeField] = clamp01(phen + phenotypeDrift);
     const float adaptation = std::min((1.0f - terra) * shares.activity * adaptationRate, 1.0f);
     c.next[phenotypeField] = clamp01(phen + adaptation * (env - phen));
@@ -145,7 +146,8 @@ void live(Cell& c, int index, const visitShares& shares, const stepRules& rules)
     const float reshaping = std::min(terra, 1.0f);
     c.next[environmentField] = clamp01(env + reshaping * shares.stress * (phen - env));
     const float npop = c.next[populationField];
-    c.next[environmentField] = clamp01(c.next[environmentField] + (random.u() * npop - 0.5f * npop) * rules.pollution * pollutionScale);
+    c.next[environmentField] =
+        clamp01(c.next[environmentField] + (random.u() * npop - 0.5f * npop) * rules.pollution * pollutionScale);
 
     // Technology grows from the leftover share, faster with a more advanced live parent.
     const bool liveParent = hasLiveParent(rules.world, c);

@@ -8,7 +8,7 @@ constexpr int switchedSlots = 7;
 
 int* switchOfSlot(RuleSwitches& switches, int slot)
 {
-    int* const sources[switchedSlots] = {&switches.pollution,      &switches.spreadCost, &switches.groupDefence,
+    int* const sources[switchedSlots] = {&switches.pollution,      &switches.spreadCost,   &switches.groupDefence,
                                          &switches.noSelfMutation, &switches.cultureDrift, &switches.humanRules,
                                          &switches.lineages};
     return sources[slot];
@@ -17,7 +17,8 @@ int* switchOfSlot(RuleSwitches& switches, int slot)
 
 void feedRules(World& world)
 {
-    for (int slot = 0; slot < switchedSlots; ++slot) setRule(world, slot, static_cast<float>(*switchOfSlot(world.switches, slot)));
+    for (int slot = 0; slot < switchedSlots; ++slot)
+        setRule(world, slot, static_cast<float>(*switchOfSlot(world.switches, slot)));
 }
 
 void takeRules(World& world)
