@@ -4,6 +4,8 @@ SANITIZE_DIR := build-sanitize
 THREAD_DIR := build-thread
 FUZZ_DIR := build-fuzz
 JOBS := $(shell nproc)
+# Debian's python3, for which the install script brings NumPy and pandas.
+PYTHON := $(shell test -x /usr/bin/python3 && echo /usr/bin/python3 || echo python3)
 # Seconds each fuzzer runs in make fuzz, and which of them run (all by default).
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?=
@@ -18,7 +20,7 @@ FUZZ_ENV := ASAN_OPTIONS=$(ASAN_CHECKS) $(SANITIZER_REPORTS) \
 SANITIZER_ENV := ASAN_OPTIONS=$(ASAN_CHECKS):verify_asan_link_order=0 $(SANITIZER_REPORTS) \
 	LD_PRELOAD=$(CURDIR)/$(SANITIZE_DIR)/lib/libkeep-libraries-loaded.so
 
-.PHONY: run test bench configure test-sanitize test-thread soak fuzz format mutants test-slurm
+.PHONY: run test bench configure test-sanitize test-thread soak fuzz format mutants test-slurm python python-install
 
 run:
 	@scripts/require-display.sh
@@ -38,7 +40,18 @@ bench:
 	@$(MAKE) --no-print-directory configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	scripts/run-benchmarks.sh $(BUILD_DIR)/bin
+	PYTHONPATH=$(BUILD_DIR)/python $(PYTHON) bench/pythonThreads.py
 	scripts/sweep-speedup.sh $(BUILD_DIR)/bin/quillmoss-lab
+
+# The Python module alone, in build/python (PYTHONPATH=build/python python3), and installed where
+# python3 finds it with no path set.
+python:
+	@scripts/install-deps.sh python
+	@$(MAKE) --no-print-directory configure
+	cmake --build $(BUILD_DIR) --target _quillmoss -j $(JOBS)
+
+python-install: python
+	QUILLMOSS_PYTHON=$(PYTHON) scripts/install-python.sh $(BUILD_DIR)/python/quillmoss
 
 # The test targets ask for the tests, so that a missing test library stops the configure; make run
 # needs none and keeps what the build directory was configured with.

@@ -54,6 +54,16 @@ OffscreenContext::OffscreenContext(int width, int height)
     glViewport(0, 0, width, height);
 }
 
+bool OffscreenContext::makeCurrent()
+{
+    return ready() && eglMakeCurrent(egl->display, egl->surface, egl->surface, egl->context) == EGL_TRUE;
+}
+
+void OffscreenContext::release()
+{
+    if (egl->display != EGL_NO_DISPLAY) eglMakeCurrent(egl->display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+}
+
 OffscreenContext::~OffscreenContext()
 {
     if (egl->display == EGL_NO_DISPLAY) return;

@@ -19,6 +19,11 @@ public:
     int width() const { return pixelsWide; }
     int height() const { return pixelsHigh; }
 
+    // A context is current in one thread at a time: makeCurrent takes it into the calling thread
+    // (false when it is not ready or EGL refuses), release lets it go, so that another thread can.
+    bool makeCurrent();
+    void release();
+
 private:
     struct handles;
     std::unique_ptr<handles> egl;

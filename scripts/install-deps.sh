@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Quillmoss needs for one purpose (run, test, bench, docs, fuzz, format, mutants or slurm), only when some are missing.
+# Installs the Debian packages Quillmoss needs for one purpose (run, test, bench, docs, fuzz, format, mutants, slurm or
+# python), only when some are missing. Python packages are Debian's, for Debian's python3 (/usr/bin/python3).
 set -euo pipefail
 
 runPackages=(g++ make cmake freeglut3-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev libcli11-dev)
-testPackages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool libegl-dev libegl-mesa0 gnuplot-nox parallel ffmpeg)
+pythonPackages=(pybind11-dev python3-dev python3-numpy python3-pandas)
+notebookPackages=(python3-pytest python3-nbclient python3-nbformat python3-ipykernel python3-matplotlib)
+testPackages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool libegl-dev libegl-mesa0 gnuplot-nox parallel ffmpeg
+              "${pythonPackages[@]}" "${notebookPackages[@]}")
 benchPackages=("${testPackages[@]}")
 docsPackages=(xvfb xdotool imagemagick)
 fuzzPackages=(clang libclang-rt-14-dev xvfb)
@@ -20,7 +24,8 @@ case "${1:-}" in
   format) wanted=("${formatPackages[@]}") ;;
   mutants) wanted=("${runPackages[@]}" "${mutantsPackages[@]}") ;;
   slurm) wanted=("${runPackages[@]}" "${slurmPackages[@]}") ;;
-  *) echo "usage: $0 run|test|bench|docs|fuzz|format|mutants|slurm" >&2; exit 2 ;;
+  python) wanted=("${runPackages[@]}" libegl-dev libegl-mesa0 "${pythonPackages[@]}") ;;
+  *) echo "usage: $0 run|test|bench|docs|fuzz|format|mutants|slurm|python" >&2; exit 2 ;;
 esac
 
 missing=()

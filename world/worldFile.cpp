@@ -249,25 +249,26 @@ std::string headerProblem(const byteBuffer& bytes, fileHeader& header)
     return {};
 }
 
-// Reads the rest of the file once the header is sound, and gives the world its lattice.
-std::string bodyProblem(std::FILE* file, byteBuffer& bytes, const fileHeader& header, World& loaded)
+// A sound header's count of cells against its topology's index space.
+std::string countProblem(const fileHeader& header)
 {
-    std::shared_ptr<const lattice> shape = sharedLattice(header.topology);
-    const int slots = shape->cellCount();
-    if (header.cellCount != slots) {
-        return std::to_string(header.cellCount) + " cells, but a " + topologyNames[header.topology] + " has " +
-               std::to_string(slots) + " index slots";
-    }
-    // One byte more than the file should hold shows whether it goes on past the world.
+    const int slots = sharedLattice(header.topology)->cellCount();
+    if (header.cellCount == slots) return {};
+    return std::to_string(header.cellCount) + " cells, but a " + topologyNames[header.topology] + " has " + std::to_string(slots) +
+           " index slots";
+}
+
+// The length and the checksum of the whole file once its header is sound; gives the world its lattice.
+std::string bodyProblem(const byteBuffer& bytes, const fileHeader& header, World& loaded)
+{
     const std::size_t expected = fileBytesFor(header.cellCount);
-    if (!readUpTo(file, expected + 1 - bytes.size(), bytes)) return "cannot read: " + systemReason();
     if (bytes.size() < expected) return truncatedProblem;
     if (bytes.size() > expected) return "the file goes on after the end of the world (trailing bytes)";
     byteReader checksum(bytes.data() + expected - checksumBytes);
     if (checksum.unsignedOf(checksumBytes) != checksumOf(bytes.data(), expected - checksumBytes)) {
         return "checksum mismatch (the file is damaged)";
     }
-    loaded.currentLattice = std::move(shape);
+    loaded.currentLattice = sharedLattice(header.topology);
     return {};
 }
 
@@ -342,15 +343,25 @@ struct fileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-// Fills the header and the world being loaded from the file; why it cannot, or empty.
-std::string readWorldFile(const std::string& path, fileHeader& header, World& loaded)
+// Reads the file: the header first, then no more than a world of its size and one byte, which
+// shows whether the file goes on past the world. Why it cannot, or empty.
+std::string readWorldFile(const std::string& path, byteBuffer& bytes)
 {
     const std::unique_ptr<std::FILE, fileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file) return "cannot open: " + systemReason();
-    byteBuffer bytes;
     if (!readUpTo(file.get(), headerBytes, bytes)) return "cannot read: " + systemReason();
+    fileHeader header;
+    if (!headerProblem(bytes, header).empty() || !countProblem(header).empty()) return {};
+    if (!readUpTo(file.get(), fileBytesFor(header.cellCount) + 1 - bytes.size(), bytes)) return "cannot read: " + systemReason();
+    return {};
+}
+
+// Fills the header and the world being loaded from a file's bytes; why they are no sound world, or empty.
+std::string decodeWorld(const byteBuffer& bytes, fileHeader& header, World& loaded)
+{
     std::string problem = headerProblem(bytes, header);
-    if (problem.empty()) problem = bodyProblem(file.get(), bytes, header, loaded);
+    if (problem.empty()) problem = countProblem(header);
+    if (problem.empty()) problem = bodyProblem(bytes, header, loaded);
     if (problem.empty()) problem = cellProblem(bytes, header, loaded);
     return problem;
 }
@@ -401,14 +412,25 @@ std::string worldFileWriteProblem(const std::string& path)
 
 World loadWorld(const std::string& path, std::string& error)
 {
-    fileHeader header;
-    World loaded;
-    const std::string problem = readWorldFile(path, header, loaded);
+    byteBuffer bytes;
+    const std::string problem = readWorldFile(path, bytes);
     if (!problem.empty()) {
         refuse(path, problem, error);
         return World{};
     }
+    World loaded = worldFromFileBytes(bytes, error);
+    if (!error.empty()) error = path + ": " + error;
+    return loaded;
+}
+
+std::vector<unsigned char> worldFileBytes(const World& world) { return world.empty() ? byteBuffer{} : encodeWorld(world); }
+
+World worldFromFileBytes(const std::vector<unsigned char>& bytes, std::string& error)
+{
+    fileHeader header;
+    World loaded;
+    error = decodeWorld(bytes, header, loaded);
+    if (!error.empty()) return World{};
     install(header, loaded);
-    error.clear();
     return loaded;
 }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The version of the file this program writes, and the only one it reads.
 inline constexpr std::uint32_t worldFileVersion = 1;
@@ -26,3 +27,12 @@ std::string worldFileWriteProblem(const std::string& path);
 // empty world, with one sentence in error naming path, when the file cannot be read or is not a
 // sound world file of this version.
 World loadWorld(const std::string& path, std::string& error);
+
+// The bytes saveWorld writes, for a world that travels in memory (a copy sent to another process);
+// none for an empty world.
+std::vector<unsigned char> worldFileBytes(const World& world);
+
+// The world a world file's bytes hold, with error empty; an empty world, with one sentence in
+// error, when they are not a sound world file of this version. The same checks and sentences as
+// loadWorld, without the path.
+World worldFromFileBytes(const std::vector<unsigned char>& bytes, std::string& error);

@@ -1,0 +1,44 @@
+// A world held by Python: the world, the cell a script selected, the seed it grew from, and the
+// lock that lets one thread at a time work on it while other threads, the GIL released, step theirs.
+#pragma once
+
+#include "world.h"
+
+#include <pybind11/pybind11.h>
+
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <utility>
+
+class PythonWorld {
+public:
+    PythonWorld(World grown, std::optional<std::uint32_t> seedGrownFrom) : seed(seedGrownFrom), world(std::move(grown)) {}
+
+    // Calls work(world) with the world's lock held and the GIL held. A thread that must wait for
+    // the lock waits with the GIL released, so the thread stepping the world meanwhile is not kept
+    // from finishing: the lock is always taken before the GIL, never the other way round.
+    template <typename Work>
+    auto with(Work&& work)
+    {
+        std::unique_lock<std::mutex> held(lock, std::try_to_lock);
+        if (!held.owns_lock()) {
+            pybind11::gil_scoped_release released;
+            held.lock();
+        }
+        return work(world);
+    }
+
+    // Steps the world count times with the GIL released, looking for Python's signals (Ctrl+C)
+    // between slices of a few milliseconds: a KeyboardInterrupt leaves the world whole, between
+    // two steps. ValueError for a negative count or one that would carry the step counter past
+    // the largest int, before any step.
+    void step(long long count);
+
+    std::optional<std::uint32_t> seed;  // none for a world loaded or unpickled
+    int selected = -1;  // the lattice index of the cell Select Cell chose, -1 for none
+
+private:
+    World world;
+    std::mutex lock;
+};

@@ -1,0 +1,17 @@
+"""Quillmoss's worlds from Python: the engine itself, in-process, many worlds at once.
+
+>>> import quillmoss
+>>> world = quillmoss.World("sphere", seed=3)
+>>> world.step(500)
+>>> world.stats()["living_cells"]
+
+A World holds its lattice, cells, rules and its own random generator. Cells are
+NumPy arrays with one row per real cell in the lattice's walk order: world.fields
+(all twelve fields), world.field("technology"), world.groups, world.parents,
+world.positions, world.neighbours. Worlds step without holding the GIL, so a thread
+pool steps several at once; they copy, deepcopy and pickle exactly.
+"""
+
+from ._quillmoss import FIELDS, RENDER_MODES, TOPOLOGIES, TOUCH_TOOLS, World, WorldFileError
+
+__all__ = ["FIELDS", "RENDER_MODES", "TOPOLOGIES", "TOUCH_TOOLS", "World", "WorldFileError"]

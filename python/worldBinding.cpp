@@ -1,0 +1,387 @@
+// quillmoss.World: names, arrays and errors converted, and the same functions the program and the
+// lab call; no simulation of its own.
+#include "worldBinding.h"
+
+#include "cellArrays.h"
+#include "environment.h"
+#include "labOptions.h"
+#include "pythonWorld.h"
+#include "renderMode.h"
+#include "runTable.h"
+#include "worldActions.h"
+#include "worldFile.h"
+#include "worldPictures.h"
+#include "worldScenes.h"
+#include "worldStatistics.h"
+
+#include <pybind11/numpy.h>
+#include <pybind11/stl.h>
+
+#include <cerrno>
+#include <cmath>
+#include <ctime>
+#include <limits>
+#include <sstream>
+
+namespace py = pybind11;
+
+namespace {
+
+// Python's names of the Touch tools, indexed by TouchTool.
+const char* const touchToolNames[] = {"paint_with_one", "paint_with_zero", "paint_noise", "copy_culture", "select_cell"};
+constexpr int touchToolCount = 5;
+
+// The exception of a world file that cannot be read: a ValueError with the loader's reason.
+PyObject* worldFileError = nullptr;
+
+std::string knownNames(const char* const* names, int count)
+{
+    std::string known;
+    for (int at = 0; at < count; ++at) known += std::string(at ? ", " : "") + "'" + names[at] + "'";
+    return known;
+}
+
+int topologyOfName(const std::string& name)
+{
+    const int topology = topologyNamed(name);
+    if (topology == -1)
+        throw py::value_error("no topology is called '" + name + "'; they are " + knownNames(topologyNames, topologyCount));
+    return topology;
+}
+
+int renderModeOfName(const std::string& name)
+{
+    const int mode = renderModeNamed(name);
+    if (mode == -1)
+        throw py::value_error("no render mode is called '" + name + "'; they are " +
+                              knownNames(renderModeNames, renderModeCount));
+    return mode;
+}
+
+int touchToolOfName(const std::string& name)
+{
+    for (int tool = 0; tool < touchToolCount; ++tool)
+        if (name == touchToolNames[tool]) return tool;
+    throw py::value_error("no touch tool is called '" + name + "'; they are " + knownNames(touchToolNames, touchToolCount));
+}
+
+std::string pathOf(const py::object& path) { return py::str(py::module_::import("os").attr("fspath")(path)); }
+
+std::uint32_t seedOf(const py::object& seed)
+{
+    if (seed.is_none()) return static_cast<std::uint32_t>(std::time(nullptr));
+    if (!py::isinstance<py::int_>(seed)) throw py::type_error("seed must be a whole number or None");
+    int overflow = 0;
+    const long long value = PyLong_AsLongLongAndOverflow(seed.ptr(), &overflow);
+    if (overflow != 0 || value < 0 || value > std::numeric_limits<std::uint32_t>::max())
+        throw py::value_error("seed must be 0..4294967295, not " + std::string(py::str(seed)));
+    return static_cast<std::uint32_t>(value);
+}
+
+std::unique_ptr<PythonWorld> newPythonWorld(const std::string& topology, const py::object& seed)
+{
+    const int built = topologyOfName(topology);
+    const std::uint32_t grownFrom = seedOf(seed);
+    World world = growWorld(built, grownFrom, 0);
+    if (world.empty()) throw std::bad_alloc();
+    return std::make_unique<PythonWorld>(std::move(world), grownFrom);
+}
+
+std::unique_ptr<PythonWorld> worldOfBytes(const std::vector<unsigned char>& bytes, const std::string& where)
+{
+    std::string error;
+    World world = worldFromFileBytes(bytes, error);
+    if (!error.empty()) {
+        PyErr_SetString(worldFileError, (where + error).c_str());
+        throw py::error_already_set();
+    }
+    return std::make_unique<PythonWorld>(std::move(world), std::nullopt);
+}
+
+std::unique_ptr<PythonWorld> loadPythonWorld(const py::object& path)
+{
+    std::string error;
+    World world = loadWorld(pathOf(path), error);
+    if (!error.empty()) {
+        PyErr_SetString(worldFileError, error.c_str());
+        throw py::error_already_set();
+    }
+    return std::make_unique<PythonWorld>(std::move(world), std::nullopt);
+}
+
+std::unique_ptr<PythonWorld> copyOf(PythonWorld& self)
+{
+    auto copy = self.with([&](World& world) { return std::make_unique<PythonWorld>(world, self.seed); });
+    copy->selected = self.selected;
+    return copy;
+}
+
+// One row of the lab's table as Python values: whole numbers as ints, the rest as floats, an
+// empty column (lineages while the rule is off) as None.
+py::dict statisticsOf(World& world)
+{
+    std::istringstream header(statisticsHeader()), row(statisticsRow(measureWorld(world)));
+    py::dict values;
+    std::string column, value;
+    while (std::getline(header, column, ',') && std::getline(row, value, ',')) {
+        if (!column.empty() && column.back() == '\n') column.pop_back();
+        if (!value.empty() && value.back() == '\n') value.pop_back();
+        if (value.empty()) {
+            values[py::str(column)] = py::none();
+        } else if (value.find('.') == std::string::npos) {
+            values[py::str(column)] = std::stoll(value);
+        } else {
+            values[py::str(column)] = std::stod(value);
+        }
+    }
+    return values;
+}
+
+py::object runTable(PythonWorld& self, long long steps, long long every)
+{
+    if (steps < 0) throw py::value_error("steps must be 0 or more, not " + std::to_string(steps));
+    if (every < 1) throw py::value_error("every must be 1 or more, not " + std::to_string(every));
+    const long long first = self.with([](World& world) { return world.stepCount; });
+    std::string table = statisticsHeader();
+    long long at = first;
+    for (const long long rowStep : recordedSteps(first, first + steps, every)) {
+        self.step(rowStep - at);
+        at = rowStep;
+        table += self.with([](World& world) { return statisticsRow(measureWorld(world)); });
+    }
+    return py::module_::import("pandas").attr("read_csv")(py::module_::import("io").attr("StringIO")(table));
+}
+
+Picture pictureOf(PythonWorld& self, const std::string& mode, const std::string& inner)
+{
+    const int outerMode = renderModeOfName(mode), innerMode = renderModeOfName(inner);
+    std::string problem;
+    Picture picture = self.with([&](World& world) {
+        py::gil_scoped_release released;
+        return worldPicture(world, outerMode, innerMode, problem);
+    });
+    if (picture.width == 0) throw std::runtime_error(problem);
+    return picture;
+}
+
+py::array_t<std::uint8_t> pictureArray(PythonWorld& self, const std::string& mode, const std::string& inner)
+{
+    const Picture picture = pictureOf(self, mode, inner);
+    constexpr int rgb = 3, rgba = 4;
+    py::array_t<std::uint8_t> array({picture.height, picture.width, rgb});
+    std::uint8_t* out = array.mutable_data();
+    for (std::size_t pixel = 0; pixel < picture.rgba.size() / rgba; ++pixel)
+        std::copy_n(&picture.rgba[pixel * rgba], rgb, out + pixel * rgb);
+    return array;
+}
+
+void writeSnapshot(PythonWorld& self, const py::object& path, const std::string& mode, const std::string& inner)
+{
+    const Picture picture = pictureOf(self, mode, inner);
+    const std::string file = pathOf(path);
+    errno = 0;
+    if (writePng(picture, file)) return;
+    if (errno != 0) {
+        PyErr_SetFromErrnoWithFilename(PyExc_OSError, file.c_str());
+    } else {
+        PyErr_SetString(PyExc_OSError, ("cannot write " + file).c_str());
+    }
+    throw py::error_already_set();
+}
+
+void saveTo(PythonWorld& self, const py::object& path)
+{
+    std::string error;
+    const std::string file = pathOf(path);
+    if (!self.with([&](World& world) { return saveWorld(world, file, error); })) {
+        PyErr_SetString(PyExc_OSError, error.c_str());
+        throw py::error_already_set();
+    }
+}
+
+// A rule switch as a bool property; setting it feeds the rule slots, as every frame of the program does.
+void defineSwitch(py::class_<PythonWorld>& world, const char* name, int RuleSwitches::*rule, const char* doc)
+{
+    world.def_property(
+        name, [rule](PythonWorld& self) { return self.with([rule](World& w) { return w.switches.*rule != 0; }); },
+        [rule](PythonWorld& self, bool on) {
+            self.with([&](World& w) {
+                w.switches.*rule = on;
+                feedRules(w);
+            });
+        },
+        doc);
+}
+
+void setDisasterRate(PythonWorld& self, double rate)
+{
+    if (!(rate >= 0.0 && rate <= 1.0)) throw py::value_error("disaster_rate must be 0..1, not " + std::to_string(rate));
+    self.with([&](World& world) { world.disasterRate = static_cast<float>(rate); });
+}
+
+void touchCell(PythonWorld& self, long long cell, const std::string& tool, const std::string& mode, double radius)
+{
+    const int touchTool = touchToolOfName(tool), paintedMode = renderModeOfName(mode);
+    if (!(radius >= 0.0 && radius <= 1.0)) throw py::value_error("radius must be 0..1, not " + std::to_string(radius));
+    self.with([&](World& world) {
+        touch(world, TouchView{self.selected, paintedMode}, indexOfRow(world, cell), touchTool, static_cast<float>(radius));
+    });
+}
+
+py::tuple namesTuple(const char* const* names, int count)
+{
+    py::tuple tuple(count);
+    for (int at = 0; at < count; ++at) tuple[at] = py::str(names[at]);
+    return tuple;
+}
+
+}  // namespace
+
+void bindWorld(py::module_& module)
+{
+    worldFileError = PyErr_NewExceptionWithDoc("quillmoss.WorldFileError",
+                                               "A world file that cannot be read: damaged, foreign, of another version or "
+                                               "missing. The message is the loader's reason, after the file's path.",
+                                               PyExc_ValueError, nullptr);
+    module.attr("WorldFileError") = py::handle(worldFileError);
+    module.attr("FIELDS") = py::tuple(py::cast(pythonFieldNames()));
+    module.attr("TOPOLOGIES") = namesTuple(topologyNames, topologyCount);
+    module.attr("RENDER_MODES") = namesTuple(renderModeNames, renderModeCount);
+    module.attr("TOUCH_TOOLS") = namesTuple(touchToolNames, touchToolCount);
+
+    py::class_<PythonWorld> world(module, "World", R"(A Quillmoss world: its lattice, cells, rules and its own random generator.
+
+Worlds are independent values: several can live in one process, be stepped in
+threads of their own (the GIL is released while a world steps), be copied, and be
+pickled to other processes. Cells are read and written as NumPy arrays with one row
+per real cell, in the lattice's walk order.)");
+    world.attr("__module__") = "quillmoss";
+    world.def(py::init(&newPythonWorld), py::arg("topology") = "plane", py::arg("seed") = py::none(),
+              R"(A new world as the program starts one: the topology's terrain and six seeded cultures.
+
+topology: "plane", "disc" or "sphere".
+seed: the generator's seed, 0..4294967295; None takes the clock's (see .seed).)");
+    world.def_static("load", &loadPythonWorld, py::arg("path"),
+                     "The world saved in a world file of the program or the lab. WorldFileError when it cannot be read.");
+    world.def("save", &saveTo, py::arg("path"),
+              "Saves the world as the program and the lab do, through a new file renamed into place. OSError when it cannot.");
+    world.def("step", &PythonWorld::step, py::arg("n") = 1,
+              "Steps the world n times without holding the GIL. Ctrl+C stops it between two steps.");
+    world.def_readonly("seed", &PythonWorld::seed, "The seed the world grew from; None for a loaded or unpickled world.");
+    world.def_property_readonly(
+        "step_count", [](PythonWorld& self) { return self.with([](World& w) { return w.stepCount; }); },
+        "Steps since the world was made, or since Kill All.");
+    world.def_property_readonly(
+        "topology", [](PythonWorld& self) { return self.with([](World& w) { return std::string(topologyNames[w.topology]); }); },
+        "\"plane\", \"disc\" or \"sphere\".");
+    world.def(
+        "__len__", [](PythonWorld& self) { return self.with([](World& w) { return w.currentLattice->walkOrder().size(); }); },
+        "The number of real cells.");
+    world.def("__repr__", [](PythonWorld& self) {
+        return self.with([](World& w) {
+            return "<quillmoss.World " + std::string(topologyNames[w.topology]) + ", step " + std::to_string(w.stepCount) + ", " +
+                   std::to_string(w.currentLattice->walkOrder().size()) + " cells>";
+        });
+    });
+
+    world.def_property_readonly(
+        "fields", [](PythonWorld& self) { return self.with(fieldArray); },
+        "Every field of every cell: float32, shape (cells, 12), columns in the order of FIELDS.");
+    world.def(
+        "field",
+        [](PythonWorld& self, const std::string& name) {
+            return self.with([&](World& w) { return fieldColumn(w, fieldNamed(name)); });
+        },
+        py::arg("name"), "One field of every cell, by its name in FIELDS: float32, shape (cells,).");
+    world.def_property_readonly(
+        "groups", [](PythonWorld& self) { return self.with(groupArray); },
+        "Each cell's group id, -1 for none: int32, shape (cells,).");
+    world.def_property_readonly(
+        "parents", [](PythonWorld& self) { return self.with(parentRows); },
+        "The row of each cell's parent, -1 for none: int32, shape (cells,).");
+    world.def_property_readonly(
+        "lineages", [](PythonWorld& self) { return self.with(lineageArray); },
+        "Each cell's lineage label from the last step that ran the lineage rule, -1 for none.");
+    world.def_property_readonly(
+        "positions", [](PythonWorld& self) { return self.with(positionArray); },
+        "Each cell's centre as the window places it, without relief: float32, shape (cells, 3).");
+    world.def_property_readonly(
+        "neighbours", [](PythonWorld& self) { return self.with(neighbourRows); },
+        "The row of each cell's neighbour in the lattice's eight directions, -1 for none: int32, (cells, 8).");
+    world.def_property_readonly(
+        "lattice_index", [](PythonWorld& self) { return self.with(latticeIndices); },
+        "The index in the lattice (and the world file) of each row: int32, shape (cells,).");
+    world.def_property_readonly(
+        "selected",
+        [](PythonWorld& self) -> py::object {
+            return self.with([&](World& w) -> py::object {
+                const int row = rowOfIndex(w, selectableCell(w, self.selected));
+                return row == -1 ? py::none() : py::cast(row);
+            });
+        },
+        "The row of the cell touch(..., \"select_cell\") chose, or None.");
+
+    world.def(
+        "set_field",
+        [](PythonWorld& self, const std::string& name, const py::object& values, const py::object& cells) {
+            const int field = fieldNamed(name);
+            self.with([&](World& w) { writeField(w, field, fieldWrite(w, values, cells)); });
+        },
+        py::arg("name"), py::arg("values"), py::arg("cells") = py::none(),
+        R"(Sets a field of some cells (rows; None for every cell), clamped to 0..1 as the panel's sliders do.
+
+values: one number for all, or one per cell. NaN, a wrong shape or a row that is no
+cell's is refused (ValueError, TypeError or IndexError) and nothing is changed.)");
+    world.def(
+        "kill_all", [](PythonWorld& self) { self.with([](World& w) { killAll(w); }); },
+        "Empties every cell of life (the ground stays) and sets the step count to 0, as Kill All does.");
+    world.def(
+        "seed_life", [](PythonWorld& self, int count) { self.with([&](World& w) { seedLife(w, count); }); }, py::arg("count") = 1,
+        "Seeds count random cells with new cultures, as Seed Life does once.");
+    world.def(
+        "generate_environment", [](PythonWorld& self) { self.with([](World& w) { generateEnvironment(w); }); },
+        "A new terrain for the world, as Generate Env makes.");
+    world.def("touch", &touchCell, py::arg("cell"), py::arg("tool"), py::kw_only(), py::arg("mode") = "Environment",
+              py::arg("radius") = 0.0,
+              R"(Applies a Touch tool at a cell (a row), as a press of the mouse does.
+
+tool: one of TOUCH_TOOLS. The paint tools write the field of the render mode 'mode'
+(a name of RENDER_MODES); on the plane they reach every cell within radius (0..1 of
+the full brush). copy_culture copies the selected cell's culture.)");
+
+    defineSwitch(world, "pollution", &RuleSwitches::pollution, "The Pollution rule.");
+    defineSwitch(world, "human_rules", &RuleSwitches::humanRules, "The Human Rules rule.");
+    defineSwitch(world, "lineage_rule", &RuleSwitches::lineages,
+                 "The lineage rule: no culture spreads into a cell of its own lineage.");
+    world.def_property(
+        "disaster_rate", [](PythonWorld& self) { return self.with([](World& w) { return w.disasterRate; }); }, &setDisasterRate,
+        "The chance of a disaster in each step, 0..1.");
+
+    world.def(
+        "stats", [](PythonWorld& self) { return self.with(statisticsOf); },
+        "The world's numbers as a dict: the columns and values of one row of the lab's stats.csv.");
+    world.def("run", &runTable, py::arg("steps"), py::arg("every") = 100,
+              "Steps the world, measuring it as quillmoss-lab run does: a pandas DataFrame of stats.csv's rows "
+              "(the first step, every multiple of every, the last).");
+    world.def("picture", &pictureArray, py::kw_only(), py::arg("mode") = "Environment", py::arg("inner") = "Culture",
+              "The world window's picture with these Outer and Inner render modes: uint8, shape (height, width, 3).");
+    world.def("snapshot", &writeSnapshot, py::arg("path"), py::kw_only(), py::arg("mode") = "Environment",
+              py::arg("inner") = "Culture", "Writes picture() as a PNG file, the same bytes as the lab's snapshots.");
+
+    world.def("copy", &copyOf, "An independent copy: stepped alike, it stays bit for bit equal to this world.");
+    world.def("__copy__", &copyOf);
+    world.def(
+        "__deepcopy__", [](PythonWorld& self, const py::object&) { return copyOf(self); }, py::arg("memo"));
+    world.def(py::pickle(
+        [](PythonWorld& self) {
+            const auto bytes = self.with([](World& w) { return worldFileBytes(w); });
+            return py::make_tuple(py::bytes(reinterpret_cast<const char*>(bytes.data()), bytes.size()), self.seed, self.selected);
+        },
+        [](const py::tuple& state) {
+            const std::string bytes = state[0].cast<std::string>();
+            auto world = worldOfBytes({bytes.begin(), bytes.end()}, "pickled world: ");
+            world->seed = state[1].cast<std::optional<std::uint32_t>>();
+            world->selected = state[2].cast<int>();
+            return world;
+        }));
+}

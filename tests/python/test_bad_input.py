@@ -1,0 +1,74 @@
+"""Bad input is a Python exception that says what is wrong, and the world stays as it was."""
+
+import pickle
+import struct
+
+import numpy as np
+import pytest
+
+import quillmoss
+from conftest import world_files
+
+BAD = [
+    (lambda w: quillmoss.World("torus"), ValueError, "no topology is called 'torus'"),
+    (lambda w: quillmoss.World(seed=-1), ValueError, "seed must be 0..4294967295"),
+    (lambda w: quillmoss.World(seed=2**32), ValueError, "seed must be"),
+    (lambda w: w.field("pressure"), ValueError, "the fields are environment, population"),
+    (lambda w: w.set_field("technology", [0.5, 0.5]), ValueError, "2 values for 6400 cells"),
+    (lambda w: w.set_field("technology", np.nan, cells=[3]), ValueError, "NaN"),
+    (lambda w: w.set_field("technology", np.zeros((2, 2)), cells=[0, 1]), ValueError, "2 dimensions"),
+    (lambda w: w.set_field("technology", "high"), TypeError, "values must be numbers"),
+    (lambda w: w.set_field("technology", 0.5, cells=[0, 6400]), IndexError, "cell 6400 is not a row"),
+    (lambda w: w.set_field("technology", 0.5, cells=[0.5]), TypeError, "cells must be numbers"),
+    (lambda w: w.touch(0, "hammer"), ValueError, "'paint_with_one', 'paint_with_zero'"),
+    (lambda w: w.touch(0, "paint_noise", mode="Smell"), ValueError, "no render mode is called 'Smell'"),
+    (lambda w: w.touch(-1, "select_cell"), IndexError, "cell -1"),
+    (lambda w: w.touch(0, "paint_noise", radius=2), ValueError, "radius must be 0..1"),
+    (lambda w: setattr(w, "disaster_rate", 1.5), ValueError, "disaster_rate must be 0..1"),
+    (lambda w: setattr(w, "disaster_rate", float("nan")), ValueError, "disaster_rate"),
+    (lambda w: w.step(-1), ValueError, "n must be 0 or more"),
+    (lambda w: w.run(10, every=0), ValueError, "every must be 1 or more"),
+    (lambda w: w.picture(inner="Smell"), ValueError, "render mode"),
+    (lambda w: w.save("/proc/no/such.qmw"), OSError, "/proc/no/such.qmw: cannot create the file"),
+    (lambda w: w.snapshot("/proc/no/such.png"), OSError, "such.png"),
+    (lambda w: quillmoss.World.load("/no/such.qmw"), quillmoss.WorldFileError, "/no/such.qmw: cannot open"),
+]
+
+
+def test_bad_input_is_refused_and_changes_nothing():
+    world = quillmoss.World("plane", seed=1)
+    world.step(20)
+    before = pickle.dumps(world)
+    for act, kind, reason in BAD:
+        with pytest.raises(kind, match=reason.replace("(", r"\(")):
+            act(world)
+        assert pickle.dumps(world) == before, reason
+
+
+def sealed(body):
+    """A world file's bytes with its FNV-1a checksum made right."""
+    checksum = 14695981039346656037
+    for byte in body:
+        checksum = ((checksum ^ byte) * 1099511628211) % 2**64
+    return body + struct.pack("<Q", checksum)
+
+
+def test_damaged_and_foreign_world_files_are_world_file_errors(tmp_path):
+    kept = world_files()
+    assert kept, "the world-file fuzzer's corpus"
+    for path in kept:
+        good = path.read_bytes()
+        quillmoss.World.load(path).step(2)
+        for damaged, reason in [(good[:-1], "truncated"), (good[:20] + b"\xff" + good[21:], "checksum mismatch"),
+                                (b"hello\n", "not a Quillmoss world file"), (good + b"\0", "trailing bytes"),
+                                (sealed(good[:8] + struct.pack("<I", 7) + good[12:-8]), "file version 7")]:
+            (tmp_path / "damaged.qmw").write_bytes(damaged)
+            with pytest.raises(quillmoss.WorldFileError, match=reason):
+                quillmoss.World.load(tmp_path / "damaged.qmw")
+            assert issubclass(quillmoss.WorldFileError, ValueError)
+    nearly_full = sealed(good[:20] + struct.pack("<i", 2**31 - 5) + good[24:-8])
+    (tmp_path / "old.qmw").write_bytes(nearly_full)
+    old = quillmoss.World.load(tmp_path / "old.qmw")
+    with pytest.raises(ValueError, match="the step counter would pass 2147483647"):
+        old.step(10)
+    assert old.step_count == 2**31 - 5

@@ -1,0 +1,88 @@
+"""Worlds made, stepped, measured, drawn and saved from Python are the lab's, byte for byte."""
+
+import copy
+import multiprocessing
+import pickle
+
+import numpy as np
+import pandas as pd
+import pytest
+
+import quillmoss
+
+REAL_CELLS = {"plane": 6400, "disc": 4955, "sphere": 8112}
+
+
+def state(world):
+    """Everything a world holds: the world file's bytes."""
+    return world.__getstate__()[0]
+
+
+@pytest.mark.parametrize("topology", quillmoss.TOPOLOGIES)
+def test_a_world_from_python_is_the_labs_and_comes_back_whole(topology, tmp_path, lab):
+    rules = {"plane": [], "disc": ["--pollution", "--human-rules"], "sphere": ["--lineages"]}[topology]
+    world = quillmoss.World(topology, seed=11)
+    world.pollution, world.human_rules = "--pollution" in rules, "--human-rules" in rules
+    world.lineage_rule, world.disaster_rate = "--lineages" in rules, 0.1
+    table = world.run(120, every=50)
+    world.save(tmp_path / "python.qmw")
+    world.snapshot(tmp_path / "python.png", mode="Technology", inner="Groups")
+    lab("run", "--topology", topology, "--seed", 11, "--disaster-rate", 0.1, *rules, "--steps", 120, "--every", 50,
+        "--mode", "Technology", "--inner", "Groups", "--out", "lab", "--save", "lab.qmw")
+    assert (tmp_path / "python.qmw").read_bytes() == (tmp_path / "lab.qmw").read_bytes()
+    assert (tmp_path / "python.png").read_bytes() == (tmp_path / "lab/world-000120.png").read_bytes()
+    lab_table = pd.read_csv(tmp_path / "lab/stats.csv")
+    pd.testing.assert_frame_equal(table, lab_table)
+    assert list(table.step) == [0, 50, 100, 120]
+    last = {column: None if pd.isna(value) else value for column, value in lab_table.iloc[-1].items()}
+    assert world.stats() == pytest.approx(last)
+    assert list(world.stats()) == list(lab_table.columns)
+
+    loaded = quillmoss.World.load(tmp_path / "lab.qmw")
+    assert (loaded.seed, loaded.step_count, loaded.topology, len(loaded)) == (None, 120, topology, REAL_CELLS[topology])
+    for travelled in (loaded, world.copy(), copy.deepcopy(world), pickle.loads(pickle.dumps(world))):
+        assert state(travelled) == state(world)
+        travelled.step(30)
+    world.step(30)
+    assert state(loaded) == state(world), "a copy stepped alike stays the same world"
+    assert world.picture(mode="Population").shape == (740, 740, 3)
+
+
+@pytest.mark.parametrize("topology", quillmoss.TOPOLOGIES)
+def test_the_arrays_are_the_real_cells_in_walk_order(topology):
+    world = quillmoss.World(topology, seed=5)
+    world.step(60)
+    rows, fields = len(world), world.fields
+    assert fields.shape == (rows, 12) and fields.dtype == np.float32
+    assert np.array_equal(world.field("culture_blue"), fields[:, quillmoss.FIELDS.index("culture_blue")])
+    assert np.all(np.diff(world.lattice_index) > 0)
+    for linked in (world.parents, world.neighbours):
+        assert linked.min() >= -1 and linked.max() < rows
+    step = world.neighbours[0]
+    assert all(world.neighbours[n][7 - d] == 0 for d, n in enumerate(step) if n != -1 and topology == "plane")
+    assert world.positions.shape == (rows, 3) and np.isfinite(world.positions).all()
+    living = world.field("population") > 0
+    assert len(np.unique(world.groups[living & (world.groups >= 0)])) == world.stats()["groups"]
+    tech = quillmoss.FIELDS.index("technology")
+    row = int(np.argmax(fields[:, tech]))
+    world.set_field("technology", [0.25, 2.0, -1.0], cells=[row, 1, 2])
+    assert list(world.field("technology")[[row, 1, 2]]) == [0.25, 1.0, 0.0], "clamped as the sliders clamp"
+    world.touch(row, "select_cell")
+    world.touch(3, "copy_culture")
+    assert world.selected == row and world.field("technology")[3] == 0.25
+    world.kill_all()
+    assert world.step_count == 0 and world.field("population").max() == 0.0
+    world.seed_life(3)
+    assert 1 <= np.count_nonzero(world.field("population")) <= 3
+
+
+def stepped(world):
+    world.step(50)
+    return world
+
+
+def test_worlds_travel_to_other_processes_and_back_exactly():
+    worlds = [quillmoss.World("disc", seed=seed) for seed in (1, 2)]
+    with multiprocessing.get_context("spawn").Pool(2) as pool:
+        back = pool.map(stepped, worlds)
+    assert [state(w) for w in back] == [state(stepped(w)) for w in worlds]
