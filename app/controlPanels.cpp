@@ -9,11 +9,13 @@
 #include "shellState.h"
 #include "windowPlacement.h"
 #include "worldActions.h"
+#include "worldTimeline.h"
 
 #include <GL/glut.h>
 
 #include <cstdio>
 #include <initializer_list>
+#include <vector>
 
 PanelWindow* simulationPanel = nullptr;
 PanelWindow* renderPanel = nullptr;
@@ -28,6 +30,10 @@ constexpr int renderPanelY = 680;
 
 enum ShivaButton { killAllButton = 0, seedLifeButton = 1, generateEnvButton = 2, stepButton = 3 };
 enum GroupEditId { centreSlider = 0, deviationSlider = 1, groupRadio = 2 };
+enum RuleEditId { pollutionBox = 0, humanRulesBox = 1, disasterSlider = 2 };
+
+// The sliders whose drags are one action each, from press to release.
+std::vector<const Control*> sliders;
 
 Panel* titledPanel(PanelWindow& window, Control* parent, const char* title)
 {
@@ -43,14 +49,15 @@ Slider* unitSlider(PanelWindow& window, Control* parent, const char* label, floa
 {
     Slider* slider = window.addSlider(parent, label, Control::floatLive, variable, id, callback);
     slider->setFloatLimits(0.0f, 1.0f);
+    sliders.push_back(slider);
     return slider;
 }
 
 void buildFirstColumn(PanelWindow& window)
 {
     Panel* rules = titledPanel(window, nullptr, "Rules");
-    window.addCheckbox(rules, "Pollution", &world.switches.pollution, noId, nullptr);
-    window.addCheckbox(rules, "Human Rules", &world.switches.humanRules, noId, nullptr);
+    window.addCheckbox(rules, "Pollution", &pollutionSetting, pollutionBox, onRuleEdit);
+    window.addCheckbox(rules, "Human Rules", &humanRulesSetting, humanRulesBox, onRuleEdit);
 
     Panel* topology = titledPanel(window, nullptr, "Topology");
     addRadioButtons(window, window.addRadioGroup(topology, &topologyChoice, noId, nullptr), {"Plane", "Disc", "Sphere"});
@@ -63,7 +70,7 @@ void buildFirstColumn(PanelWindow& window)
     window.addButton(shiva, "Kill All", killAllButton, onShivaButton);
     window.addButton(shiva, "Seed Life", seedLifeButton, onShivaButton);
     window.addButton(shiva, "Generate Env", generateEnvButton, onShivaButton);
-    unitSlider(window, shiva, "Disaster Rate", &world.disasterRate, noId, nullptr);
+    unitSlider(window, shiva, "Disaster Rate", &disasterRateSetting, disasterSlider, onRuleEdit);
 
     Panel* pace = titledPanel(window, nullptr, "Speed");
     addRadioButtons(window, window.addRadioGroup(pace, &speed, noId, nullptr),
@@ -131,12 +138,15 @@ void buildRenderPanel()
 
 void onShivaButton(int id)
 {
-    switch (id) {
-    case killAllButton: killAll(world); break;
-    case seedLifeButton: seedLife(world, 1); break;
-    case generateEnvButton: generateEnvironment(world); break;
-    case stepButton: stepWorld(); break;
-    default: break;
+    if (id == stepButton) {
+        stepWorld();
+    } else if (id >= killAllButton && id < stepButton) {
+        beginAction(nullptr);
+        if (id == killAllButton) killAll(world);
+        if (id == seedLifeButton) seedLife(world, 1);
+        if (id == generateEnvButton) generateEnvironment(world);
+        actionChanged();
+        endAction();
     }
     syncPanelFromSelection();
 }
@@ -144,14 +154,39 @@ void onShivaButton(int id)
 void onCellSlider(int id)
 {
     if (id < 0 || id >= cellFieldCount) return;
+    beginAction(&cellSliders[id]);
     if (entireGroup) {
         setGroupField(world, panelGroup.id, id, cellSliders[id]);
     } else {
         setSelectedField(world, view.selectedIndex, id, cellSliders[id]);
     }
+    actionChanged();
 }
 
-void onGroupEdit(int) { applyGroup(world, panelGroup); }
+void onGroupEdit(int id)
+{
+    beginAction(id == groupRadio ? nullptr : id == centreSlider ? &panelGroup.center : &panelGroup.deviation);
+    applyGroup(world, panelGroup);
+    actionChanged();
+    if (id == groupRadio) endAction();
+}
+
+void onRuleEdit(int id)
+{
+    beginAction(id == disasterSlider ? &disasterRateSetting : nullptr);
+    world.switches.pollution = pollutionSetting;
+    world.switches.humanRules = humanRulesSetting;
+    world.disasterRate = disasterRateSetting;
+    actionChanged();
+    if (id != disasterSlider) endAction();
+}
+
+bool sliderLetGo(const void* actionSource)
+{
+    for (const Control* slider : sliders)
+        if (slider->livePtr == actionSource) return !slider->heldByUser();
+    return false;
+}
 
 void syncPanelFromSelection()
 {
@@ -160,5 +195,8 @@ void syncPanelFromSelection()
         if (cellSliders[f] < 0.0f || cellSliders[f] > 1.0f) std::printf("cell field %d = %f\n", f, cellSliders[f]);
     }
     getSelectedGroup(world, view.selectedIndex, panelGroup);
+    pollutionSetting = world.switches.pollution;
+    humanRulesSetting = world.switches.humanRules;
+    disasterRateSetting = world.disasterRate;
     if (simulationPanel) simulationPanel->syncLive();
 }

@@ -19,7 +19,13 @@ void onShivaButton(int id);
 void onCellSlider(int id);
 // The Group radio and the Parameter sliders give the panel group's record to all its living members.
 void onGroupEdit(int id);
+// The "Pollution" and "Human Rules" boxes and the "Disaster Rate" slider give their setting to the world.
+void onRuleEdit(int id);
 
-// Shows the selected cell in the Cell sliders and its group in the Group controls; a value
-// outside 0..1 is reported on standard output as "cell field <i> = <value>".
+// Whether the action going on is a drag of one of the panels' sliders that has been let go.
+bool sliderLetGo(const void* actionSource);
+
+// Shows the selected cell in the Cell sliders and its group in the Group controls, and the world's
+// rules, disaster rate and topology; a value outside 0..1 is reported on standard output as
+// "cell field <i> = <value>".
 void syncPanelFromSelection();

@@ -13,6 +13,7 @@
 #include "simulationStep.h"
 #include "touchPass.h"
 #include "worldFrame.h"
+#include "worldTimeline.h"
 
 #include <GL/glut.h>
 
@@ -30,6 +31,21 @@ bool picturePulses()
 {
     return selectedCell(world, view.selectedIndex) || view.outerRenderMode == geneologyMode ||
            view.innerRenderMode == geneologyMode;
+}
+
+// A new world of the chosen topology, which undo takes back; a topology that fails is tried again
+// every frame, and undo keeps the world before the first try only.
+void changeTopology()
+{
+    if (!world.empty()) {
+        beginAction(nullptr);
+        endAction();
+    }
+    if (setTopology(world, topologyChoice) != 1) return;
+    view.camera = Camera{};
+    view.selectedIndex = -1;
+    redrawWanted = true;
+    restartTimeline();
 }
 
 int millisecondsToNextStep()
@@ -58,6 +74,7 @@ void stepWorld()
 {
     world.lastStepTime = elapsedSeconds();
     simulationStep(world);
+    timelineStepped();
     recordStep();
 }
 
@@ -77,11 +94,8 @@ int runFrame()
         display();
     }
     feedRules(world);
-    if (setTopology(world, topologyChoice) == 1) {
-        view.camera = Camera{};
-        view.selectedIndex = -1;
-        redrawWanted = true;
-    }
+    if (topologyChoice != world.topology) changeTopology();
+    if (sliderLetGo(actionSource())) endAction();
     glutSetWindow(mainWindow);
     const int wheel = readWheel();
     view.camera.distance = view.camera.distance - view.camera.distance * wheelZoom * static_cast<float>(wheel);

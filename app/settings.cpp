@@ -6,6 +6,9 @@
 
 int topologyChoice = planeTopology;
 int speed = 3;
+int pollutionSetting = 0;
+int humanRulesSetting = 0;
+float disasterRateSetting = 0.0f;
 int touchTool = selectCellTool;
 float cellSliders[cellFieldCount] = {};
 int entireGroup = 0;

@@ -9,6 +9,12 @@ extern int topologyChoice;
 // Speed radio: 0 "Paused", 1 "Turtle", 2 "Llama", 3 "Swallow", 4 "Cheetah".
 extern int speed;
 
+// The "Pollution" and "Human Rules" boxes and the "Disaster Rate" slider: their callback gives them
+// to the world, and the panel refresh takes them from it.
+extern int pollutionSetting;
+extern int humanRulesSetting;
+extern float disasterRateSetting;
+
 // Touch radio: a TouchTool, 4 "Select Cell" at start.
 extern int touchTool;
 

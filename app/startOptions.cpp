@@ -11,13 +11,16 @@
 
 namespace {
 
+// More than any machine this runs on would give: a typing slip, not a wish.
+constexpr long long maxHistoryMegabytes = 65536;
+
 const char* const description =
     "Quillmoss: an artificial-life sandbox. Cultures grow, adapt, terraform, learn, spread and conquer on a plane, "
     "a disc or a sphere. GLUT's own options (-display, -geometry) work too.";
 
 // GLUT's own options, and whether each takes a value.
-const std::pair<const char*, bool> glutOptions[] = {{"-display", true}, {"-geometry", true}, {"-direct", false},
-                                                    {"-indirect", false}, {"-iconic", false}, {"-gldebug", false},
+const std::pair<const char*, bool> glutOptions[] = {{"-display", true},   {"-geometry", true}, {"-direct", false},
+                                                    {"-indirect", false}, {"-iconic", false},  {"-gldebug", false},
                                                     {"-sync", false}};
 
 // argv without GLUT's own options; "" or the GLUT option that lacks its value.
@@ -58,6 +61,9 @@ std::string parseStartOptions(int argc, const char* const* argv, StartOptions& o
                                         "write the world window's picture after every Kth step as DIR/frame-STEP.png");
     CLI::Option* every = addWholeOption(quillmoss, "--record-every", options.recordEvery, 1, std::numeric_limits<int>::max(),
                                         "with --record: the steps between recorded pictures (default 1)");
+    quillmoss.add_flag("--plots", options.plots, "open the Plots window at start (the p key opens and closes it)");
+    addWholeOption(quillmoss, "--history-mb", options.historyMegabytes, 1, maxHistoryMegabytes,
+                   "memory for going back in time ([ and ]) and for undo (Ctrl+Z), in MiB (default 64)");
     problem = readCommandLine(quillmoss, static_cast<int>(ours.size()), ours.data(), options.helpText);
     if (!problem.empty() || !options.helpText.empty()) return problem;
     options.seedGiven = seed->count() > 0;

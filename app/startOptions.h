@@ -12,6 +12,8 @@ struct StartOptions {
     std::string saveOnExitFile;  // where the world goes when the program is closed
     std::string recordDirectory;  // where frame-STEP.png pictures go
     int recordEvery = 1;
+    bool plots = false;  // the Plots window open at start
+    int historyMegabytes = 64;  // memory for going back in time and for undo
     std::string helpText;  // what --help shows
 };
 

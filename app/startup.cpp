@@ -12,13 +12,16 @@
 #include "platformStack.h"
 #include "platformTimer.h"
 #include "platformWheel.h"
+#include "plotsWindow.h"
 #include "programClock.h"
 #include "saveOnExit.h"
 #include "settings.h"
 #include "shellState.h"
 #include "startOptions.h"
 #include "windowPlacement.h"
+#include "windowSave.h"
 #include "worldFile.h"
+#include "worldTimeline.h"
 
 #include <GL/freeglut.h>
 
@@ -79,6 +82,7 @@ void onWindowClosed()
 {
     windowClosed = true;
     endNotice();
+    glutLeaveMainLoop();
 }
 
 void watchClosing()
@@ -133,17 +137,23 @@ int runQuillmoss(int argc, char** argv)
     if (options.seedGiven) std::printf("Seed: %u\n", static_cast<unsigned>(options.seed));
 
     startWorld(!options.loadFile.empty());
+    setHistoryBudget(static_cast<std::size_t>(options.historyMegabytes) << 20);
+    restartTimeline();
+    setWindowSaveFile(options.saveOnExitFile);
     registerWorldCallbacks();
     glEnable(GL_DEPTH_TEST);
     openWheelMouse();
 
     buildSimulationPanel();
     buildRenderPanel();
+    syncPanelFromSelection();
+    if (options.plots) openPlots();
     glutSetWindow(mainWindow);
     glutPushWindow();
 
     panelManager.setIdleCallback(idle);
-    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
+    // Closing the world window or a panel ends the program (onWindowClosed); the Plots window closes alone.
+    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
     watchClosing();
     showAboutNotice();
     if (!windowClosed) glutMainLoop();

@@ -8,6 +8,7 @@
 #include "settings.h"
 #include "shellState.h"
 #include "worldActions.h"
+#include "worldTimeline.h"
 
 namespace {
 constexpr float brushGrowth = 5.0f;  // seconds to the full brush
@@ -26,5 +27,6 @@ void pickAndTouch()
     const int cell = pressed ? pickCellAt(world, view, pressX, pressY) : pickCellAt(world, view, mouseX, mouseY);
     const int tool = touchHeld || pressed ? touchTool : -1;
     touch(world, TouchView{view.selectedIndex, view.outerRenderMode}, cell, tool, touchRadius());
+    if (tool != -1 && tool != selectCellTool) actionChanged();
     if (tool == selectCellTool) syncPanelFromSelection();
 }

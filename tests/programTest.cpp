@@ -16,7 +16,10 @@ namespace {
 void pause(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 // Only a mapped window takes the focus: a window found by its name before it is mapped makes
 // xdotool's windowfocus fail, and the keys after it are never sent.
-std::string window(const std::string& title) { return waitFor("xdotool search --onlyvisible --name '^" + title + "$' | tail -n 1"); }
+std::string window(const std::string& title)
+{
+    return waitFor("xdotool search --onlyvisible --name '^" + title + "$' | tail -n 1");
+}
 void xdotool(const std::string& actions)
 {
     shell("xdotool " + actions + " 2>/dev/null");
@@ -216,12 +219,93 @@ TEST(WholeProgram, AWorldLoadedRecordedSavedOnCloseAndLoadedAgain)
     shell("rm -rf " + directory);
 }
 
+// Whether no window of the title is shown, or none is any more within two seconds.
+bool gone(const std::string& title)
+{
+    return !waitFor("for i in $(seq 20); do xdotool search --onlyvisible --name '^" + title +
+                    "$' >/dev/null || { echo gone; break; }; sleep 0.1; done")
+                .empty();
+}
+// The path the last Ctrl+S printed.
+std::string lastSaved(const Program& quillmoss)
+{
+    const std::string printed = quillmoss.output(), said = "quillmoss: saved the world to ";
+    const std::size_t at = printed.rfind(said);
+    return at == std::string::npos ? "" : printed.substr(at + said.size(), printed.find('\n', at) - at - said.size());
+}
+
+// A loaded world watched in the Plots window, taken back and forward, painted and emptied and
+// undone, and saved from the window: the curves are the lab's, and each way back is exact.
+TEST(WholeProgram, PlotsGoingBackUndoAndSavingFromTheWindow)
+{
+    const std::string directory = shell("mktemp -d /tmp/quillmossTimeXXXXXX | tr -d '\\n'");
+    shell(LAB_BINARY " save --topology disc --seed 4 --steps 20 --save " + directory + "/start.qmw");
+    Program quillmoss({QUILLMOSS_BINARY, "--load", directory + "/start.qmw", "--plots"});
+    const std::string notice = window("ORVAN"), simulation = window("Simulation"), world = window("Quillmoss");
+    ASSERT_FALSE(window("Plots").empty()) << "--plots opens it at start";
+    xdotool("windowfocus --sync " + notice + " key Return");
+    pause(1000);
+    click(simulation, 20, 405);  // Paused
+    const auto key = [&](const std::string& keys) { xdotool("windowfocus --sync " + world + " " + keys); };
+    const auto saved = [&] {
+        key("key ctrl+s");
+        return lastSaved(quillmoss);
+    };
+    const auto same = [](const std::string& a, const std::string& b) { return shell("cmp -s " + a + " " + b + " && echo same"); };
+
+    xdotool("windowfocus --sync " + window("Plots") + " key s");
+    const std::string curves =
+        quillmoss.directory + "/" + shell("cd " + quillmoss.directory + " && ls quillmoss-plots-*.csv | tr -d '\\n'");
+    const int steps = std::atoi(curves.c_str() + curves.rfind('-') + 1);
+    ASSERT_GT(steps, 20) << quillmoss.output();
+    shell(LAB_BINARY " run --load " + directory + "/start.qmw --steps " + std::to_string(steps - 20) + " --every 1 --out " +
+          directory + "/lab --save " + directory + "/back.qmw");
+    EXPECT_EQ(same(curves, directory + "/lab/stats.csv"), "same\n") << "the curves are the lab's numbers of the same steps";
+
+    const std::string left = quillmoss.directory + "/" + saved();
+    EXPECT_EQ(left, quillmoss.directory + "/quillmoss-" + std::to_string(steps) + ".qmw");
+    EXPECT_EQ(same(left, directory + "/back.qmw"), "same\n") << "Ctrl+S writes the world shown";
+    key("key bracketleft bracketleft bracketleft bracketleft bracketleft");
+    shell(LAB_BINARY " run --load " + directory + "/start.qmw --steps " + std::to_string(steps - 25) + " --out " + directory +
+          "/five --save " + directory + "/back.qmw");
+    EXPECT_EQ(same(quillmoss.directory + "/" + saved(), directory + "/back.qmw"), "same\n") << "five steps back";
+    key("key bracketright bracketright bracketright bracketright bracketright");
+    EXPECT_EQ(same(quillmoss.directory + "/" + saved(), left), "same\n") << "and forward again to the world left";
+
+    click(simulation, 20, 162);  // Paint with 1
+    xdotool("mousemove --window " + world + " 370 370 mousedown 1 sleep 0.5 mousemove --window " + world +
+            " 390 370 sleep 0.3 mouseup 1");
+    const std::string painted = quillmoss.directory + "/" + saved();
+    EXPECT_EQ(same(painted, left), "") << "the stroke changed the world";
+    key("key ctrl+z");
+    EXPECT_EQ(same(quillmoss.directory + "/" + saved(), left), "same\n") << "undo takes the whole stroke back";
+    key("key ctrl+y");
+    EXPECT_EQ(same(quillmoss.directory + "/" + saved(), painted), "same\n") << "and redo brings it again";
+    click(simulation, 65, 271);  // Kill All
+    key("key ctrl+shift+z key ctrl+z");
+    EXPECT_EQ(same(quillmoss.directory + "/" + saved(), painted), "same\n") << "Kill All undone";
+    EXPECT_EQ(shell(LAB_BINARY " run --load " + painted + " --steps 1 --out " + directory + "/again >/dev/null; echo $?"), "0\n")
+        << "a world saved from the window loads";
+
+    ASSERT_TRUE(askToClose(window("Plots")));
+    EXPECT_TRUE(gone("Plots"));
+    EXPECT_EQ(quillmoss.exitCode(1000), -1) << "the Plots window closes alone";
+    key("key p");
+    EXPECT_FALSE(window("Plots").empty()) << "p opens it again";
+    key("key p");
+    EXPECT_TRUE(gone("Plots")) << "and closes it";
+    ASSERT_TRUE(askToClose(world));
+    EXPECT_EQ(quillmoss.exitCode(60000), 0);
+    shell("rm -rf " + directory);
+}
+
 // On a 1366 x 768 screen, opened with GLUT's own -display, every window is moved within it.
 TEST(WholeProgram, OnASmallScreenEveryWindowStandsWithinIt)
 {
     const std::string shown = getenv("DISPLAY");
-    const std::string server = shell("f=$(mktemp); Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>$f >/dev/null 2>&1 & "
-                                     "for i in $(seq 100); do [ -s $f ] && break; sleep 0.1; done; echo $! :$(cat $f); rm $f");
+    const std::string server = shell(
+        "f=$(mktemp); Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>$f >/dev/null 2>&1 & "
+        "for i in $(seq 100); do [ -s $f ] && break; sleep 0.1; done; echo $! :$(cat $f); rm $f");
     const std::string display = server.substr(server.find(':'), server.find('\n') - server.find(':'));
     ASSERT_GT(display.size(), 1u) << server;
     {
@@ -230,7 +314,8 @@ TEST(WholeProgram, OnASmallScreenEveryWindowStandsWithinIt)
         EXPECT_FALSE(geometry(window("Quillmoss"), "X=500 Y=28 WIDTH=740 HEIGHT=740").empty()) << "up by 4 pixels";
         EXPECT_FALSE(geometry(window("Simulation"), "X=0 Y=0 ").empty()) << geometry(window("Simulation"));
         const std::string render = geometry(window("Render"));
-        const int y = std::atoi(render.c_str() + render.find("Y=") + 2), height = std::atoi(render.c_str() + render.find("HEIGHT=") + 7);
+        const int y = std::atoi(render.c_str() + render.find("Y=") + 2),
+                  height = std::atoi(render.c_str() + render.find("HEIGHT=") + 7);
         EXPECT_EQ(render.substr(0, 4), "X=0 ") << render;
         EXPECT_EQ(y + height, 768) << "up to the bottom edge: " << render;
     }
@@ -259,6 +344,8 @@ TEST(WholeProgram, BadOptionsAndBadWorldFilesAreRefusedBeforeAnyWindowOpens)
          "--save-on-exit: there is no directory " + directory + "/none to save " + directory + "/none/w.qmw in"},
         {"--save-on-exit " + directory, "--save-on-exit: " + directory + " is a directory"},
         {"--save-on-exit /proc/x.qmw", "--save-on-exit: cannot create /proc/x.qmw: No such file or directory"},
+        {"--history-mb 0", "--history-mb: needs a whole number from 1 to 65536, not \"0\"" + hint},
+        {"--history-mb lots", "--history-mb: needs a whole number from 1 to 65536, not \"lots\"" + hint},
         {"--record " + directory + "/junk.qmw/frames",
          "--record: cannot make " + directory + "/junk.qmw/frames: Not a directory"},
     };
@@ -266,7 +353,8 @@ TEST(WholeProgram, BadOptionsAndBadWorldFilesAreRefusedBeforeAnyWindowOpens)
         EXPECT_EQ(shell("env -u DISPLAY " QUILLMOSS_BINARY " " + arguments + " 2>&1 >/dev/null; echo $?"),
                   "quillmoss: " + reason + "\n2\n");
     const std::string help = shell("env -u DISPLAY " QUILLMOSS_BINARY " --help; echo $?");
-    for (const char* words : {"--seed N", "--load FILE", "--save-on-exit FILE", "--record DIR", "--record-every N", "\n0\n"})
+    for (const char* words : {"--seed N", "--load FILE", "--save-on-exit FILE", "--record DIR", "--record-every N", "--plots",
+                              "--history-mb N", "\n0\n"})
         EXPECT_NE(help.find(words), std::string::npos) << "no display needed: " << help;
     shell("rm -rf " + directory);
 }

@@ -254,8 +254,8 @@ std::string countProblem(const fileHeader& header)
 {
     const int slots = sharedLattice(header.topology)->cellCount();
     if (header.cellCount == slots) return {};
-    return std::to_string(header.cellCount) + " cells, but a " + topologyNames[header.topology] + " has " + std::to_string(slots) +
-           " index slots";
+    return std::to_string(header.cellCount) + " cells, but a " + topologyNames[header.topology] + " has " +
+           std::to_string(slots) + " index slots";
 }
 
 // The length and the checksum of the whole file once its header is sound; gives the world its lattice.
