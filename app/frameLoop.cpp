@@ -7,6 +7,7 @@
 #include "platformBackwardTab.h"
 #include "platformEventWait.h"
 #include "platformWheel.h"
+#include "plotsWindow.h"
 #include "programClock.h"
 #include "settings.h"
 #include "shellState.h"
@@ -17,6 +18,7 @@
 
 #include <GL/glut.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -47,6 +49,9 @@ void changeTopology()
     redrawWanted = true;
     restartTimeline();
 }
+
+// The sooner of two waits in milliseconds, -1 standing for none.
+int soonest(int first, int second) { return first < 0 ? second : second < 0 ? first : std::min(first, second); }
 
 int millisecondsToNextStep()
 {
@@ -109,8 +114,9 @@ int runFrame()
         redrawWanted = true;
     }
     deliverBackwardTabs();
+    const int plots = showPlotsWhenDue();
     if (redrawWanted || touchHeld) return 0;
-    const int step = millisecondsToNextStep();
+    const int step = soonest(millisecondsToNextStep(), plots);
     if (!picturePulses()) return step;
     return step >= 0 && step < pulseFrameMilliseconds ? step : pulseFrameMilliseconds;
 }

@@ -2,22 +2,26 @@
 #include "plotsWindow.h"
 
 #include "panelDrawing.h"
+#include "programClock.h"
 #include "shellState.h"
+#include "textAtlas.h"
 #include "windowPlacement.h"
 
 #include <GL/freeglut.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <memory>
 
 StatisticsSeries plottedSeries;
 
 namespace {
 
-constexpr int plotsWidth = 420;
-constexpr int stripHeight = 64;
+constexpr int plotsWidth = 330;
+constexpr int stripHeight = 54;
 constexpr int stripGap = 8;
 constexpr int margin = 8;
 constexpr int stripCount = 8;
@@ -25,12 +29,19 @@ constexpr int plotsHeight = margin + stripCount * (stripHeight + stripGap);
 constexpr int plotsX = 1250;  // beside the world window
 constexpr int plotsY = 32;
 constexpr int shownSteps = 1000;
+constexpr float millisecondsPerSecond = 1000.0f;
 constexpr int background = 200;  // the panels' grey
 constexpr int textLine = 14;
-constexpr int scaleWidth = 70;  // the room at the right for the scale's numbers
+constexpr int scaleWidth = 62;  // the room at the right for the scale's numbers
 void* const font = GLUT_BITMAP_HELVETICA_12;
 
+// Presenting a window costs a software renderer about as much as its pixels, whatever is drawn:
+// the curves follow every step, but are shown at most ten times a second.
+constexpr float shortestRedraw = 0.1f;
+
 int plotsWindow = 0;
+bool redrawPending = false;
+float lastRedraw = -1.0f;
 
 struct Statistic {
     const char* title;
@@ -56,14 +67,13 @@ std::string numberText(double value, bool whole)
     return text;
 }
 
-void drawText(int x, int y, const std::string& text)
-{
-    setGrey(0);
-    glRasterPos2i(x, y);
-    glutBitmapString(font, reinterpret_cast<const unsigned char*>(text.c_str()));
-}
+// The window's characters, made with the window, and the texts of a frame, drawn after its lines.
+std::unique_ptr<TextAtlas> texts;
+int stripTop = 0;
 
-int textWidth(const std::string& text) { return glutBitmapLength(font, reinterpret_cast<const unsigned char*>(text.c_str())); }
+void drawText(int x, int y, const std::string& text) { texts->add(margin + x, stripTop + y, text); }
+
+int textWidth(const std::string& text) { return texts->width(text); }
 
 // The frame of a titled panel, the title cutting its top edge.
 void drawFrame(int w, int h, const std::string& title)
@@ -120,6 +130,9 @@ void drawStrip(const Statistic& statistic, int w, int h)
 
 void display()
 {
+    if (!texts) texts = std::make_unique<TextAtlas>(font);
+    redrawPending = false;
+    lastRedraw = elapsedSeconds();
     glClearColor(background / 255.0f, background / 255.0f, background / 255.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     glMatrixMode(GL_PROJECTION);
@@ -127,17 +140,25 @@ void display()
     glOrtho(0.0, plotsWidth, plotsHeight, 0.0, -1.0, 1.0);
     glMatrixMode(GL_MODELVIEW);
     for (int strip = 0; strip < stripCount; ++strip) {
+        stripTop = margin + strip * (stripHeight + stripGap);
         glLoadIdentity();
-        glTranslatef(margin + 0.375f, margin + strip * (stripHeight + stripGap) + 0.375f, 0.0f);
+        glTranslatef(margin + 0.375f, stripTop + 0.375f, 0.0f);
         drawStrip(statistics[strip], plotsWidth - 2 * margin, stripHeight);
     }
+    glLoadIdentity();
+    setGrey(0);
+    texts->draw();
     glutSwapBuffers();
 }
 
 void reshape(int w, int h) { glViewport(0, 0, w, h); }
 
 // The close box closes this window alone; the program goes on.
-void closed() { plotsWindow = 0; }
+void closed()
+{
+    plotsWindow = 0;
+    texts.reset();
+}
 
 // s writes the curves' rows beside the program, as the lab's stats.csv holds them.
 void key(unsigned char pressed, int, int)
@@ -158,8 +179,8 @@ void openPlots()
     if (plotsWindow) return;
     const int previous = glutGetWindow();
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE);
+    glutInitWindowSize(plotsWidth, plotsHeight);  // born at its size: its first frame makes the characters
     plotsWindow = glutCreateWindow("Plots");
-    glutReshapeWindow(plotsWidth, plotsHeight);
     placeOnScreen(plotsWindow, {plotsX, plotsY, plotsWidth, plotsHeight});
     glutDisplayFunc(display);
     glutReshapeFunc(reshape);
@@ -173,17 +194,40 @@ void closePlots()
     if (!plotsWindow) return;
     const int closing = plotsWindow;
     plotsWindow = 0;
+    const int previous = glutGetWindow();
+    glutSetWindow(closing);
+    texts.reset();
     glutDestroyWindow(closing);
+    if (previous > 0 && previous != closing) glutSetWindow(previous);
 }
 
 void togglePlots() { plotsOpen() ? closePlots() : openPlots(); }
 
 bool plotsOpen() { return plotsWindow != 0; }
 
+void drawPlots()
+{
+    if (!plotsWindow) return;
+    const int previous = glutGetWindow();
+    glutSetWindow(plotsWindow);
+    display();
+    if (previous > 0) glutSetWindow(previous);
+}
+
 void recordPlots()
 {
     plottedSeries.record(world);
-    if (plotsWindow) glutPostWindowRedisplay(plotsWindow);
+    redrawPending = plotsWindow != 0;
+    showPlotsWhenDue();
+}
+
+int showPlotsWhenDue()
+{
+    if (!redrawPending) return -1;
+    const float wait = lastRedraw + shortestRedraw - elapsedSeconds();
+    if (wait > 0.0f) return static_cast<int>(std::ceil(wait * millisecondsPerSecond));
+    glutPostWindowRedisplay(plotsWindow);
+    return -1;
 }
 
 void restartPlots()

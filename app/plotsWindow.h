@@ -15,9 +15,14 @@ void openPlots();
 void closePlots();
 void togglePlots();
 bool plotsOpen();
+// Draws the curves into the window now, when it is open, as its display callback does.
+void drawPlots();
 
-// Measures the world as it stands into the curves, and redraws them when the window is open.
+// Measures the world as it stands into the curves, and shows them when the window is open.
 void recordPlots();
+// Asks for the curves to be shown when they changed and the last showing is a tenth of a second
+// old; otherwise the milliseconds until they are due (-1: nothing waits). Each frame asks.
+int showPlotsWhenDue();
 // Starts the curves again from the world as it stands (a new topology, a loaded world, an undo).
 void restartPlots();
 

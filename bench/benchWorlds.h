@@ -3,6 +3,8 @@
 #pragma once
 
 #include "frameLoop.h"
+#include "platformTimer.h"
+#include "programClock.h"
 #include "shellState.h"
 #include "simulationStep.h"
 #include "world.h"
@@ -41,6 +43,9 @@ inline void openBenchWindow(const char* name)
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(benchFrameSize, benchFrameSize);
     mainWindow = glutCreateWindow(name);
+    glutDisplayFunc(display);
     glEnable(GL_DEPTH_TEST);
+    setMillisecondSource(platformMilliseconds);
+    startClock();
     open = true;
 }

@@ -3,8 +3,11 @@
 // this GL path on this machine.
 #include "benchWorlds.h"
 #include "perTopology.h"
+#include "plotsWindow.h"
 #include "worldFrame.h"
+#include "worldTimeline.h"
 
+#include <GL/freeglut.h>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -111,5 +114,57 @@ void frame(benchmark::State& state, int topology)
     state.counters["triangles"] = static_cast<double>(reference.vertices.size() / 9);
 }
 const bool frameRegistered = perTopology("frame", frame, benchmark::kMillisecond, true);
+
+// A step and its frame, as the window runs at full speed, with the Plots window closed and open by
+// turns of one second; the benchmark's time is the seconds with it open, the counters per step. The statistics are
+// recorded after every step either way (the curves show the steps taken while closed); open, the
+// window shows them as the program does, at most ten times a second.
+double secondOfSteps(int& steps)
+{
+    const auto start = std::chrono::steady_clock::now();
+    double seconds = 0.0;
+    for (steps = 0; seconds < 1.0; ++steps) {
+        stepWorld();
+        drawOurs();
+        glutMainLoopEvent();
+        seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    return seconds;
+}
+
+void frameAndStep(benchmark::State& state, int topology)
+{
+    openBenchWindow("displayBench");
+    populate(topology);
+    restartTimeline();
+    double without = 0.0, with = 0.0;
+    int stepsWithout = 0, stepsWith = 0;
+    constexpr int turns = 4;  // a busier moment in one turn than in the next weighs on both alike
+    for (auto _ : state) {
+        double plotted = 0.0;
+        for (int turn = 0; turn < turns; ++turn) {
+            int steps = 0;
+            closePlots();
+            without += secondOfSteps(steps);
+            stepsWithout += steps;
+            openPlots();
+            plotted += secondOfSteps(steps);
+            stepsWith += steps;
+        }
+        with += plotted;
+        state.SetIterationTime(plotted);
+    }
+    const double oneRedraw = secondsOf([] {
+        drawPlots();
+        glFinish();
+    });
+    closePlots();
+    state.counters["withoutPlotsMs"] = without * 1e3 / stepsWithout;
+    state.counters["withPlotsMs"] = with * 1e3 / stepsWith;
+    state.counters["withPlotsToWithout"] = (with / stepsWith) / (without / stepsWithout);  // goal: at most 1.1
+    state.counters["oneRedrawMs"] = oneRedraw * 1e3;
+}
+
+const bool frameAndStepRegistered = perTopology("frameAndStep", frameAndStep, benchmark::kMillisecond, true);
 
 }  // namespace
