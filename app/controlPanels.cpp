@@ -183,6 +183,7 @@ void onRuleEdit(int id)
 
 bool sliderLetGo(const void* actionSource)
 {
+    if (!actionSource) return false;
     for (const Control* slider : sliders)
         if (slider->livePtr == actionSource) return !slider->heldByUser();
     return false;

@@ -20,7 +20,8 @@ ActionHistory actions;
 const void* openAction = nullptr;
 bool changePending = false;  // a change made but not yet in the world's past
 
-// The undo list keeps its actions first; the keyframes take what is left.
+// The undo list keeps its actions first; the keyframes take what is left. Shared again whenever
+// the undo list changes; the keyframes keep to their share by themselves.
 void shareBudget()
 {
     actions.trim(budget);
@@ -33,7 +34,6 @@ void settleChange()
     if (!changePending) return;
     changePending = false;
     history.changed(world);
-    shareBudget();
 }
 
 // After the world was replaced by one of its past or undone: the panels, the pace and the curves follow it.
@@ -64,7 +64,6 @@ void timelineStepped()
 {
     settleChange();
     history.stepped(world);
-    shareBudget();
     recordPlots();
 }
 
@@ -87,46 +86,39 @@ void endAction() { openAction = nullptr; }
 
 const void* actionSource() { return openAction; }
 
-bool stepBack()
+// Replaces the world by move (a step of its past, an undo or a redo), after ending the action going
+// on and recording a change made; its past starts again after an undo or a redo. False, world
+// unchanged, when move finds nothing.
+template <typename Move>
+bool replaceWorld(Move move, bool pastStartsAgain)
 {
     endAction();
     settleChange();
-    speed = 0;
-    if (!history.back(world)) {
-        syncPanelFromSelection();
-        return false;
-    }
+    if (!move(world)) return false;
     showReplacedWorld();
-    recordPlots();
+    pastStartsAgain ? restartTimeline() : recordPlots();
     return true;
+}
+
+bool stepBack()
+{
+    speed = 0;
+    if (replaceWorld([](World& replaced) { return history.back(replaced); }, false)) return true;
+    syncPanelFromSelection();
+    return false;
 }
 
 bool stepForward()
 {
-    endAction();
-    settleChange();
-    if (!history.forward(world)) return false;
-    showReplacedWorld();
-    recordPlots();
-    return true;
+    return replaceWorld([](World& replaced) { return history.forward(replaced); }, false);
 }
 
 bool undoAction()
 {
-    endAction();
-    settleChange();
-    if (!actions.undo(world)) return false;
-    showReplacedWorld();
-    restartTimeline();
-    return true;
+    return replaceWorld([](World& replaced) { return actions.undo(replaced); }, true);
 }
 
 bool redoAction()
 {
-    endAction();
-    settleChange();
-    if (!actions.redo(world)) return false;
-    showReplacedWorld();
-    restartTimeline();
-    return true;
+    return replaceWorld([](World& replaced) { return actions.redo(replaced); }, true);
 }

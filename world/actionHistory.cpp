@@ -11,27 +11,32 @@ void ActionHistory::begin(const World& before)
     redone.clear();
 }
 
-bool ActionHistory::undo(World& world)
+namespace {
+
+// The last world of from becomes the world, and the world goes to the end of to.
+template <typename From, typename To>
+bool takeLast(From& from, To& to, World& world)
 {
-    if (undone.empty()) return false;
-    redone.push_back(std::move(world));
-    world = std::move(undone.back());
-    undone.pop_back();
+    if (from.empty()) return false;
+    to.push_back(std::move(world));
+    world = std::move(from.back());
+    from.pop_back();
     return true;
 }
 
-bool ActionHistory::redo(World& world)
-{
-    if (redone.empty()) return false;
-    undone.push_back(std::move(world));
-    world = std::move(redone.back());
-    redone.pop_back();
-    return true;
-}
+}  // namespace
+
+bool ActionHistory::undo(World& world) { return takeLast(undone, redone, world); }
+
+bool ActionHistory::redo(World& world) { return takeLast(redone, undone, world); }
 
 void ActionHistory::trim(std::size_t budgetBytes)
 {
-    while (undone.size() > keptActions && bytes() > budgetBytes) undone.pop_front();
+    std::size_t kept = bytes();
+    while (undone.size() > keptActions && kept > budgetBytes) {
+        kept -= worldBytes(undone.front());
+        undone.pop_front();
+    }
 }
 
 std::size_t ActionHistory::bytes() const

@@ -13,6 +13,7 @@ std::size_t worldBytes(const World& world)
 void WorldHistory::restart(const World& world)
 {
     keyframes.clear();
+    keptBytes = 0;
     presentStep = newestStep = 0;
     keep(world);
 }
@@ -60,13 +61,6 @@ bool WorldHistory::forward(World& world)
     return true;
 }
 
-std::size_t WorldHistory::bytes() const
-{
-    std::size_t total = 0;
-    for (const Keyframe& keyframe : keyframes) total += worldBytes(keyframe.world);
-    return total;
-}
-
 void WorldHistory::setBudget(std::size_t budgetBytes)
 {
     budget = budgetBytes;
@@ -76,15 +70,22 @@ void WorldHistory::setBudget(std::size_t budgetBytes)
 void WorldHistory::keep(const World& world)
 {
     keyframes.push_back({presentStep, world});
+    keptBytes += worldBytes(world);
     trim();
 }
 
 void WorldHistory::dropAfter(int step)
 {
-    while (!keyframes.empty() && keyframes.back().step > step) keyframes.pop_back();
+    while (!keyframes.empty() && keyframes.back().step > step) {
+        keptBytes -= worldBytes(keyframes.back().world);
+        keyframes.pop_back();
+    }
 }
 
 void WorldHistory::trim()
 {
-    while (keyframes.size() > 1 && bytes() > budget) keyframes.pop_front();
+    while (keyframes.size() > 1 && keptBytes > budget) {
+        keptBytes -= worldBytes(keyframes.front().world);
+        keyframes.pop_front();
+    }
 }

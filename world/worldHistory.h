@@ -34,7 +34,7 @@ public:
     int newest() const { return newestStep; }
     int oldest() const { return keyframes.empty() ? 0 : keyframes.front().step; }
     // The memory the keyframes hold; the budget, which the undo list's use may shrink.
-    std::size_t bytes() const;
+    std::size_t bytes() const { return keptBytes; }
     void setBudget(std::size_t budgetBytes);
 
 private:
@@ -47,6 +47,7 @@ private:
     void trim();
 
     std::deque<Keyframe> keyframes;  // in increasing step; two at one step never
+    std::size_t keptBytes = 0;  // the keyframes' worldBytes
     std::size_t budget;
     int interval;
     int presentStep = 0;
