@@ -3,13 +3,11 @@
 
 #include "cellField.h"
 #include "environment.h"
-#include "frameLoop.h"
 #include "panelToolkit.h"
 #include "settings.h"
 #include "shellState.h"
 #include "windowPlacement.h"
 #include "worldActions.h"
-#include "worldTimeline.h"
 
 #include <GL/glut.h>
 
@@ -23,9 +21,6 @@ PanelWindow* renderPanel = nullptr;
 namespace {
 
 constexpr int noId = -1;
-constexpr int simulationPanelX = 0;
-constexpr int simulationPanelY = 0;
-constexpr int renderPanelX = 0;
 constexpr int renderPanelY = 680;
 
 enum ShivaButton { killAllButton = 0, seedLifeButton = 1, generateEnvButton = 2, stepButton = 3 };
@@ -118,8 +113,7 @@ void buildSimulationPanel()
     buildCellColumn(*simulationPanel);
     simulationPanel->addColumnBreak(0);
     buildGroupColumn(*simulationPanel);
-    placeOnScreen(simulationPanel->windowId,
-                  {simulationPanelX, simulationPanelY, simulationPanel->width, simulationPanel->height});
+    placeWindow(simulationPanel->windowId, {0, 0, simulationPanel->width, simulationPanel->height});
 }
 
 void buildRenderPanel()
@@ -133,52 +127,45 @@ void buildRenderPanel()
     renderPanel->addColumnBreak(0);
     addRenderChoice(*renderPanel, "Z", &view.zRenderMode);
     unitSlider(*renderPanel, nullptr, "Elevation", &view.elevation, noId, nullptr);
-    placeOnScreen(renderPanel->windowId, {renderPanelX, renderPanelY, renderPanel->width, renderPanel->height});
+    placeWindow(renderPanel->windowId, {0, renderPanelY, renderPanel->width, renderPanel->height});
 }
 
 void onShivaButton(int id)
 {
-    if (id == stepButton) {
-        stepWorld();
-    } else if (id >= killAllButton && id < stepButton) {
-        beginAction(nullptr);
-        if (id == killAllButton) killAll(world);
-        if (id == seedLifeButton) seedLife(world, 1);
-        if (id == generateEnvButton) generateEnvironment(world);
-        actionChanged();
-        endAction();
-    }
+    if (id == stepButton) stepWorld();
+    if (id == killAllButton) act(nullptr, killAll);
+    if (id == seedLifeButton) act(nullptr, [](World& changed) { seedLife(changed, 1); });
+    if (id == generateEnvButton) act(nullptr, [](World& changed) { generateEnvironment(changed); });
     syncPanelFromSelection();
 }
 
 void onCellSlider(int id)
 {
     if (id < 0 || id >= cellFieldCount) return;
-    beginAction(&cellSliders[id]);
-    if (entireGroup) {
-        setGroupField(world, panelGroup.id, id, cellSliders[id]);
-    } else {
-        setSelectedField(world, view.selectedIndex, id, cellSliders[id]);
-    }
-    actionChanged();
+    act(&cellSliders[id], [id](World& changed) {
+        if (entireGroup) {
+            setGroupField(changed, panelGroup.id, id, cellSliders[id]);
+        } else {
+            setSelectedField(changed, view.selectedIndex, id, cellSliders[id]);
+        }
+    });
 }
 
 void onGroupEdit(int id)
 {
-    beginAction(id == groupRadio ? nullptr : id == centreSlider ? &panelGroup.center : &panelGroup.deviation);
-    applyGroup(world, panelGroup);
-    actionChanged();
-    if (id == groupRadio) endAction();
+    const float* dragged = id == centreSlider ? &panelGroup.center : &panelGroup.deviation;
+    act(id == groupRadio ? nullptr : dragged, [](World& changed) { applyGroup(changed, panelGroup); });
 }
 
+// The rule slots follow the switches at once, as the step reads them.
 void onRuleEdit(int id)
 {
-    beginAction(id == disasterSlider ? &disasterRateSetting : nullptr);
-    world.switches.pollution = pollutionSetting;
-    world.switches.humanRules = humanRulesSetting;
-    world.disasterRate = disasterRateSetting;
-    actionChanged();
-    if (id != disasterSlider) endAction();
+    act(id == disasterSlider ? &disasterRateSetting : nullptr, [](World& changed) {
+        changed.switches.pollution = pollutionSetting;
+        changed.switches.humanRules = humanRulesSetting;
+        changed.disasterRate = disasterRateSetting;
+        feedRules(changed);
+    });
 }
 
 bool sliderLetGo(const void* actionSource)
@@ -187,6 +174,13 @@ bool sliderLetGo(const void* actionSource)
     for (const Control* slider : sliders)
         if (slider->livePtr == actionSource) return !slider->heldByUser();
     return false;
+}
+
+void showWorldChange(WorldChange change)
+{
+    const bool shown =
+        change != WorldChange::edited && (change != WorldChange::stepped || selectedCell(world, view.selectedIndex));
+    if (shown) syncPanelFromSelection();
 }
 
 void syncPanelFromSelection()

@@ -1,8 +1,7 @@
-// Drawing frames and pacing the simulation.
+// Pacing the simulation and drawing its frames.
 #include "frameLoop.h"
 
 #include "controlPanels.h"
-#include "frameRecording.h"
 #include "input.h"
 #include "platformBackwardTab.h"
 #include "platformEventWait.h"
@@ -11,10 +10,8 @@
 #include "programClock.h"
 #include "settings.h"
 #include "shellState.h"
-#include "simulationStep.h"
 #include "touchPass.h"
-#include "worldFrame.h"
-#include "worldTimeline.h"
+#include "worldWindow.h"
 
 #include <GL/glut.h>
 
@@ -35,21 +32,6 @@ bool picturePulses()
            view.innerRenderMode == geneologyMode;
 }
 
-// A new world of the chosen topology, which undo takes back; a topology that fails is tried again
-// every frame, and undo keeps the world before the first try only.
-void changeTopology()
-{
-    if (!world.empty()) {
-        beginAction(nullptr);
-        endAction();
-    }
-    if (setTopology(world, topologyChoice) != 1) return;
-    view.camera = Camera{};
-    view.selectedIndex = -1;
-    redrawWanted = true;
-    restartTimeline();
-}
-
 // The sooner of two waits in milliseconds, -1 standing for none.
 int soonest(int first, int second) { return first < 0 ? second : second < 0 ? first : std::min(first, second); }
 
@@ -61,27 +43,6 @@ int millisecondsToNextStep()
 }
 
 }  // namespace
-
-void drawFrame()
-{
-    glutSetWindow(mainWindow);
-    view.seconds = elapsedSeconds();
-    drawWorldFrame(world, view);
-}
-
-void display()
-{
-    drawFrame();
-    glutSwapBuffers();
-}
-
-void stepWorld()
-{
-    world.lastStepTime = elapsedSeconds();
-    simulationStep(world);
-    timelineStepped();
-    recordStep();
-}
 
 bool stepIfDue()
 {
@@ -98,21 +59,14 @@ int runFrame()
         redrawWanted = false;
         display();
     }
-    feedRules(world);
-    if (topologyChoice != world.topology) changeTopology();
+    if (topologyChoice != world.topology) changeTopology(topologyChoice);
     if (sliderLetGo(actionSource())) endAction();
     glutSetWindow(mainWindow);
     const int wheel = readWheel();
     view.camera.distance = view.camera.distance - view.camera.distance * wheelZoom * static_cast<float>(wheel);
     redrawWanted = redrawWanted || wheel != 0;
-    if (stepIfDue()) {
-        redrawWanted = true;
-        if (selectedCell(world, view.selectedIndex)) syncPanelFromSelection();
-    }
-    if (touchHeld || pressPending) {
-        pickAndTouch();
-        redrawWanted = true;
-    }
+    stepIfDue();
+    if (touchHeld || pressPending) pickAndTouch();
     deliverBackwardTabs();
     const int plots = showPlotsWhenDue();
     if (redrawWanted || touchHeld) return 0;
@@ -126,3 +80,5 @@ void idle()
     const int rest = runFrame();
     if (rest != 0) redrawWanted = waitForEvents(rest) || picturePulses();
 }
+
+void redrawOnChange(WorldChange) { redrawWanted = true; }

@@ -2,9 +2,8 @@
 #include "frameRecording.h"
 
 #include "directories.h"
-#include "frameLoop.h"
 #include "pngFile.h"
-#include "shellState.h"
+#include "worldWindow.h"
 
 #include <GL/glut.h>
 
@@ -43,9 +42,9 @@ std::string startRecording(const std::string& directory, int every)
     return {};
 }
 
-void recordStep()
+void recordStep(WorldChange change)
 {
-    if (recordDirectory.empty() || world.stepCount % recordEvery != 0) return;
+    if (change != WorldChange::stepped || recordDirectory.empty() || world.stepCount % recordEvery != 0) return;
     const std::string path = recordDirectory + "/frame-" + std::to_string(world.stepCount) + ".png";
     if (writePng(drawnFrame(), path, true)) return;
     std::fprintf(stderr, "quillmoss: cannot write %s; the recording stops\n", path.c_str());

@@ -1,15 +1,12 @@
 // Turning the user's mouse and keys into camera moves and the touch state.
 #include "input.h"
 
-#include "frameLoop.h"
 #include "platformWheel.h"
-#include "plotsWindow.h"
 #include "programClock.h"
+#include "programKeys.h"
 #include "settings.h"
 #include "shellState.h"
-#include "windowSave.h"
-#include "worldActions.h"
-#include "worldTimeline.h"
+#include "worldChanges.h"
 
 #include <GL/glut.h>
 
@@ -24,10 +21,6 @@ constexpr float farthestDistance = 1000.0f;
 constexpr float panPerPixel = 0.02f * 0.5f;  // of the camera distance
 constexpr float fullTurn = 6.28f;
 constexpr float degreesToTurns = 0.0027777778f;
-// A letter typed with Ctrl held comes as its place in the alphabet.
-constexpr unsigned char ctrlS = 19;
-constexpr unsigned char ctrlY = 25;
-constexpr unsigned char ctrlZ = 26;
 
 }  // namespace
 
@@ -62,14 +55,13 @@ void handleMouseButton(int button, int state, int x, int y, int modifiers)
         if (!touchHeld) {
             touchHeld = true;
             touchStartTime = elapsedSeconds();
-            // A stroke of a tool that changes the world is one action, from press to release.
-            if (touchTool != selectCellTool) beginAction(&touchHeld);
         }
         glutMotionFunc(onMousePosition);
         return;
     }
     touchHeld = false;
-    if (actionSource() == &touchHeld) endAction();
+    // A stroke of a tool that changes the world is one action, from press to release.
+    endAction(&strokeSource);
     if (button == GLUT_RIGHT_BUTTON && state == GLUT_DOWN) {
         dragLastX = x;
         dragLastY = y;
@@ -148,14 +140,6 @@ void handleKey(unsigned char key, int modifiers)
         view.camera.distance -= 1.0f;
         if (view.camera.distance < nearestDistance) view.camera.distance = nearestDistance;
         break;
-    case '[': stepBack(); break;
-    case ']':
-        if (!stepForward()) stepWorld();
-        break;
-    case 'p': togglePlots(); break;
-    case ctrlZ: (modifiers & GLUT_ACTIVE_SHIFT) ? redoAction() : undoAction(); break;
-    case ctrlY: redoAction(); break;
-    case ctrlS: saveFromWindow(); break;
-    default: break;
+    default: handleProgramKey(key, modifiers); break;
     }
 }

@@ -21,7 +21,5 @@ void onKeyboard(unsigned char key, int x, int y);
 
 // onMouseButton with the modifiers given rather than asked of GLUT.
 void handleMouseButton(int button, int state, int x, int y, int modifiers);
-// onKeyboard with the modifiers given: + and - move the camera, [ and ] go a step back and
-// forward, p opens and closes the Plots window, Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo,
-// Ctrl+S saves the world.
+// onKeyboard with the modifiers given: + and - move the camera; the program's keys act as in every window.
 void handleKey(unsigned char key, int modifiers);

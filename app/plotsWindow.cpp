@@ -1,22 +1,20 @@
-// Drawing the Plots window: one framed strip per statistic, in the panels' grey and font.
+// Drawing the Plots window: one framed strip per statistic, in the panels' grey and font, and the
+// steps along the bottom.
 #include "plotsWindow.h"
 
+#include "directories.h"
 #include "panelDrawing.h"
 #include "programClock.h"
-#include "shellState.h"
+#include "replacingWrite.h"
 #include "textAtlas.h"
-#include "windowPlacement.h"
 
 #include <GL/freeglut.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <functional>
 #include <memory>
-
-StatisticsSeries plottedSeries;
 
 namespace {
 
@@ -25,20 +23,26 @@ constexpr int stripHeight = 54;
 constexpr int stripGap = 8;
 constexpr int margin = 8;
 constexpr int stripCount = 8;
-constexpr int plotsHeight = margin + stripCount * (stripHeight + stripGap);
-constexpr int plotsX = 1250;  // beside the world window
-constexpr int plotsY = 32;
+constexpr int axisHeight = 36;
+constexpr int stripsBottom = margin + stripCount * (stripHeight + stripGap);
+constexpr int plotsHeight = stripsBottom + axisHeight;
 constexpr int shownSteps = 1000;
 constexpr float millisecondsPerSecond = 1000.0f;
 constexpr int background = 200;  // the panels' grey
 constexpr int textLine = 14;
 constexpr int scaleWidth = 62;  // the room at the right for the scale's numbers
+// The curve's area within a strip, from its left edge.
+constexpr int curveLeft = 6;
+constexpr int curveRight = plotsWidth - 2 * margin - scaleWidth;
+constexpr int mostTicks = 4;
 void* const font = GLUT_BITMAP_HELVETICA_12;
 
 // Presenting a window costs a software renderer about as much as its pixels, whatever is drawn:
 // the curves follow every step, but are shown at most ten times a second.
 constexpr float shortestRedraw = 0.1f;
 
+WindowPlace place = {1250, 32, plotsWidth, plotsHeight};
+bool (*otherKeys)(unsigned char, int) = nullptr;
 int plotsWindow = 0;
 bool redrawPending = false;
 float lastRedraw = -1.0f;
@@ -75,6 +79,26 @@ void drawText(int x, int y, const std::string& text) { texts->add(margin + x, st
 
 int textWidth(const std::string& text) { return texts->width(text); }
 
+// The rows drawn, and the steps their curves span.
+struct Shown {
+    std::vector<WorldStatistics> rows;
+    std::size_t first = 0;  // the first row drawn
+    double firstStep = 0.0, steps = 1.0;
+
+    double x(int step) const { return curveLeft + (step - firstStep) / steps * (curveRight - curveLeft); }
+};
+
+Shown shownRows()
+{
+    Shown shown;
+    shown.rows = pastRows();
+    if (shown.rows.empty()) return shown;
+    shown.first = shown.rows.size() > shownSteps ? shown.rows.size() - shownSteps : 0;
+    shown.firstStep = shown.rows[shown.first].step;
+    shown.steps = std::max(1.0, shown.rows.back().step - shown.firstStep);
+    return shown;
+}
+
 // The frame of a titled panel, the title cutting its top edge.
 void drawFrame(int w, int h, const std::string& title)
 {
@@ -89,43 +113,69 @@ void drawFrame(int w, int h, const std::string& title)
 }
 
 // The curve of one statistic over the rows shown, scaled to the strip's plot area.
-void drawCurve(const Statistic& statistic, const std::deque<WorldStatistics>& rows, std::size_t first, int w, int h)
+void drawCurve(const Statistic& statistic, const Shown& shown, int h)
 {
-    double lowest = statistic.value(rows[first]), highest = lowest;
-    for (std::size_t row = first; row < rows.size(); ++row) {
+    const std::vector<WorldStatistics>& rows = shown.rows;
+    double lowest = statistic.value(rows[shown.first]), highest = lowest;
+    for (std::size_t row = shown.first; row < rows.size(); ++row) {
         lowest = std::min(lowest, statistic.value(rows[row]));
         highest = std::max(highest, statistic.value(rows[row]));
     }
-    const int left = 6, top = textLine + 4, right = w - scaleWidth, bottom = h - 6;
-    drawText(right + 6, top + 9, numberText(highest, statistic.whole));
-    drawText(right + 6, bottom, numberText(lowest, statistic.whole));
+    const int top = textLine + 4, bottom = h - 6;
+    drawText(curveRight + 6, top + 9, numberText(highest, statistic.whole));
+    drawText(curveRight + 6, bottom, numberText(lowest, statistic.whole));
     setGrey(160);
-    drawLines(GL_LINE_LOOP, {left, top, right, top, right, bottom, left, bottom});
+    drawLines(GL_LINE_LOOP, {curveLeft, top, curveRight, top, curveRight, bottom, curveLeft, bottom});
     const double span = highest > lowest ? highest - lowest : 1.0;
-    const double firstStep = rows[first].step, steps = std::max(1.0, rows.back().step - firstStep);
     glColor3ub(0, 0, 160);
     glBegin(GL_LINE_STRIP);
-    for (std::size_t row = first; row < rows.size(); ++row) {
-        const double x = left + (rows[row].step - firstStep) / steps * (right - left);
-        const double y = bottom - (statistic.value(rows[row]) - lowest) / span * (bottom - top);
-        glVertex2d(x, y);
-    }
+    for (std::size_t row = shown.first; row < rows.size(); ++row)
+        glVertex2d(shown.x(rows[row].step), bottom - (statistic.value(rows[row]) - lowest) / span * (bottom - top));
     glEnd();
 }
 
-void drawStrip(const Statistic& statistic, int w, int h)
+void drawStrip(const Statistic& statistic, const Shown& shown, int w, int h)
 {
     drawFrame(w, h, statistic.title);
-    const std::deque<WorldStatistics>& rows = plottedSeries.rows;
     const bool off = &statistic == &statistics[stripCount - 1] && !lineageRuleOn(world);
-    if (rows.empty() || off) {
-        drawText(12, textLine + 20, off ? "the lineage rule is off" : "no steps yet");
+    if (shown.rows.empty() || off) {
+        drawText(12, textLine + 20, off ? "the lineage rule is off" : "no rows are kept this far back");
         return;
     }
     // The current value beside the title, the scale's ends beside the curve.
-    drawText(textWidth(statistic.title) + 20, textLine + 1, "now " + numberText(statistic.value(rows.back()), statistic.whole));
-    const std::size_t first = rows.size() > shownSteps ? rows.size() - shownSteps : 0;
-    drawCurve(statistic, rows, first, w, h);
+    drawText(textWidth(statistic.title) + 20, textLine + 1,
+             "now " + numberText(statistic.value(shown.rows.back()), statistic.whole));
+    drawCurve(statistic, shown, h);
+}
+
+// Ticks at round steps, at most mostTicks of them over the span.
+int tickInterval(double span)
+{
+    for (int scale = 1;; scale *= 10)
+        for (const int unit : {1, 2, 5})
+            if (unit * scale * mostTicks >= span) return unit * scale;
+}
+
+// The steps under the curves, and the step the world stands at (and how far back that is).
+void drawStepAxis(const Shown& shown)
+{
+    stripTop = stripsBottom;
+    if (shown.rows.empty()) return;
+    const int line = 3, tick = 4, labels = 18;
+    setGrey(128);
+    drawLines(GL_LINES, {curveLeft, line, curveRight, line});
+    const int interval = tickInterval(shown.steps);
+    const int lastStep = shown.rows.back().step;
+    for (int step = (static_cast<int>(shown.firstStep) + interval - 1) / interval * interval; step <= lastStep;
+         step += interval) {
+        const int x = static_cast<int>(std::lround(shown.x(step)));
+        drawLines(GL_LINES, {x, line, x, line + tick});
+        const std::string label = std::to_string(step);
+        drawText(std::clamp(x - textWidth(label) / 2, 0, curveRight - textWidth(label)), labels, label);
+    }
+    drawText(curveRight + 6, labels, "step " + std::to_string(lastStep));
+    const int behind = stepsBehind();
+    if (behind > 0) drawText(curveRight + 6, labels + textLine, std::to_string(behind) + " back");
 }
 
 void display()
@@ -139,12 +189,16 @@ void display()
     glLoadIdentity();
     glOrtho(0.0, plotsWidth, plotsHeight, 0.0, -1.0, 1.0);
     glMatrixMode(GL_MODELVIEW);
+    const Shown shown = shownRows();
     for (int strip = 0; strip < stripCount; ++strip) {
         stripTop = margin + strip * (stripHeight + stripGap);
         glLoadIdentity();
         glTranslatef(margin + 0.375f, stripTop + 0.375f, 0.0f);
-        drawStrip(statistics[strip], plotsWidth - 2 * margin, stripHeight);
+        drawStrip(statistics[strip], shown, plotsWidth - 2 * margin, stripHeight);
     }
+    glLoadIdentity();
+    glTranslatef(margin + 0.375f, stripsBottom + 0.375f, 0.0f);
+    drawStepAxis(shown);
     glLoadIdentity();
     setGrey(0);
     texts->draw();
@@ -160,19 +214,23 @@ void closed()
     texts.reset();
 }
 
-// s writes the curves' rows beside the program, as the lab's stats.csv holds them.
+// s writes the curves' rows beside the program; the program's own keys act as everywhere.
 void key(unsigned char pressed, int, int)
 {
-    if (pressed != 's' || plottedSeries.rows.empty()) return;
-    const std::string path = "quillmoss-plots-" + std::to_string(plottedSeries.rows.back().step) + ".csv";
-    std::ofstream file(path, std::ios::binary);
-    file << plotsTable();
-    file.close();
-    std::printf(file ? "quillmoss: wrote the curves to %s\n" : "quillmoss: the curves were not written to %s\n", path.c_str());
-    std::fflush(stdout);
+    if (pressed == 's') {
+        exportPlots();
+    } else if (otherKeys) {
+        otherKeys(pressed, glutGetModifiers());
+    }
 }
 
 }  // namespace
+
+WindowPlace plotsSize() { return {0, 0, plotsWidth, plotsHeight}; }
+
+void setPlotsPlace(WindowPlace placed) { place = placed; }
+
+void setPlotsOtherKeys(bool (*handler)(unsigned char key, int modifiers)) { otherKeys = handler; }
 
 void openPlots()
 {
@@ -181,7 +239,7 @@ void openPlots()
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE);
     glutInitWindowSize(plotsWidth, plotsHeight);  // born at its size: its first frame makes the characters
     plotsWindow = glutCreateWindow("Plots");
-    placeOnScreen(plotsWindow, {plotsX, plotsY, plotsWidth, plotsHeight});
+    placeWindow(plotsWindow, place);
     glutDisplayFunc(display);
     glutReshapeFunc(reshape);
     glutKeyboardFunc(key);
@@ -214,9 +272,9 @@ void drawPlots()
     if (previous > 0) glutSetWindow(previous);
 }
 
-void recordPlots()
+void showPlotsChange(WorldChange change)
 {
-    plottedSeries.record(world);
+    if (change == WorldChange::selected || change == WorldChange::paused) return;
     redrawPending = plotsWindow != 0;
     showPlotsWhenDue();
 }
@@ -230,15 +288,25 @@ int showPlotsWhenDue()
     return -1;
 }
 
-void restartPlots()
-{
-    plottedSeries.restart();
-    recordPlots();
-}
-
 std::string plotsTable()
 {
     std::string table = statisticsHeader();
-    for (const WorldStatistics& row : plottedSeries.rows) table += statisticsRow(row);
+    for (const WorldStatistics& row : pastRows()) table += statisticsRow(row);
     return table;
+}
+
+bool exportPlots()
+{
+    const std::vector<WorldStatistics> rows = pastRows();
+    if (rows.empty()) return false;
+    const std::string path = absolutePath(unusedName("quillmoss-plots-" + std::to_string(rows.back().step), ".csv"));
+    const std::string table = plotsTable();
+    const std::string problem = writeReplacing(path, {table.begin(), table.end()});
+    if (problem.empty()) {
+        std::printf("quillmoss: wrote the curves to %s\n", path.c_str());
+    } else {
+        std::printf("quillmoss: the curves were not written to %s: %s\n", path.c_str(), problem.c_str());
+    }
+    std::fflush(stdout);
+    return problem.empty();
 }

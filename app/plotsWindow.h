@@ -1,14 +1,19 @@
-// The Plots window: the world's statistics as curves over its last steps, each with its own scale
-// and its current value, drawn with the panels' look beside the world window.
+// The Plots window: the statistics of the world's own past as curves over its last steps, each
+// with its own scale and its current value, above an axis of steps that names the step shown;
+// drawn with the panels' look beside the world window.
 #pragma once
 
-#include "statisticsSeries.h"
+#include "windowPlacement.h"
+#include "worldChanges.h"
 
 #include <string>
 
-// The rows the curves show: the world as it stands after each step, recorded whether the window is
-// open or not, so that opening it shows the steps so far.
-extern StatisticsSeries plottedSeries;
+// The window's size, for the layout.
+WindowPlace plotsSize();
+// Where the window opens (beside the world window until set).
+void setPlotsPlace(WindowPlace place);
+// The keys the window does not use itself (all but s) go to handler: the program's keys.
+void setPlotsOtherKeys(bool (*handler)(unsigned char key, int modifiers));
 
 // Opens the window (nothing when it is open), closes it (nothing when it is closed), or either.
 void openPlots();
@@ -18,13 +23,15 @@ bool plotsOpen();
 // Draws the curves into the window now, when it is open, as its display callback does.
 void drawPlots();
 
-// Measures the world as it stands into the curves, and shows them when the window is open.
-void recordPlots();
+// The window's watcher of the world: the curves follow what changed the world.
+void showPlotsChange(WorldChange change);
 // Asks for the curves to be shown when they changed and the last showing is a tenth of a second
 // old; otherwise the milliseconds until they are due (-1: nothing waits). Each frame asks.
 int showPlotsWhenDue();
-// Starts the curves again from the world as it stands (a new topology, a loaded world, an undo).
-void restartPlots();
 
 // The curves' rows as the lab's stats.csv writes them.
 std::string plotsTable();
+// What s in the window does: writes plotsTable() to quillmoss-plots-STEP.csv in the working
+// directory (-2, -3 ... before .csv when that name is taken) through a new file renamed into
+// place, and prints the path made absolute, or why it could not. False when nothing was written.
+bool exportPlots();

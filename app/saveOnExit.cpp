@@ -2,7 +2,7 @@
 #include "saveOnExit.h"
 
 #include "directories.h"
-#include "shellState.h"
+#include "worldChanges.h"
 #include "worldFile.h"
 
 #include <sys/stat.h>

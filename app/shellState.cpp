@@ -2,5 +2,4 @@
 #include "shellState.h"
 
 int mainWindow = 0;
-World world;
 View view;

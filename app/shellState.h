@@ -2,13 +2,10 @@
 #pragma once
 
 #include "view.h"
-#include "world.h"
 
 // GLUT id of the world window.
 extern int mainWindow;
 
-// The one world the desktop program shows and steps, and the world window's view of it. The
-// panels' controls point into both, so a new world (another topology, a loaded file) is assigned
-// into this one, never made elsewhere.
-extern World world;
+// The world window's view of the program's world (worldChanges.h holds the world). The Render
+// panel's controls point into it.
 extern View view;

@@ -61,7 +61,9 @@ std::string parseStartOptions(int argc, const char* const* argv, StartOptions& o
                                         "write the world window's picture after every Kth step as DIR/frame-STEP.png");
     CLI::Option* every = addWholeOption(quillmoss, "--record-every", options.recordEvery, 1, std::numeric_limits<int>::max(),
                                         "with --record: the steps between recorded pictures (default 1)");
-    quillmoss.add_flag("--plots", options.plots, "open the Plots window at start (the p key opens and closes it)");
+    // A flag takes the last of its repeats unless told otherwise: given twice, it is refused as every option is.
+    quillmoss.add_flag("--plots", options.plots, "open the Plots window at start (the p key opens and closes it)")
+        ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
     addWholeOption(quillmoss, "--history-mb", options.historyMegabytes, 1, maxHistoryMegabytes,
                    "memory for going back in time ([ and ]) and for undo (Ctrl+Z), in MiB (default 64)");
     problem = readCommandLine(quillmoss, static_cast<int>(ours.size()), ours.data(), options.helpText);

@@ -14,6 +14,7 @@
 #include "platformWheel.h"
 #include "plotsWindow.h"
 #include "programClock.h"
+#include "programKeys.h"
 #include "saveOnExit.h"
 #include "settings.h"
 #include "shellState.h"
@@ -21,7 +22,8 @@
 #include "windowPlacement.h"
 #include "windowSave.h"
 #include "worldFile.h"
-#include "worldTimeline.h"
+#include "worldWatchers.h"
+#include "worldWindow.h"
 
 #include <GL/freeglut.h>
 
@@ -32,8 +34,6 @@
 namespace {
 constexpr int usageStatus = 2;
 constexpr int failureStatus = 1;
-constexpr int mainWindowX = 500;
-constexpr int mainWindowY = 32;
 constexpr int mainWindowSize = 740;
 
 void registerWorldCallbacks()
@@ -46,16 +46,16 @@ void registerWorldCallbacks()
     glutKeyboardFunc(onKeyboard);
 }
 
-// Seeds the generator, loads the world file, checks where the world will be saved and makes the
-// recording's directory: what can go wrong goes wrong before any window opens.
-std::string prepareStart(const StartOptions& options)
+// Seeds the first world's generator or loads the world file, checks where the world will be saved
+// and makes the recording's directory: what can go wrong goes wrong before any window opens.
+std::string prepareStart(const StartOptions& options, World& first)
 {
-    world.random.seed(options.seedGiven ? options.seed : static_cast<std::uint32_t>(std::time(nullptr)));
     std::string problem;
-    if (!options.loadFile.empty()) {
-        World loaded = loadWorld(options.loadFile, problem);
+    if (options.loadFile.empty()) {
+        first.random.seed(options.seedGiven ? options.seed : static_cast<std::uint32_t>(std::time(nullptr)));
+    } else {
+        first = loadWorld(options.loadFile, problem);
         if (!problem.empty()) return problem;
-        world = std::move(loaded);
     }
     if (!options.saveOnExitFile.empty()) problem = saveOnExitProblem(options.saveOnExitFile);
     if (!problem.empty() || options.recordDirectory.empty()) return problem;
@@ -63,16 +63,23 @@ std::string prepareStart(const StartOptions& options)
     return problem.empty() ? problem : "--record: " + problem;
 }
 
-// The first world: a new one of the chosen topology from the seeded generator, or the loaded one
-// with its topology shown by the panels.
-void startWorld(bool loaded)
+// Every window where the layout puts it, the world window taking the room the others leave.
+void layOutWindows()
 {
-    if (loaded) {
-        topologyChoice = world.topology;
-    } else {
-        setTopology(world, topologyChoice);
-    }
-    world.lastStepTime = elapsedSeconds();
+    const auto size = [](const PanelWindow& panel) { return WindowPlace{0, 0, panel.width, panel.height}; };
+    const WindowLayout layout = layoutWindows(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT), size(*simulationPanel),
+                                              size(*renderPanel), plotsSize());
+    placeWindow(mainWindow, layout.world);
+    placeWindow(simulationPanel->windowId, layout.simulation);
+    placeWindow(renderPanel->windowId, layout.render);
+    setPlotsPlace(layout.plots);
+}
+
+// The program's keys act from the panels and the Plots window as they do from the world window.
+void shareProgramKeys()
+{
+    panelManager.setOtherKeysCallback([](unsigned char key, int modifiers) { handleProgramKey(key, modifiers); });
+    setPlotsOtherKeys(handleProgramKey);
 }
 
 bool windowClosed = false;
@@ -119,7 +126,8 @@ int runQuillmoss(int argc, char** argv)
         std::fprintf(stderr, "quillmoss: %s (quillmoss --help lists the options)\n", problem.c_str());
         return usageStatus;
     }
-    problem = prepareStart(options);
+    World first;
+    problem = prepareStart(options, first);
     if (!problem.empty()) {
         std::fprintf(stderr, "quillmoss: %s\n", problem.c_str());
         return usageStatus;
@@ -132,13 +140,14 @@ int runQuillmoss(int argc, char** argv)
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     mainWindow = glutCreateWindow("Quillmoss");
     glutReshapeWindow(mainWindowSize, mainWindowSize);
-    placeOnScreen(mainWindow, {mainWindowX, mainWindowY, mainWindowSize, mainWindowSize});
     reportDriver();
     if (options.seedGiven) std::printf("Seed: %u\n", static_cast<unsigned>(options.seed));
 
-    startWorld(!options.loadFile.empty());
+    // The first world: a new one of the chosen topology from the seeded generator, or the loaded one.
+    if (options.loadFile.empty()) setTopology(first, topologyChoice);
+    watchWorldFromEveryWindow();
     setHistoryBudget(static_cast<std::size_t>(options.historyMegabytes) << 20);
-    restartTimeline();
+    startWorld(std::move(first));
     setWindowSaveFile(options.saveOnExitFile);
     registerWorldCallbacks();
     glEnable(GL_DEPTH_TEST);
@@ -147,6 +156,8 @@ int runQuillmoss(int argc, char** argv)
     buildSimulationPanel();
     buildRenderPanel();
     syncPanelFromSelection();
+    layOutWindows();
+    shareProgramKeys();
     if (options.plots) openPlots();
     glutSetWindow(mainWindow);
     glutPushWindow();

@@ -1,14 +1,12 @@
 // The pick pass feeding the Touch tools.
 #include "touchPass.h"
 
-#include "controlPanels.h"
 #include "input.h"
 #include "picking.h"
 #include "programClock.h"
 #include "settings.h"
 #include "shellState.h"
-#include "worldActions.h"
-#include "worldTimeline.h"
+#include "worldChanges.h"
 
 namespace {
 constexpr float brushGrowth = 5.0f;  // seconds to the full brush
@@ -25,8 +23,5 @@ void pickAndTouch()
     const bool pressed = pressPending;
     pressPending = false;
     const int cell = pressed ? pickCellAt(world, view, pressX, pressY) : pickCellAt(world, view, mouseX, mouseY);
-    const int tool = touchHeld || pressed ? touchTool : -1;
-    touch(world, TouchView{view.selectedIndex, view.outerRenderMode}, cell, tool, touchRadius());
-    if (tool != -1 && tool != selectCellTool) actionChanged();
-    if (tool == selectCellTool) syncPanelFromSelection();
+    touchWorld(cell, touchHeld || pressed ? touchTool : -1, touchRadius());
 }

@@ -6,5 +6,5 @@
 float touchRadius();
 
 // Picks the cell under the mouse, or under a press not yet acted on, and applies the Touch tool to
-// it (-1 when none is there); with "Select Cell" the panel then shows the newly selected cell.
+// it (-1 when none is there).
 void pickAndTouch();

@@ -2,13 +2,14 @@
 // three quarters of its cells live, and one world window, opened once, which shows the shell's world.
 #pragma once
 
-#include "frameLoop.h"
 #include "platformTimer.h"
 #include "programClock.h"
 #include "shellState.h"
 #include "simulationStep.h"
 #include "world.h"
+#include "worldChanges.h"
 #include "worldScenes.h"
+#include "worldWindow.h"
 
 #include <GL/glut.h>
 

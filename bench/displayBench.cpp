@@ -4,8 +4,9 @@
 #include "benchWorlds.h"
 #include "perTopology.h"
 #include "plotsWindow.h"
+#include "worldChanges.h"
 #include "worldFrame.h"
-#include "worldTimeline.h"
+#include "worldWatchers.h"
 
 #include <GL/freeglut.h>
 #include <benchmark/benchmark.h>
@@ -20,7 +21,7 @@ constexpr int captureSize = 256;
 
 void populate(int topology)
 {
-    world = growPopulatedWorld(topology);
+    startWorld(growPopulatedWorld(topology));
     view = View{};  // Outer Environment, Inner Culture, Z Environment
 }
 
@@ -135,8 +136,8 @@ double secondOfSteps(int& steps)
 void frameAndStep(benchmark::State& state, int topology)
 {
     openBenchWindow("displayBench");
+    watchWorldFromEveryWindow();
     populate(topology);
-    restartTimeline();
     double without = 0.0, with = 0.0;
     int stepsWithout = 0, stepsWith = 0;
     constexpr int turns = 4;  // a busier moment in one turn than in the next weighs on both alike

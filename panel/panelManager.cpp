@@ -48,6 +48,8 @@ void PanelManager::setIdleCallback(void (*idle)())
     glutIdleFunc(panelCallbacks::idle);
 }
 
+void PanelManager::setOtherKeysCallback(void (*keys)(unsigned char key, int modifiers)) { otherKeysCallback = keys; }
+
 PanelWindow* PanelManager::windowWithId(int glutWindowId) const
 {
     for (const auto& window : windows)
@@ -69,7 +71,11 @@ void reshape(int w, int h)
 
 void keyboard(unsigned char key, int, int)
 {
-    if (PanelWindow* window = currentPanelWindow()) window->keyboard(key, glutGetModifiers());
+    PanelWindow* window = currentPanelWindow();
+    if (!window) return;
+    const int modifiers = glutGetModifiers();
+    window->keyboard(key, modifiers);
+    if (!PanelWindow::keepsKey(key) && panelManager.otherKeysCallback) panelManager.otherKeysCallback(key, modifiers);
 }
 
 void special(int, int, int)

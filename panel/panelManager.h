@@ -15,9 +15,14 @@ public:
     void setIdleCallback(void (*idle)());
     // The panel window of a GLUT window id; none for any other window.
     PanelWindow* windowWithId(int glutWindowId) const;
+    // The program's keys: every key typed in a panel window that the panels keep none of (Tab,
+    // Space and Enter are theirs) goes to keys, with the GLUT modifiers, so that it acts as it does
+    // in the program's other windows.
+    void setOtherKeysCallback(void (*keys)(unsigned char key, int modifiers));
 
     std::vector<std::unique_ptr<PanelWindow>> windows;  // in creation order
     void (*idleCallback)() = nullptr;
+    void (*otherKeysCallback)(unsigned char key, int modifiers) = nullptr;
     // The one focused control of the program, and its window.
     PanelWindow* focusWindow = nullptr;
     Control* focusControl = nullptr;

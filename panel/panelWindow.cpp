@@ -16,6 +16,7 @@
 namespace {
 constexpr unsigned char tabKey = 9;
 constexpr unsigned char spaceKey = 32;
+constexpr unsigned char enterKey = 13;
 constexpr int outsideEveryControl = -1;  // a window point no control covers
 constexpr int rootWidth = 300;
 constexpr int rootHeight = 20;
@@ -327,6 +328,8 @@ void PanelWindow::keyboard(unsigned char key, int keyModifiers)
     }
     glFinish();
 }
+
+bool PanelWindow::keepsKey(unsigned char key) { return key == tabKey || key == spaceKey || key == enterKey; }
 
 void PanelWindow::special(int keyModifiers)
 {

@@ -70,6 +70,8 @@ public:
     void display();
     void reshape(int w, int h);
     void keyboard(unsigned char key, int modifiers);
+    // Whether the key is one of the panels' own: Tab (with or without Shift), Space, Enter.
+    static bool keepsKey(unsigned char key);
     void special(int modifiers);
     void mouse(int button, int state, int x, int y, int modifiers);
     void motion(int x, int y);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstring>
 #include <fstream>
 #include <thread>
 
@@ -226,72 +227,124 @@ bool gone(const std::string& title)
                     "$' >/dev/null || { echo gone; break; }; sleep 0.1; done")
                 .empty();
 }
-// The path the last Ctrl+S printed.
-std::string lastSaved(const Program& quillmoss)
+// The path the program printed last after the words said.
+std::string lastPrinted(const Program& quillmoss, const std::string& said)
 {
-    const std::string printed = quillmoss.output(), said = "quillmoss: saved the world to ";
+    const std::string printed = quillmoss.output();
     const std::size_t at = printed.rfind(said);
     return at == std::string::npos ? "" : printed.substr(at + said.size(), printed.find('\n', at) - at - said.size());
 }
+// The steps of a statistics table's rows, in its order.
+std::vector<int> rowSteps(const std::string& path)
+{
+    std::ifstream table(path);
+    std::vector<int> steps;
+    std::string row;
+    for (std::getline(table, row); std::getline(table, row);) steps.push_back(std::atoi(row.c_str()));
+    return steps;
+}
+std::vector<int> stepsFrom(int first, int last)
+{
+    std::vector<int> steps;
+    for (int step = first; step <= last; ++step) steps.push_back(step);
+    return steps;
+}
 
-// A loaded world watched in the Plots window, taken back and forward, painted and emptied and
-// undone, and saved from the window: the curves are the lab's, and each way back is exact.
+// A loaded world watched in the Plots window, taken back and forward, painted, emptied, given a new
+// topology and undone, with the keys typed in every window, and saved from the window: the curves
+// are the lab's and always the present world's own, and each way back is exact.
 TEST(WholeProgram, PlotsGoingBackUndoAndSavingFromTheWindow)
 {
     const std::string directory = shell("mktemp -d /tmp/quillmossTimeXXXXXX | tr -d '\\n'");
     shell(LAB_BINARY " save --topology disc --seed 4 --steps 20 --save " + directory + "/start.qmw");
     Program quillmoss({QUILLMOSS_BINARY, "--load", directory + "/start.qmw", "--plots"});
-    const std::string notice = window("ORVAN"), simulation = window("Simulation"), world = window("Quillmoss");
-    ASSERT_FALSE(window("Plots").empty()) << "--plots opens it at start";
+    const std::string notice = window("ORVAN"), simulation = window("Simulation"), world = window("Quillmoss"),
+                      plots = window("Plots");
+    ASSERT_FALSE(plots.empty()) << "--plots opens it at start";
     xdotool("windowfocus --sync " + notice + " key Return");
     pause(1000);
     click(simulation, 20, 405);  // Paused
-    const auto key = [&](const std::string& keys) { xdotool("windowfocus --sync " + world + " " + keys); };
+    const auto keyIn = [&](const std::string& in, const std::string& keys) { xdotool("windowfocus --sync " + in + " " + keys); };
+    const auto key = [&](const std::string& keys) { keyIn(world, keys); };
     const auto saved = [&] {
         key("key ctrl+s");
-        return lastSaved(quillmoss);
+        return lastPrinted(quillmoss, "quillmoss: saved the world to ");
+    };
+    const auto curves = [&] {
+        keyIn(plots, "key s");
+        return lastPrinted(quillmoss, "quillmoss: wrote the curves to ");
     };
     const auto same = [](const std::string& a, const std::string& b) { return shell("cmp -s " + a + " " + b + " && echo same"); };
+    // The world the lab reaches from the start with as many steps.
+    const auto lab = [&](int steps) {
+        const std::string out = directory + "/lab" + std::to_string(steps);
+        shell(LAB_BINARY " run --load " + directory + "/start.qmw --steps " + std::to_string(steps - 20) + " --every 1 --out " +
+              out + " --save " + out + ".qmw >/dev/null");
+        return out;
+    };
 
-    xdotool("windowfocus --sync " + window("Plots") + " key s");
-    const std::string curves =
-        quillmoss.directory + "/" + shell("cd " + quillmoss.directory + " && ls quillmoss-plots-*.csv | tr -d '\\n'");
-    const int steps = std::atoi(curves.c_str() + curves.rfind('-') + 1);
+    const std::string table = curves();
+    const int steps = rowSteps(table).back();
     ASSERT_GT(steps, 20) << quillmoss.output();
-    shell(LAB_BINARY " run --load " + directory + "/start.qmw --steps " + std::to_string(steps - 20) + " --every 1 --out " +
-          directory + "/lab --save " + directory + "/back.qmw");
-    EXPECT_EQ(same(curves, directory + "/lab/stats.csv"), "same\n") << "the curves are the lab's numbers of the same steps";
+    EXPECT_EQ(table, quillmoss.directory + "/quillmoss-plots-" + std::to_string(steps) + ".csv") << "the path made absolute";
+    EXPECT_EQ(same(table, lab(steps) + "/stats.csv"), "same\n") << "the curves are the lab's numbers of the same steps";
+    const std::string again = curves();
+    EXPECT_EQ(again, quillmoss.directory + "/quillmoss-plots-" + std::to_string(steps) + "-2.csv");
+    EXPECT_EQ(same(table, again), "same\n") << "the first file is kept";
 
-    const std::string left = quillmoss.directory + "/" + saved();
+    const std::string left = saved();
     EXPECT_EQ(left, quillmoss.directory + "/quillmoss-" + std::to_string(steps) + ".qmw");
-    EXPECT_EQ(same(left, directory + "/back.qmw"), "same\n") << "Ctrl+S writes the world shown";
+    EXPECT_EQ(same(left, lab(steps) + ".qmw"), "same\n") << "Ctrl+S writes the world shown";
+    const WindowPicture axis = capture(plots);
     key("key bracketleft bracketleft bracketleft bracketleft bracketleft");
-    shell(LAB_BINARY " run --load " + directory + "/start.qmw --steps " + std::to_string(steps - 25) + " --out " + directory +
-          "/five --save " + directory + "/back.qmw");
-    EXPECT_EQ(same(quillmoss.directory + "/" + saved(), directory + "/back.qmw"), "same\n") << "five steps back";
-    key("key bracketright bracketright bracketright bracketright bracketright");
-    EXPECT_EQ(same(quillmoss.directory + "/" + saved(), left), "same\n") << "and forward again to the world left";
+    EXPECT_EQ(same(saved(), lab(steps - 5) + ".qmw"), "same\n") << "five steps back";
+    EXPECT_EQ(rowSteps(curves()), stepsFrom(20, steps - 5)) << "the curves end at the step shown";
+    EXPECT_TRUE(capture(plots).rgb != axis.rgb) << "and the Plots window says which";
+    keyIn(plots, "key bracketright bracketright bracketright bracketright bracketright");
+    EXPECT_EQ(same(saved(), left), "same\n") << "and forward again to the world left, typed in the Plots window";
+
+    click(simulation, 65, 294);  // Seed Life: the keyboard goes with the click to Simulation
+    EXPECT_EQ(same(saved(), left), "") << "life seeded";
+    keyIn(simulation, "key ctrl+z");
+    EXPECT_EQ(same(saved(), left), "same\n") << "Ctrl+Z in the Simulation window undoes";
+    EXPECT_EQ(rowSteps(curves()), stepsFrom(20, steps)) << "the curves of the world undone to";
+    keyIn(simulation, "key bracketleft bracketleft bracketleft");
+    EXPECT_EQ(same(saved(), lab(steps - 3) + ".qmw"), "same\n") << "going back from an undo passes the action";
+    key("key bracketright bracketright bracketright");
 
     click(simulation, 20, 162);  // Paint with 1
     xdotool("mousemove --window " + world + " 370 370 mousedown 1 sleep 0.5 mousemove --window " + world +
             " 390 370 sleep 0.3 mouseup 1");
-    const std::string painted = quillmoss.directory + "/" + saved();
+    const std::string painted = saved();
     EXPECT_EQ(same(painted, left), "") << "the stroke changed the world";
     key("key ctrl+z");
-    EXPECT_EQ(same(quillmoss.directory + "/" + saved(), left), "same\n") << "undo takes the whole stroke back";
+    EXPECT_EQ(same(saved(), left), "same\n") << "undo takes the whole stroke back";
     key("key ctrl+y");
-    EXPECT_EQ(same(quillmoss.directory + "/" + saved(), painted), "same\n") << "and redo brings it again";
+    EXPECT_EQ(same(saved(), painted), "same\n") << "and redo brings it again";
     click(simulation, 65, 271);  // Kill All
-    key("key ctrl+shift+z key ctrl+z");
-    EXPECT_EQ(same(quillmoss.directory + "/" + saved(), painted), "same\n") << "Kill All undone";
+    EXPECT_EQ(rowSteps(curves()), std::vector<int>{0}) << "Kill All starts the count again";
+    key("key bracketleft");
+    EXPECT_EQ(same(saved(), lab(steps - 1) + ".qmw"), "same\n") << "going back crosses Kill All";
+    EXPECT_EQ(rowSteps(curves()), stepsFrom(20, steps - 1)) << "to the world before it, its rows alone and in order";
+    key("key bracketright ctrl+shift+z ctrl+z");
+    EXPECT_EQ(same(saved(), painted), "same\n") << "Kill All undone";
+    click(simulation, 38, 119);  // Sphere
+    key("key bracketleft");
+    EXPECT_EQ(same(saved(), lab(steps - 1) + ".qmw"), "same\n") << "going back crosses a new topology too";
+    const WindowPicture panel = capture(simulation);
+    EXPECT_TRUE(circle(panel, 37, 103) != circle(panel, 37, 119)) << "and the Topology radio shows the disc again";
+    key("key --repeat 40 --delay 20 bracketleft");
+    const std::string output = quillmoss.output(), limit = "going back stops at step 20: the world's past begins there\n";
+    EXPECT_NE(output.find(limit), std::string::npos) << output;
+    EXPECT_EQ(output.find(limit), output.rfind(limit)) << "said once";
     EXPECT_EQ(shell(LAB_BINARY " run --load " + painted + " --steps 1 --out " + directory + "/again >/dev/null; echo $?"), "0\n")
         << "a world saved from the window loads";
 
-    ASSERT_TRUE(askToClose(window("Plots")));
+    ASSERT_TRUE(askToClose(plots));
     EXPECT_TRUE(gone("Plots"));
     EXPECT_EQ(quillmoss.exitCode(1000), -1) << "the Plots window closes alone";
-    key("key p");
-    EXPECT_FALSE(window("Plots").empty()) << "p opens it again";
+    keyIn(simulation, "key p");
+    EXPECT_FALSE(window("Plots").empty()) << "p opens it again, from a panel too";
     key("key p");
     EXPECT_TRUE(gone("Plots")) << "and closes it";
     ASSERT_TRUE(askToClose(world));
@@ -299,27 +352,64 @@ TEST(WholeProgram, PlotsGoingBackUndoAndSavingFromTheWindow)
     shell("rm -rf " + directory);
 }
 
-// On a 1366 x 768 screen, opened with GLUT's own -display, every window is moved within it.
-TEST(WholeProgram, OnASmallScreenEveryWindowStandsWithinIt)
+// Where a window stands: "X=.. Y=.. WIDTH=.. HEIGHT=.." read into numbers.
+struct Place {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+Place placeOf(const std::string& window)
+{
+    const std::string said = geometry(window, "X=");
+    const auto number = [&](const char* name) { return std::atoi(said.c_str() + said.find(name) + std::strlen(name)); };
+    return {number("X="), number("Y="), number("WIDTH="), number("HEIGHT=")};
+}
+
+// On screens of 1280 x 800 and 1366 x 768, opened with GLUT's own -display, no window covers
+// another and every one stands within the screen; there, with --history-mb 1, undo says when it
+// reaches the oldest action the budget kept.
+TEST(WholeProgram, OnASmallScreenNoWindowCoversAnother)
 {
     const std::string shown = getenv("DISPLAY");
-    const std::string server = shell(
-        "f=$(mktemp); Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>$f >/dev/null 2>&1 & "
-        "for i in $(seq 100); do [ -s $f ] && break; sleep 0.1; done; echo $! :$(cat $f); rm $f");
-    const std::string display = server.substr(server.find(':'), server.find('\n') - server.find(':'));
-    ASSERT_GT(display.size(), 1u) << server;
-    {
-        Program quillmoss({QUILLMOSS_BINARY, "-display", display});
-        setenv("DISPLAY", display.c_str(), 1);
-        EXPECT_FALSE(geometry(window("Quillmoss"), "X=500 Y=28 WIDTH=740 HEIGHT=740").empty()) << "up by 4 pixels";
-        EXPECT_FALSE(geometry(window("Simulation"), "X=0 Y=0 ").empty()) << geometry(window("Simulation"));
-        const std::string render = geometry(window("Render"));
-        const int y = std::atoi(render.c_str() + render.find("Y=") + 2),
-                  height = std::atoi(render.c_str() + render.find("HEIGHT=") + 7);
-        EXPECT_EQ(render.substr(0, 4), "X=0 ") << render;
-        EXPECT_EQ(y + height, 768) << "up to the bottom edge: " << render;
+    for (const auto& [width, height] : {std::pair{1280, 800}, std::pair{1366, 768}}) {
+        const std::string server =
+            shell("f=$(mktemp); Xvfb -displayfd 3 -screen 0 " + std::to_string(width) + "x" + std::to_string(height) +
+                  "x24 -nolisten tcp 3>$f >/dev/null 2>&1 & "
+                  "for i in $(seq 100); do [ -s $f ] && break; sleep 0.1; done; echo $! :$(cat $f); rm $f");
+        const std::string display = server.substr(server.find(':'), server.find('\n') - server.find(':'));
+        ASSERT_GT(display.size(), 1u) << server;
+        {
+            Program quillmoss({QUILLMOSS_BINARY, "-display", display, "--plots", "--history-mb", "1"});
+            setenv("DISPLAY", display.c_str(), 1);
+            const std::string notice = window("ORVAN");  // shown once every window stands where it goes
+            pause(600);
+            const std::string names[] = {"Quillmoss", "Simulation", "Render", "Plots"};
+            std::vector<Place> places;
+            for (const std::string& name : names) places.push_back(placeOf(window(name)));
+            for (std::size_t at = 0; at < places.size(); ++at) {
+                const Place& a = places[at];
+                EXPECT_TRUE(a.x >= 0 && a.y >= 0 && a.x + a.width <= width && a.y + a.height <= height) << names[at];
+                for (std::size_t other = at + 1; other < places.size(); ++other) {
+                    const Place& b = places[other];
+                    EXPECT_FALSE(a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height)
+                        << names[at] << " covers " << names[other] << " on " << width << "x" << height;
+                }
+            }
+            EXPECT_GE(std::min(places[0].width, places[0].height), 400) << "the world window takes the room left";
+            if (width == 1366) {
+                xdotool("windowfocus --sync " + notice + " key Escape");
+                const std::string simulation = window("Simulation");
+                click(simulation, 20, 405);  // Paused
+                xdotool("mousemove --window " + simulation + " 65 294 click --repeat 25 --delay 100 1");  // Seed Life
+                xdotool("windowfocus --sync " + simulation + " key --repeat 30 --delay 50 ctrl+z");
+                const std::string output = quillmoss.output(),
+                                  limit =
+                                      "no older action is kept: older ones were let go to keep to the history's "
+                                      "memory; a --history-mb above 1 keeps more\n";
+                EXPECT_NE(output.find(limit), std::string::npos) << output;
+                EXPECT_EQ(output.find(limit), output.rfind(limit)) << "said once";
+            }
+        }
+        shell("kill " + server.substr(0, server.find(' ')));
     }
-    shell("kill " + server.substr(0, server.find(' ')));
     setenv("DISPLAY", shown.c_str(), 1);
 }
 
@@ -336,6 +426,7 @@ TEST(WholeProgram, BadOptionsAndBadWorldFilesAreRefusedBeforeAnyWindowOpens)
         {"--seed 4294967296", "--seed: needs a whole number from 0 to 4294967295, not \"4294967296\"" + hint},
         {"--seed 1 -iconic --seed 2", "--seed is given more than once" + hint},
         {"--seed 1 -display", "-display needs a value" + hint},
+        {"--plots --plots", "--plots is given more than once" + hint},
         {"--record-every 5", "--record-every needs --record DIR" + hint},
         {"--seed 3 --load " + directory + "/whole.qmw", "--load brings its own generator: leave --seed out" + hint},
         {"--load " + directory + "/junk.qmw", directory + "/junk.qmw: not a Quillmoss world file"},

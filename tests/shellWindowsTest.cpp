@@ -9,6 +9,7 @@
 #include "renderMode.h"
 #include "shellFixture.h"
 #include "worldHash.h"
+#include "worldWatchers.h"
 
 #include <GL/glut.h>
 
@@ -26,7 +27,8 @@ protected:
         useTestWindow(740, 740);
         mainWindow = glutGetWindow();
         useFakeClock();
-        setTopology(world, planeTopology);
+        freshWorld(planeTopology);
+        watchWorldFromEveryWindow();
         openWheelMouse();
         readWheel();  // the first reading is always 0
     }
@@ -89,7 +91,7 @@ TEST_F(ShellWindows, KeysDragsAndTheWheelMoveTheCamera)
     }
 }
 
-TEST_F(ShellWindows, TheFrameLoopPacesStepsFeedsRulesAndRebuildsTheChosenWorld)
+TEST_F(ShellWindows, TheFrameLoopPacesStepsAndRebuildsTheChosenWorld)
 {
     const struct {
         int speed;
@@ -109,11 +111,6 @@ TEST_F(ShellWindows, TheFrameLoopPacesStepsFeedsRulesAndRebuildsTheChosenWorld)
         runFrame();
         EXPECT_EQ(world.stepCount, frame.steps) << "speed " << frame.speed << " at " << frame.now;
     }
-    world.switches.pollution = world.switches.humanRules = 1;
-    world.rules[7] = 0.3f;
-    runFrame();
-    const float fed[] = {1, 1, 1, 1, 1, 1, 0, 0.3f};
-    EXPECT_EQ(std::memcmp(world.rules, fed, sizeof fed), 0);
     view.camera.yaw = 30.0f;
     topologyChoice = 7;
     runFrame();
@@ -151,6 +148,7 @@ void click(PanelWindow& window, const std::string& name, const std::string& with
 TEST_F(ShellWindows, TheControlPanelsDrawAsRecordedAndWorkTheWorld)
 {
     if (!simulationPanel) {
+        panelGroup.field = 0;  // the setting the panels start with, before a world shows in them
         buildSimulationPanel();
         buildRenderPanel();
     }
@@ -160,6 +158,10 @@ TEST_F(ShellWindows, TheControlPanelsDrawAsRecordedAndWorkTheWorld)
     EXPECT_EQ(pictures.value, 0xd5daa8c56de2201full) << "every control in its place";
 
     PanelWindow& panel = *simulationPanel;
+    click(panel, "Pollution");
+    click(panel, "Human Rules");
+    const float fed[] = {1, 1, 1, 1, 1, 1, 0, 0};
+    EXPECT_EQ(std::memcmp(world.rules, fed, sizeof fed), 0) << "the rule slots follow the boxes at once";
     speed = 0;
     click(panel, "Kill All");
     click(panel, "Seed Life");
@@ -167,9 +169,11 @@ TEST_F(ShellWindows, TheControlPanelsDrawAsRecordedAndWorkTheWorld)
     click(panel, "Population", "", 45);
     click(panel, "Parameter Center", "", 60);
     EXPECT_EQ(worldHash(world), seeded) << "without a selection, or without a group, the sliders change nothing";
-    for (int index : {10, 11, 12}) world.cells[index].group = Group{5, phenotypeField, 0.1f, 0.4f, colourRed};
-    world.cells[10].field[populationField] = world.cells[12].field[populationField] = 0.4f;
-    world.cells[12].group.id = 6;
+    act(nullptr, [](World& grouped) {
+        for (int index : {10, 11, 12}) grouped.cells[index].group = Group{5, phenotypeField, 0.1f, 0.4f, colourRed};
+        grouped.cells[10].field[populationField] = grouped.cells[12].field[populationField] = 0.4f;
+        grouped.cells[12].group.id = 6;
+    });
     view.selectedIndex = selectableCell(world, 10);
     click(panel, "Step");
     EXPECT_EQ(world.stepCount, 1) << "Step works while paused";
@@ -189,8 +193,10 @@ TEST_F(ShellWindows, TheControlPanelsDrawAsRecordedAndWorkTheWorld)
     const float ground = world.cells[100].field[environmentField];
     click(panel, "Generate Env");
     EXPECT_NE(world.cells[100].field[environmentField], ground);
-    world.cells[10].field[populationField] = -0.25f;
-    world.cells[10].group.id = -1;
+    act(nullptr, [](World& odd) {
+        odd.cells[10].field[populationField] = -0.25f;
+        odd.cells[10].group.id = -1;
+    });
     testing::internal::CaptureStdout();
     syncPanelFromSelection();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "cell field 1 = -0.250000\n");

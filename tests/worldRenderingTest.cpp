@@ -2,7 +2,6 @@
 // pixel. The recorded pictures hold what the lattices draw.
 #include "camera.h"
 #include "digest.h"
-#include "frameLoop.h"
 #include "glTestContext.h"
 #include "input.h"
 #include "modeColours.h"
@@ -13,6 +12,8 @@
 #include "touchPass.h"
 #include "worldActions.h"
 #include "worldLayer.h"
+#include "worldWatchers.h"
+#include "worldWindow.h"
 
 #include <GL/glu.h>
 #include <GL/glut.h>
@@ -44,9 +45,11 @@ protected:
         glViewport(0, 0, frameSize, frameSize);
         glEnable(GL_DEPTH_TEST);
         useFakeClock();
-        freshWorld(planeTopology);
-        killAll(world);
-        for (int index = 0; index < world.cellCount; ++index) world.cells[index].field[environmentField] = 0.5f;
+        World flat = growWorld(planeTopology, 1, 0);
+        killAll(flat);
+        for (int index = 0; index < flat.cellCount; ++index) flat.cells[index].field[environmentField] = 0.5f;
+        startWorld(flat);
+        watchWorldFromEveryWindow();
         view.zRenderMode = cultureMode;  // flat tiles
     }
     void TearDown() override
@@ -119,8 +122,9 @@ TEST_F(WorldRendering, EveryModeOnEveryTopologyShowsTheRecordedPicture)
     lineagesOn.lineages = 1;
     const std::uint64_t recorded[] = {0xe1ccb745372ccacbull, 0xa339c0b39dbf878dull, 0x728f2a47030e37d3ull};
     for (int topology : {planeTopology, discTopology, sphereTopology}) {
-        world = growWorld(topology, calendarSeed, 150, lineagesOn);
-        view.selectedIndex = selectableCell(world, world.currentLattice->randomCell(world.random));
+        World grown = growWorld(topology, calendarSeed, 150, lineagesOn);
+        view.selectedIndex = selectableCell(grown, grown.currentLattice->randomCell(grown.random));
+        startWorld(grown);
         Digest digest;
         for (int mode = 0; mode < renderModeCount; ++mode) {
             view.outerRenderMode = mode;
@@ -144,11 +148,11 @@ TEST_F(WorldRendering, ANewTileSizeRedrawsEveryTile)
         return readFrame();
     };
     view.outerRenderMode = environmentMode;
-    world = growWorld(planeTopology, calendarSeed, 150);
+    startWorld(growWorld(planeTopology, calendarSeed, 150));
     const auto before = picture(0.3f), changed = picture(0.8f);
-    world = growWorld(discTopology, calendarSeed, 0);
+    startWorld(growWorld(discTopology, calendarSeed, 0));
     picture(0.8f);
-    world = growWorld(planeTopology, calendarSeed, 150);
+    startWorld(growWorld(planeTopology, calendarSeed, 150));
     EXPECT_NE(changed, before);
     EXPECT_EQ(changed, picture(0.8f)) << "as drawn after another topology";
 }
@@ -179,7 +183,7 @@ TEST_F(WorldRendering, AClickSelectsTheCellDrawnAtThePixelsCentre)
 {
     constexpr int patchSide = 16;
     for (int topology : {planeTopology, discTopology, sphereTopology}) {
-        world = growWorld(topology, calendarSeed, 0);
+        startWorld(growWorld(topology, calendarSeed, 0));
         view.camera.pitch = topology == planeTopology ? -40.0f : 0.0f;
         view.zRenderMode = environmentMode;
         view.elevation = 1.0f;
@@ -209,8 +213,10 @@ TEST_F(WorldRendering, AClickSelectsTheCellDrawnAtThePixelsCentre)
 
 TEST_F(WorldRendering, HoldingTheButtonTouchesTheCellUnderTheMouseWithAGrowingBrush)
 {
-    world.cells[3240].field[populationField] = 0.3f;
-    world.cells[3240].group = Group{4, 2, 0.3f, 0.4f, colourRed};
+    act(nullptr, [](World& living) {
+        living.cells[3240].field[populationField] = 0.3f;
+        living.cells[3240].group = Group{4, 2, 0.3f, 0.4f, colourRed};
+    });
     touchHeld = true;
     ASSERT_TRUE(pixelOf(3240, mouseX, mouseY));
     pickAndTouch();

@@ -1,11 +1,9 @@
 // Worlds as values: a copy is a second world that shares nothing it could change, and worlds side
 // by side, in one thread or in several, each go exactly where they go alone.
-#include "actionHistory.h"
 #include "simulationStep.h"
 #include "testWorlds.h"
 #include "worldActions.h"
 #include "worldHash.h"
-#include "worldHistory.h"
 
 #include <thread>
 #include <utility>
@@ -79,72 +77,6 @@ TEST(TwoWorlds, SideBySideOrInTwoThreadsEachEndsWhereItEndsAlone)
     const std::uint64_t madeHere = afterSteps(growWorld(discTopology, 3, 0), 10);
     maker.join();
     EXPECT_EQ(madeThere, madeHere);
-}
-
-std::uint64_t fingerprint(const World& world) { return worldHash(world) ^ world.random.state(); }
-
-// Every step back is the world that was there, a person's change included, and forward again ends
-// on the world left; stepping on from the past drops the old future; the budget keeps the newest.
-TEST(WorldHistory, BackAndForwardGoThroughTheWorldsThatWereThere)
-{
-    World world = growWorld(discTopology, calendarSeed, 0);
-    world.disasterRate = 0.2f;
-    WorldHistory history(std::size_t{64} << 20, 7);
-    history.restart(world);
-    std::vector<std::uint64_t> seen{fingerprint(world)};
-    const auto step = [&] {
-        simulationStep(world);
-        history.stepped(world);
-        seen.push_back(fingerprint(world));
-    };
-    for (int steps = 0; steps < 10; ++steps) step();
-    seedLife(world, 20);
-    history.changed(world);
-    seen.back() = fingerprint(world);
-    for (int steps = 0; steps < 12; ++steps) step();
-    for (int present = 21; present >= 0; --present) {
-        ASSERT_TRUE(history.back(world));
-        EXPECT_EQ(fingerprint(world), seen[present]) << present;
-    }
-    EXPECT_FALSE(history.back(world)) << "nothing before the start";
-    for (int present = 1; present <= 22; ++present) {
-        ASSERT_TRUE(history.forward(world));
-        EXPECT_EQ(fingerprint(world), seen[present]) << present;
-    }
-    EXPECT_FALSE(history.forward(world)) << "the newest world";
-
-    for (int back = 0; back < 5; ++back) history.back(world);
-    step();
-    EXPECT_EQ(history.newest(), 18) << "stepping on from the past drops the old future";
-    EXPECT_FALSE(history.forward(world));
-    history.setBudget(3 * worldBytes(world));
-    EXPECT_EQ(history.oldest(), 7) << "three keyframes kept (7, the change at 10, 14): the oldest goes first";
-}
-
-TEST(ActionHistory, UndoRestoresTheWorldBeforeEachActionAndRedoTheWorldUndoneFrom)
-{
-    World world = growWorld(planeTopology, 3, 20);
-    ActionHistory actions;
-    std::vector<std::uint64_t> before;
-    for (int action = 0; action < 25; ++action) {
-        before.push_back(fingerprint(world));
-        actions.begin(world);
-        seedLife(world, 3);
-        simulationStep(world);
-    }
-    const std::uint64_t last = fingerprint(world);
-    for (int action = 24; action >= 0; --action) {
-        ASSERT_TRUE(actions.undo(world));
-        EXPECT_EQ(fingerprint(world), before[action]) << "steps included";
-    }
-    EXPECT_FALSE(actions.undo(world));
-    while (actions.redo(world)) continue;
-    EXPECT_EQ(fingerprint(world), last);
-    actions.trim(0);
-    EXPECT_EQ(actions.undoable(), ActionHistory::keptActions);
-    actions.undo(world);
-    actions.begin(world);
-    EXPECT_EQ(actions.redoable(), 0u) << "a new action ends what could be redone";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // anything of it is used: a damaged file must not leave a half-loaded world behind.
 #include "worldFile.h"
 
+#include "replacingWrite.h"
 #include "world.h"
 
 #include <sys/stat.h>
@@ -128,32 +129,6 @@ byteBuffer encodeWorld(const World& world)
     for (int index = 0; index < world.cellCount; ++index) putCell(out, world.cells[index]);
     putUnsigned(out, checksumOf(out.data(), out.size()), checksumBytes);
     return out;
-}
-
-// Writes every byte through to the disk and closes the file; why not, or empty when all went well.
-std::string writeAndClose(std::FILE* file, const byteBuffer& bytes)
-{
-    const bool written =
-        std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0 && fsync(fileno(file)) == 0;
-    const std::string problem = written ? std::string() : "cannot write: " + systemReason();
-    const bool closed = std::fclose(file) == 0;
-    if (!problem.empty() || closed) return problem;
-    return "cannot write: " + systemReason();
-}
-
-// The process id keeps two programs saving to the same path from writing into one new file.
-std::string temporaryFor(const std::string& path) { return path + ".saving-" + std::to_string(getpid()); }
-
-std::string writeReplacing(const std::string& path, const byteBuffer& bytes)
-{
-    const std::string temporary = temporaryFor(path);
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file) return "cannot create the file: " + systemReason();
-    std::string problem = writeAndClose(file, bytes);
-    if (problem.empty() && std::rename(temporary.c_str(), path.c_str()) != 0)
-        problem = "cannot replace the file: " + systemReason();
-    if (!problem.empty()) std::remove(temporary.c_str());
-    return problem;
 }
 
 // Reads the values of the file in order; the caller has made sure that the bytes are there.

@@ -1,64 +1,21 @@
-// Keyframes, and the steps worked out again from them.
+// The present timeline, the undo and redo lists, and the budget they share.
 #include "worldHistory.h"
 
 #include "simulationStep.h"
 
-WorldHistory::WorldHistory(std::size_t budgetBytes, int keyframeInterval) : budget(budgetBytes), interval(keyframeInterval) {}
+#include <algorithm>
+#include <climits>
 
-std::size_t worldBytes(const World& world)
-{
-    return sizeof(World) + world.cells.capacity() * sizeof(Cell) + world.lineageStack.capacity() * sizeof(LineageFrame);
-}
+WorldHistory::WorldHistory(std::size_t budgetBytes) : budget(budgetBytes) {}
 
-void WorldHistory::restart(const World& world)
+void WorldHistory::restart(World& world)
 {
-    keyframes.clear();
-    keptBytes = 0;
-    presentStep = newestStep = 0;
-    keep(world);
-}
-
-void WorldHistory::stepped(const World& world)
-{
-    dropAfter(presentStep);
-    newestStep = ++presentStep;
-    if (presentStep % interval == 0) keep(world);
-}
-
-void WorldHistory::changed(const World& world)
-{
-    dropAfter(presentStep - 1);
-    newestStep = presentStep;
-    keep(world);
-}
-
-bool WorldHistory::back(World& world)
-{
-    if (presentStep <= oldest()) return false;
-    const int target = presentStep - 1;
-    auto from = keyframes.rbegin();
-    while (from->step > target) ++from;
-    World rebuilt = from->world;
-    for (int step = from->step; step < target; ++step) simulationStep(rebuilt);
-    world = std::move(rebuilt);
-    presentStep = target;
-    return true;
-}
-
-bool WorldHistory::forward(World& world)
-{
-    if (presentStep >= newestStep) return false;
-    const int target = presentStep + 1;
-    auto at = keyframes.rbegin();
-    while (at != keyframes.rend() && at->step > target) ++at;
-    // The present world stepped once is the next one, unless a person changed that one.
-    if (at != keyframes.rend() && at->step == target) {
-        world = at->world;
-    } else {
-        simulationStep(world);
-    }
-    presentStep = target;
-    return true;
+    undone.clear();
+    redone.clear();
+    droppedActions = 0;
+    changePending = false;
+    timeline = WorldTimeline(world, measureWorld(world), count);
+    trim();
 }
 
 void WorldHistory::setBudget(std::size_t budgetBytes)
@@ -67,25 +24,122 @@ void WorldHistory::setBudget(std::size_t budgetBytes)
     trim();
 }
 
-void WorldHistory::keep(const World& world)
+void WorldHistory::step(World& world)
 {
-    keyframes.push_back({presentStep, world});
-    keptBytes += worldBytes(world);
+    settle(world);
+    simulationStep(world);
+    timeline.stepped(world, measureWorld(world));
     trim();
 }
 
-void WorldHistory::dropAfter(int step)
+void WorldHistory::beginAction(World& world)
 {
-    while (!keyframes.empty() && keyframes.back().step > step) {
-        keptBytes -= worldBytes(keyframes.back().world);
-        keyframes.pop_back();
-    }
+    undone.push_back(moment(world));
+    redone.clear();
+    trim();
 }
 
+void WorldHistory::changed(World& world)
+{
+    changePending = true;
+    timeline.changed(measureWorld(world));
+}
+
+bool WorldHistory::back(World& world)
+{
+    settle(world);
+    return timeline.back(world);
+}
+
+bool WorldHistory::forward(World& world)
+{
+    settle(world);
+    return timeline.forward(world);
+}
+
+bool WorldHistory::undo(World& world)
+{
+    if (undone.empty()) return false;
+    redone.push_back(moment(world));
+    become(std::move(undone.back()), world);
+    undone.pop_back();
+    trim();
+    return true;
+}
+
+bool WorldHistory::redo(World& world)
+{
+    if (redone.empty()) return false;
+    undone.push_back(moment(world));
+    become(std::move(redone.back()), world);
+    redone.pop_back();
+    trim();
+    return true;
+}
+
+// A change goes into the past once, before the world moves on from it.
+void WorldHistory::settle(const World& world)
+{
+    if (!changePending) return;
+    changePending = false;
+    timeline.keep(world);
+    trim();
+}
+
+// The world at the present of a settled timeline is its keyframe there, when it has one.
+WorldHistory::Moment WorldHistory::moment(const World& world)
+{
+    settle(world);
+    SharedWorld kept = timeline.keyframeAtPresent();
+    if (!kept) kept = std::make_shared<const StoredWorld>(world, count);
+    return {std::move(kept), timeline};
+}
+
+void WorldHistory::become(Moment moment, World& world)
+{
+    world = moment.world->restored();
+    timeline = std::move(moment.timeline);
+}
+
+// The oldest keyframe of every timeline held, the present's and those of undo and redo: they share
+// most keyframes, and one is freed only when every timeline lets it go. With keepPresent the
+// present's last keyframe before it stays, so that it can still go back a little.
+bool WorldHistory::dropOldestKeyframe(bool keepPresent)
+{
+    std::vector<WorldTimeline*> timelines;
+    if (!keepPresent || timeline.canDropOldestAndGoBack()) timelines.push_back(&timeline);
+    for (Moment& kept : undone) timelines.push_back(&kept.timeline);
+    for (Moment& kept : redone) timelines.push_back(&kept.timeline);
+    int oldest = INT_MAX;
+    for (const WorldTimeline* held : timelines)
+        if (held->hasKeyframes()) oldest = std::min(oldest, held->oldest());
+    if (oldest == INT_MAX) return false;
+    for (WorldTimeline* held : timelines)
+        if (held->hasKeyframes() && held->oldest() == oldest) held->dropOldestKeyframe();
+    return true;
+}
+
+void WorldHistory::dropOldestAction()
+{
+    undone.pop_front();
+    ++droppedActions;
+}
+
+// The actions beyond the newest keptActions go first, then the oldest keyframes but the one the
+// present goes back from, then the oldest actions and what could be redone, and that keyframe last.
 void WorldHistory::trim()
 {
-    while (keyframes.size() > 1 && keptBytes > budget) {
-        keptBytes -= worldBytes(keyframes.front().world);
-        keyframes.pop_front();
+    while (*count > budget) {
+        if (undone.size() > keptActions) {
+            dropOldestAction();
+        } else if (dropOldestKeyframe(true)) {
+            continue;
+        } else if (!undone.empty()) {
+            dropOldestAction();
+        } else if (!redone.empty()) {
+            redone.erase(redone.begin());
+        } else if (!dropOldestKeyframe(false)) {
+            return;
+        }
     }
 }

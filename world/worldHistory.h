@@ -1,58 +1,76 @@
-// The past of a world, to go back and forward in step by step: keyframes, copies of the world every
-// few steps and after every change a person makes, from which any step back to the oldest keyframe
-// is worked out again, exactly, by stepping forward. A world carries its generator, so a keyframe
-// stepped N times is bit for bit the world that was there N steps after it.
+// A world's history: its past, to go back and forward in step by step, and the person's actions on
+// it, to undo and redo, within one memory budget. An undo gives back the world as it was before
+// the action together with its past, so going back from it reaches the steps before the action; a
+// redo gives back the world undone from, with its past too.
 #pragma once
 
-#include "world.h"
+#include "worldTimeline.h"
 
 #include <cstddef>
 #include <deque>
+#include <vector>
 
 class WorldHistory {
 public:
-    // Keyframes every interval steps, at most budgetBytes of them (at least the newest is kept).
-    WorldHistory(std::size_t budgetBytes, int interval);
+    // The newest this many actions are kept before any keyframe is given up.
+    static constexpr std::size_t keptActions = 20;
 
-    // Forgets everything: the world as it is now is the only past (a new topology, a loaded world).
-    void restart(const World& world);
-    // The world has been stepped once from the present: the present moves on, a future recorded
-    // beyond it is dropped, and every interval steps the world becomes a keyframe.
-    void stepped(const World& world);
-    // A person changed the world at the present: the changed world is the keyframe there, and the
-    // recorded future is dropped.
-    void changed(const World& world);
-    // Makes world the world one step before the present (false, world unchanged, at the oldest
-    // step kept). Costs at most interval steps.
-    bool back(World& world);
-    // Makes world the recorded world one step after the present (false, world unchanged, when none
-    // is recorded). The world passed in must be the present one.
-    bool forward(World& world);
+    // Holds at most budgetBytes: keyframes, rows and the worlds of undo and redo together.
+    explicit WorldHistory(std::size_t budgetBytes);
 
-    // Steps since restart of the present world, and of the newest one recorded.
-    int present() const { return presentStep; }
-    int newest() const { return newestStep; }
-    int oldest() const { return keyframes.empty() ? 0 : keyframes.front().step; }
-    // The memory the keyframes hold; the budget, which the undo list's use may shrink.
-    std::size_t bytes() const { return keptBytes; }
+    // Forgets everything: the world as it is now is the whole past (program start, a loaded world).
+    void restart(World& world);
     void setBudget(std::size_t budgetBytes);
 
+    // Steps the world once and records the step; a future recorded beyond the present is dropped.
+    void step(World& world);
+    // Before a person's action: the world and its past are kept for undo, and nothing undone
+    // before can be redone any more.
+    void beginAction(World& world);
+    // After the action changed the world: its row at once, its keyframe when the world moves on.
+    void changed(World& world);
+
+    // One step back or forward along the past (false, world unchanged, when there is none). Going
+    // back costs at most a keyframe interval of steps.
+    bool back(World& world);
+    bool forward(World& world);
+    // Undo and redo of whole actions (false, world unchanged, when there is none).
+    bool undo(World& world);
+    bool redo(World& world);
+
+    // The rows of the present world's own past, oldest first, ending with the present.
+    std::vector<WorldStatistics> pastRows() const { return timeline.pastRows(); }
+    // Whether steps before the oldest reachable one, or actions before the oldest undoable one,
+    // were given up to keep to the budget.
+    bool pastDropped() const { return timeline.pastDropped(); }
+    bool actionsDropped() const { return droppedActions > 0; }
+
+    int present() const { return timeline.present(); }
+    int newest() const { return timeline.newest(); }
+    int oldest() const { return timeline.oldest(); }
+    std::size_t undoable() const { return undone.size(); }
+    std::size_t redoable() const { return redone.size(); }
+    // The memory everything the history holds takes now.
+    std::size_t bytes() const { return *count; }
+
 private:
-    struct Keyframe {
-        int step;
-        World world;
+    // A world with its past, as undo and redo keep it.
+    struct Moment {
+        SharedWorld world;
+        WorldTimeline timeline;
     };
-    void keep(const World& world);
-    void dropAfter(int step);
+    void settle(const World& world);
+    Moment moment(const World& world);
+    void become(Moment moment, World& world);
+    bool dropOldestKeyframe(bool keepPresent);
+    void dropOldestAction();
     void trim();
 
-    std::deque<Keyframe> keyframes;  // in increasing step; two at one step never
-    std::size_t keptBytes = 0;  // the keyframes' worldBytes
+    ByteCount count = std::make_shared<std::size_t>(0);
     std::size_t budget;
-    int interval;
-    int presentStep = 0;
-    int newestStep = 0;
+    WorldTimeline timeline{count};
+    std::deque<Moment> undone;  // the world before each action, oldest first
+    std::vector<Moment> redone;  // the worlds undone from, the last undone last
+    bool changePending = false;  // a change made but not yet a keyframe
+    std::size_t droppedActions = 0;
 };
-
-// The memory a world's cells and work stack take.
-std::size_t worldBytes(const World& world);

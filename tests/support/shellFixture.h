@@ -6,6 +6,7 @@
 #include "settings.h"
 #include "shellState.h"
 #include "testWorlds.h"
+#include "worldChanges.h"
 
 #include <algorithm>
 #include <tuple>
@@ -40,14 +41,14 @@ protected:
     // The shell's world becomes a new one of the topology grown from the seed, as at program start.
     static void freshWorld(int topology, std::uint32_t seed = 1)
     {
-        world = growWorld(topology, seed, 0);
+        startWorld(growWorld(topology, seed, 0));
         ASSERT_EQ(world.topology, topology);
     }
 
 private:
     static void reset()
     {
-        world = World{};
+        startWorld(World{});
         view = View{};
     }
     const decltype(copied(shellSettings())) started = copied(shellSettings());

@@ -1,0 +1,22 @@
+// Drawing the world window.
+#include "worldWindow.h"
+
+#include "programClock.h"
+#include "shellState.h"
+#include "worldChanges.h"
+#include "worldFrame.h"
+
+#include <GL/glut.h>
+
+void drawFrame()
+{
+    glutSetWindow(mainWindow);
+    view.seconds = elapsedSeconds();
+    drawWorldFrame(world, view);
+}
+
+void display()
+{
+    drawFrame();
+    glutSwapBuffers();
+}
