@@ -7,7 +7,6 @@
 #include "shellState.h"
 #include "simulationStep.h"
 #include "world.h"
-#include "worldChanges.h"
 #include "worldScenes.h"
 #include "worldWindow.h"
 

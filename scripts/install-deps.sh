@@ -3,7 +3,7 @@
 # python), only when some are missing. Python packages are Debian's, for Debian's python3 (/usr/bin/python3).
 set -euo pipefail
 
-runPackages=(g++ make cmake freeglut3-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev zlib1g-dev libcli11-dev)
+runPackages=(g++ make cmake freeglut3-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev libzstd-dev libcli11-dev)
 pythonPackages=(pybind11-dev python3-dev python3-numpy python3-pandas)
 notebookPackages=(python3-pytest python3-nbclient python3-nbformat python3-ipykernel python3-matplotlib)
 testPackages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool libegl-dev libegl-mesa0 gnuplot-nox parallel ffmpeg

@@ -27,7 +27,7 @@ struct Cell {
     float next[cellFieldCount];  // next-step values, committed after the last cell of a step
     Group group;
     Group nextGroup;
-    std::uint8_t overtaken;  // another culture spread in during the current step
+    std::int32_t overtaken;  // another culture spread in during the current step (0 or 1)
     std::int32_t parentBirthStep;  // the parent's birthStep when the link was made
     std::int32_t birthStep;  // stepCount when the culture now here was seeded or spread in
     std::int32_t parent;  // index of the parent cell, -1 = none

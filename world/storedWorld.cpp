@@ -1,23 +1,35 @@
-// Worlds compressed with zlib.
+// Worlds whose cells are compressed with Zstandard.
 #include "storedWorld.h"
 
-#include "worldFile.h"
-
-#include <zlib.h>
+#include <zstd.h>
 
 #include <new>
+#include <type_traits>
 
 namespace {
 
-// The fastest level: a keyframe is stored every few steps while the world runs, and the fastest
-// level already gains most of what the slowest would.
+// Zstandard's fastest ordinary level: a keyframe is stored every few steps while the world runs.
 constexpr int compressionLevel = 1;
 
-std::vector<unsigned char> compressedBytes(const std::vector<unsigned char>& bytes)
+static_assert(std::is_trivially_copyable_v<Cell>, "a cell is its bytes");
+static_assert(sizeof(Cell) == 2 * cellFieldCount * sizeof(float) + 2 * sizeof(Group) + 5 * sizeof(std::int32_t),
+              "a cell has no padding: every byte compressed is a value");
+
+// Move-assigned empty vectors, which give their storage back (assigning {} would keep it).
+World withoutCells(const World& world)
 {
-    uLongf length = compressBound(bytes.size());
-    std::vector<unsigned char> out(length);
-    if (compress2(out.data(), &length, bytes.data(), bytes.size(), compressionLevel) != Z_OK) throw std::bad_alloc();
+    World frame = world;
+    frame.cells = std::vector<Cell>();
+    frame.lineageStack = std::vector<LineageFrame>();
+    return frame;
+}
+
+std::vector<unsigned char> compressedBytes(const std::vector<Cell>& cells)
+{
+    const std::size_t size = cells.size() * sizeof(Cell);
+    std::vector<unsigned char> out(ZSTD_compressBound(size));
+    const std::size_t length = ZSTD_compress(out.data(), out.size(), cells.data(), size, compressionLevel);
+    if (ZSTD_isError(length)) throw std::bad_alloc();
     out.resize(length);
     out.shrink_to_fit();
     return out;
@@ -25,18 +37,18 @@ std::vector<unsigned char> compressedBytes(const std::vector<unsigned char>& byt
 
 }  // namespace
 
-StoredWorld::StoredWorld(const World& world, const ByteCount& count) : StoredWorld(worldFileBytes(world), count) {}
-
-StoredWorld::StoredWorld(const std::vector<unsigned char>& bytes, const ByteCount& count)
-    : compressed(compressedBytes(bytes)), size(bytes.size()), held(count, sizeof(StoredWorld) + compressed.capacity())
+StoredWorld::StoredWorld(const World& world, const ByteCount& count)
+    : frame(withoutCells(world)), compressedCells(compressedBytes(world.cells)),
+      held(count, sizeof(StoredWorld) + compressedCells.capacity())
 {
 }
 
 World StoredWorld::restored() const
 {
-    std::vector<unsigned char> bytes(size);
-    uLongf length = size;
-    if (uncompress(bytes.data(), &length, compressed.data(), compressed.size()) != Z_OK || length != size) return World{};
-    std::string error;
-    return worldFromFileBytes(bytes, error);
+    World world = frame;
+    world.cells.resize(static_cast<std::size_t>(frame.cellCount));
+    world.lineageStack.resize(world.cells.size());
+    const std::size_t size = world.cells.size() * sizeof(Cell);
+    if (size > 0) ZSTD_decompress(world.cells.data(), size, compressedCells.data(), compressedCells.size());
+    return world;
 }

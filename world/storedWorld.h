@@ -1,6 +1,6 @@
-// A world kept compactly for going back and undo: its world file's bytes, compressed. A world's
-// bytes compress about eightfold (empty cells, slowly changing fields), and a world file holds
-// everything that decides what the world does next, so the world restored is the world stored.
+// A world kept compactly for going back and undo: everything but its cells as they are, and the
+// cells' bytes compressed. A world's cells compress three- to tenfold (empty cells, fields that
+// change slowly from cell to cell), and the restored world is the stored one, bit for bit.
 #pragma once
 
 #include "heldBytes.h"
@@ -13,14 +13,12 @@ class StoredWorld {
 public:
     // Compresses the world, adding what it keeps to count.
     StoredWorld(const World& world, const ByteCount& count);
-    // The world as it was stored; lastStepTime 0.
+    // The world as it was stored.
     World restored() const;
 
 private:
-    StoredWorld(const std::vector<unsigned char>& bytes, const ByteCount& count);
-
-    std::vector<unsigned char> compressed;
-    std::size_t size;  // of the world file's bytes
+    World frame;  // the world without its cells and its lineage pass's work stack
+    std::vector<unsigned char> compressedCells;
     HeldBytes held;
 };
 

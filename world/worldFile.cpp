@@ -105,7 +105,7 @@ void putCell(byteBuffer& out, const Cell& cell)
     for (float value : cell.next) putFloat(out, value);
     putGroup(out, cell.group);
     putGroup(out, cell.nextGroup);
-    out.push_back(cell.overtaken);
+    out.push_back(static_cast<unsigned char>(cell.overtaken));
     putI32(out, cell.parentBirthStep);
     putI32(out, cell.birthStep);
     putI32(out, cell.parent);

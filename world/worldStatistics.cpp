@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <set>
 #include <vector>
 
 namespace {
@@ -23,6 +22,21 @@ int cultureClass(const Cell& cell)
         colourClass = colourClass * cultureLevels + level;
     }
     return colourClass;
+}
+
+// Neighbours in the walk mostly share their group and lineage: a value repeating the last one is
+// not kept, so that few are left to sort.
+void keep(std::vector<int>& values, int value)
+{
+    if (values.empty() || values.back() != value) values.push_back(value);
+}
+
+// How many different values: sorting a few beats a set's node per value, which measuring every step
+// of a watched world cannot afford.
+int distinctCount(std::vector<int>& values)
+{
+    std::sort(values.begin(), values.end());
+    return static_cast<int>(std::unique(values.begin(), values.end()) - values.begin());
 }
 
 }  // namespace
@@ -43,8 +57,8 @@ WorldStatistics measureWorld(World& world)
         computeLineages(world);
     }
 
-    std::set<int> groups;
-    std::set<int> lineages;
+    std::vector<int> groups;
+    std::vector<int> lineages;
     std::vector<bool> cultures(cultureLevels * cultureLevels * cultureLevels, false);
     double technologySum = 0.0;
     double technologySquares = 0.0;
@@ -58,14 +72,14 @@ WorldStatistics measureWorld(World& world)
         technologySum += cell.field[technologyField];
         technologySquares += static_cast<double>(cell.field[technologyField]) * cell.field[technologyField];
         fitnessSum += 1.0 - std::fabs(static_cast<double>(cell.field[environmentField]) - cell.field[phenotypeField]);
-        if (cell.group.id != -1) groups.insert(cell.group.id);
-        if (lineagesOn && cell.lineage != -1) lineages.insert(cell.lineage);
+        if (cell.group.id != -1) keep(groups, cell.group.id);
+        if (lineagesOn && cell.lineage != -1) keep(lineages, cell.lineage);
         cultures[cultureClass(cell)] = true;
     }
     for (int index = 0; index < static_cast<int>(keptLabels.size()); ++index) world.cells[index].lineage = keptLabels[index];
-    statistics.groups = static_cast<int>(groups.size());
+    statistics.groups = distinctCount(groups);
     statistics.cultures = static_cast<int>(std::count(cultures.begin(), cultures.end(), true));
-    statistics.lineages = lineagesOn ? static_cast<int>(lineages.size()) : -1;
+    statistics.lineages = lineagesOn ? distinctCount(lineages) : -1;
     if (statistics.livingCells > 0) {
         const double living = statistics.livingCells;
         statistics.technologyMean = technologySum / living;
