@@ -1,5 +1,5 @@
 // The shell's pieces without a window: the clock, the timer, the wheel before it is opened, the about notice's
-// text, the guard around the entry point and the stack reserve.
+// text, the guard around the entry point and the stack reserve; and the way its files depend on each other.
 #include "aboutNotice.h"
 #include "entryGuard.h"
 #include "platformNotice.h"
@@ -16,6 +16,10 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
 #include <stdexcept>
 #include <thread>
 
@@ -105,6 +109,33 @@ TEST(Shell, TheEntryGuardReportsAnEscapedExceptionAndALowStackLimitIsRaised)
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the soft limit was not raised to the reserve (or the hard limit below it)";
+}
+
+// Changes flow one way through the shell: no file of it includes, directly or through others, a
+// header whose file includes it back (a file and its header count as one).
+TEST(Shell, NoFileOfTheShellReachesBackToItselfThroughItsIncludes)
+{
+    std::map<std::string, std::set<std::string>> includes;
+    const std::regex include("#include \"(\\w+)\\.h\"");
+    for (const auto& entry : std::filesystem::directory_iterator(SHELL_DIRECTORY)) {
+        std::stringstream text;
+        text << std::ifstream(entry.path()).rdbuf();
+        const std::string file = text.str(), unit = entry.path().stem();
+        for (std::sregex_iterator found(file.begin(), file.end(), include), end; found != end; ++found)
+            if ((*found)[1] != unit && std::filesystem::exists(std::string(SHELL_DIRECTORY) + "/" + (*found)[1].str() + ".h"))
+                includes[unit].insert((*found)[1]);
+    }
+    ASSERT_GT(includes.size(), 10u) << "the shell's files read";
+    for (const auto& [unit, direct] : includes) {
+        std::set<std::string> reached;
+        std::vector<std::string> open(direct.begin(), direct.end());
+        while (!open.empty()) {
+            const std::string next = open.back();
+            open.pop_back();
+            if (reached.insert(next).second) open.insert(open.end(), includes[next].begin(), includes[next].end());
+        }
+        EXPECT_EQ(reached.count(unit), 0u) << unit << " reaches itself";
+    }
 }
 
 }  // namespace
