@@ -76,13 +76,17 @@ def test_the_arrays_are_the_real_cells_in_walk_order(topology):
     assert 1 <= np.count_nonzero(world.field("population")) <= 3
 
 
-def stepped(world):
+def stepped_and_drawn(world):
     world.step(50)
-    return world
+    return world, world.picture(mode="Groups")
 
 
-def test_worlds_travel_to_other_processes_and_back_exactly():
+@pytest.mark.parametrize("start", ["spawn", "fork"])
+def test_worlds_travel_to_other_processes_and_back_exactly(start):
     worlds = [quillmoss.World("disc", seed=seed) for seed in (1, 2)]
-    with multiprocessing.get_context("spawn").Pool(2) as pool:
-        back = pool.map(stepped, worlds)
-    assert [state(w) for w in back] == [state(stepped(w)) for w in worlds]
+    worlds[0].picture()  # a forked worker inherits the parent's drawing
+    with multiprocessing.get_context(start).Pool(2) as pool:
+        back = pool.map_async(stepped_and_drawn, worlds).get(timeout=60)
+    for (there, there_picture), (here, here_picture) in zip(back, map(stepped_and_drawn, worlds)):
+        assert state(there) == state(here)
+        assert np.array_equal(there_picture, here_picture), "drawn alike there and, after the fork, here"
