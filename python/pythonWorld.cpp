@@ -39,3 +39,9 @@ void PythonWorld::step(long long count)
         if (PyErr_CheckSignals() != 0) throw pybind11::error_already_set();
     } while (done < count);
 }
+
+bool holdsWorld(const pybind11::handle& object)
+{
+    auto* instance = reinterpret_cast<pybind11::detail::instance*>(object.ptr());
+    return instance->get_value_and_holder(pybind11::detail::get_type_info(typeid(PythonWorld))).holder_constructed();
+}

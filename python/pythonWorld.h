@@ -42,3 +42,22 @@ private:
     World world;
     std::mutex lock;
 };
+
+// Whether a Python object of the World class holds a world: one made by World.__new__ alone
+// does not.
+bool holdsWorld(const pybind11::handle& object);
+
+// Every argument that pybind11 turns into a PythonWorld passes here first: a World that holds no
+// world is a TypeError saying so, not a call on memory that holds nothing.
+namespace pybind11::detail {
+template <>
+class type_caster<PythonWorld> : public type_caster_base<PythonWorld> {
+public:
+    bool load(handle source, bool convert)
+    {
+        if (isinstance<PythonWorld>(source) && !holdsWorld(source))
+            throw type_error("this quillmoss.World was not initialised: make worlds with World(...), World.load or copy()");
+        return type_caster_base<PythonWorld>::load(source, convert);
+    }
+};
+}  // namespace pybind11::detail

@@ -5,6 +5,7 @@
 #include "cellArrays.h"
 #include "environment.h"
 #include "labOptions.h"
+#include "pythonArguments.h"
 #include "pythonWorld.h"
 #include "renderMode.h"
 #include "runTable.h"
@@ -17,8 +18,6 @@
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
 
-#include <cerrno>
-#include <cmath>
 #include <ctime>
 #include <limits>
 #include <sstream>
@@ -65,17 +64,10 @@ int touchToolOfName(const std::string& name)
     throw py::value_error("no touch tool is called '" + name + "'; they are " + knownNames(touchToolNames, touchToolCount));
 }
 
-std::string pathOf(const py::object& path) { return py::str(py::module_::import("os").attr("fspath")(path)); }
-
 std::uint32_t seedOf(const py::object& seed)
 {
     if (seed.is_none()) return static_cast<std::uint32_t>(std::time(nullptr));
-    if (!py::isinstance<py::int_>(seed)) throw py::type_error("seed must be a whole number or None");
-    int overflow = 0;
-    const long long value = PyLong_AsLongLongAndOverflow(seed.ptr(), &overflow);
-    if (overflow != 0 || value < 0 || value > std::numeric_limits<std::uint32_t>::max())
-        throw py::value_error("seed must be 0..4294967295, not " + std::string(py::str(seed)));
-    return static_cast<std::uint32_t>(value);
+    return static_cast<std::uint32_t>(wholeNumber(seed, "seed", 0, std::numeric_limits<std::uint32_t>::max()));
 }
 
 std::unique_ptr<PythonWorld> newPythonWorld(const std::string& topology, const py::object& seed)
@@ -102,10 +94,7 @@ std::unique_ptr<PythonWorld> loadPythonWorld(const py::object& path)
 {
     std::string error;
     World world = loadWorld(pathOf(path), error);
-    if (!error.empty()) {
-        PyErr_SetString(worldFileError, error.c_str());
-        throw py::error_already_set();
-    }
+    if (!error.empty()) raiseWithPath(worldFileError, error);
     return std::make_unique<PythonWorld>(std::move(world), std::nullopt);
 }
 
@@ -175,28 +164,23 @@ py::array_t<std::uint8_t> pictureArray(PythonWorld& self, const std::string& mod
     return array;
 }
 
+// The picture is drawn before the file is opened, so that a picture that cannot be had leaves the
+// file as it was; Python's open() gives the file system's errors their own exceptions.
 void writeSnapshot(PythonWorld& self, const py::object& path, const std::string& mode, const std::string& inner)
 {
-    const Picture picture = pictureOf(self, mode, inner);
-    const std::string file = pathOf(path);
-    errno = 0;
-    if (writePng(picture, file)) return;
-    if (errno != 0) {
-        PyErr_SetFromErrnoWithFilename(PyExc_OSError, file.c_str());
-    } else {
-        PyErr_SetString(PyExc_OSError, ("cannot write " + file).c_str());
-    }
-    throw py::error_already_set();
+    pathOf(path);  // refuses what is no path: open() would take a number for a file descriptor
+    const std::vector<std::uint8_t> png = pngBytes(pictureOf(self, mode, inner));
+    if (png.empty()) throw std::runtime_error("libpng could not encode the picture");
+    const py::object file = py::module_::import("builtins").attr("open")(py::module_::import("os").attr("fspath")(path), "wb");
+    file.attr("write")(py::bytes(reinterpret_cast<const char*>(png.data()), png.size()));
+    file.attr("close")();
 }
 
 void saveTo(PythonWorld& self, const py::object& path)
 {
     std::string error;
     const std::string file = pathOf(path);
-    if (!self.with([&](World& world) { return saveWorld(world, file, error); })) {
-        PyErr_SetString(PyExc_OSError, error.c_str());
-        throw py::error_already_set();
-    }
+    if (!self.with([&](World& world) { return saveWorld(world, file, error); })) raiseWithPath(PyExc_OSError, error);
 }
 
 // A rule switch as a bool property; setting it feeds the rule slots, as every frame of the program does.
@@ -204,7 +188,8 @@ void defineSwitch(py::class_<PythonWorld>& world, const char* name, int RuleSwit
 {
     world.def_property(
         name, [rule](PythonWorld& self) { return self.with([rule](World& w) { return w.switches.*rule != 0; }); },
-        [rule](PythonWorld& self, bool on) {
+        [rule, name](PythonWorld& self, const py::object& value) {
+            const bool on = truthValue(value, name);
             self.with([&](World& w) {
                 w.switches.*rule = on;
                 feedRules(w);
@@ -224,7 +209,12 @@ void touchCell(PythonWorld& self, long long cell, const std::string& tool, const
     const int touchTool = touchToolOfName(tool), paintedMode = renderModeOfName(mode);
     if (!(radius >= 0.0 && radius <= 1.0)) throw py::value_error("radius must be 0..1, not " + std::to_string(radius));
     self.with([&](World& world) {
-        touch(world, TouchView{self.selected, paintedMode}, indexOfRow(world, cell), touchTool, static_cast<float>(radius));
+        const int index = indexOfRow(world, cell);
+        if (touchTool == copyCulture && selectableCell(world, self.selected) == -1)
+            throw py::value_error(
+                "copy_culture copies the selected cell's culture, and no cell is selected: "
+                "select one first with touch(row, \"select_cell\")");
+        touch(world, TouchView{self.selected, paintedMode}, index, touchTool, static_cast<float>(radius));
     });
 }
 
@@ -260,9 +250,11 @@ per real cell, in the lattice's walk order.)");
               R"(A new world as the program starts one: the topology's terrain and six seeded cultures.
 
 topology: "plane", "disc" or "sphere".
-seed: the generator's seed, 0..4294967295; None takes the clock's (see .seed).)");
+seed: the generator's seed, a whole number 0..4294967295 (anything with __index__);
+None takes the clock's (see .seed).)");
     world.def_static("load", &loadPythonWorld, py::arg("path"),
-                     "The world saved in a world file of the program or the lab. WorldFileError when it cannot be read.");
+                     "The world saved in a world file of the program or the lab. path: str, bytes or os.PathLike, as "
+                     "open() takes it. WorldFileError when it cannot be read.");
     world.def("save", &saveTo, py::arg("path"),
               "Saves the world as the program and the lab do, through a new file renamed into place. OSError when it cannot.");
     world.def("step", &PythonWorld::step, py::arg("n") = 1,
@@ -277,8 +269,9 @@ seed: the generator's seed, 0..4294967295; None takes the clock's (see .seed).)"
     world.def(
         "__len__", [](PythonWorld& self) { return self.with([](World& w) { return w.currentLattice->walkOrder().size(); }); },
         "The number of real cells.");
-    world.def("__repr__", [](PythonWorld& self) {
-        return self.with([](World& w) {
+    world.def("__repr__", [](const py::object& object) {
+        if (!holdsWorld(object)) return std::string("<quillmoss.World, not initialised>");
+        return object.cast<PythonWorld&>().with([](World& w) {
             return "<quillmoss.World " + std::string(topologyNames[w.topology]) + ", step " + std::to_string(w.stepCount) + ", " +
                    std::to_string(w.currentLattice->walkOrder().size()) + " cells>";
         });
@@ -330,14 +323,24 @@ seed: the generator's seed, 0..4294967295; None takes the clock's (see .seed).)"
         py::arg("name"), py::arg("values"), py::arg("cells") = py::none(),
         R"(Sets a field of some cells (rows; None for every cell), clamped to 0..1 as the panel's sliders do.
 
-values: one number for all, or one per cell. NaN, a wrong shape or a row that is no
-cell's is refused (ValueError, TypeError or IndexError) and nothing is changed.)");
+values: one number for all, or one per cell. An empty list of cells changes nothing.
+NaN, a wrong shape or a row that is no cell's is refused (ValueError, TypeError or
+IndexError) and nothing is changed.)");
     world.def(
         "kill_all", [](PythonWorld& self) { self.with([](World& w) { killAll(w); }); },
         "Empties every cell of life (the ground stays) and sets the step count to 0, as Kill All does.");
     world.def(
-        "seed_life", [](PythonWorld& self, int count) { self.with([&](World& w) { seedLife(w, count); }); }, py::arg("count") = 1,
-        "Seeds count random cells with new cultures, as Seed Life does once.");
+        "seed_life",
+        [](PythonWorld& self, const py::object& count) {
+            self.with([&](World& w) {
+                seedLife(w, static_cast<int>(
+                                wholeNumber(count, "count", 0, static_cast<long long>(w.currentLattice->walkOrder().size()))));
+            });
+        },
+        py::arg("count") = 1,
+        R"(Seeds count random cells with new cultures, as Seed Life does count times.
+
+count: 0..len(world); a cell may be drawn twice. ValueError outside that.)");
     world.def(
         "generate_environment", [](PythonWorld& self) { self.with([](World& w) { generateEnvironment(w); }); },
         "A new terrain for the world, as Generate Env makes.");
@@ -366,7 +369,9 @@ the full brush). copy_culture copies the selected cell's culture.)");
     world.def("picture", &pictureArray, py::kw_only(), py::arg("mode") = "Environment", py::arg("inner") = "Culture",
               "The world window's picture with these Outer and Inner render modes: uint8, shape (height, width, 3).");
     world.def("snapshot", &writeSnapshot, py::arg("path"), py::kw_only(), py::arg("mode") = "Environment",
-              py::arg("inner") = "Culture", "Writes picture() as a PNG file, the same bytes as the lab's snapshots.");
+              py::arg("inner") = "Culture",
+              "Writes picture() as a PNG file, the same bytes as the lab's snapshots. path: str, bytes or os.PathLike; "
+              "the file is opened as open() opens it, with its exceptions.");
 
     world.def("copy", &copyOf, "An independent copy: stepped alike, it stays bit for bit equal to this world.");
     world.def("__copy__", &copyOf);
