@@ -2,6 +2,7 @@
 // lock that lets one thread at a time work on it while other threads, the GIL released, step theirs.
 #pragma once
 
+#include "stepInterruption.h"
 #include "world.h"
 
 #include <pybind11/pybind11.h>
@@ -29,11 +30,13 @@ public:
         return work(world);
     }
 
-    // Steps the world count times with the GIL released, looking for Python's signals (Ctrl+C)
-    // between slices of a few milliseconds: a KeyboardInterrupt leaves the world whole, between
-    // two steps. ValueError for a negative count or one that would carry the step counter past
-    // the largest int, before any step.
+    // Steps the world count times with the GIL released, looking between slices of a few
+    // milliseconds for a reason to stop (Ctrl+C, the interpreter's exit: see StepInterruption),
+    // which leaves the world whole, between two steps. ValueError for a negative count or one
+    // that would carry the step counter past the largest int, before any step.
     void step(long long count);
+    // The same, looking for the reasons to stop that interruption has watched since it was made.
+    void step(long long count, StepInterruption& interruption);
 
     std::optional<std::uint32_t> seed;  // none for a world loaded or unpickled
     int selected = -1;  // the lattice index of the cell Select Cell chose, -1 for none

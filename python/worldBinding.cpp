@@ -32,6 +32,8 @@ constexpr int touchToolCount = 5;
 
 // The exception of a world file that cannot be read: a ValueError with the loader's reason.
 PyObject* worldFileError = nullptr;
+// The exception of a run stopped by Ctrl+C: a KeyboardInterrupt carrying the rows measured so far.
+PyObject* runInterrupted = nullptr;
 
 std::string knownNames(const char* const* names, int count)
 {
@@ -126,19 +128,55 @@ py::dict statisticsOf(World& world)
     return values;
 }
 
+// pandas, which run() alone needs, or an ImportError saying where to find it.
+py::module_ pandasForRun()
+{
+    try {
+        return py::module_::import("pandas");
+    } catch (py::error_already_set& missing) {
+        if (!missing.matches(PyExc_ImportError)) throw;
+        PyErr_SetString(PyExc_ImportError, "World.run needs pandas for its table: install Debian's python3-pandas");
+        throw py::error_already_set();
+    }
+}
+
+py::object tableOf(const py::module_& pandas, const std::string& csv)
+{
+    return pandas.attr("read_csv")(py::module_::import("io").attr("StringIO")(csv));
+}
+
+[[noreturn]] void raiseRunInterrupted(int stoppedAt, py::object table)
+{
+    const py::object error = py::handle(runInterrupted)("Ctrl+C stopped the run at step " + std::to_string(stoppedAt) +
+                                                        "; the rows measured so far are in .table");
+    error.attr("table") = std::move(table);
+    PyErr_SetObject(runInterrupted, error.ptr());
+    throw py::error_already_set();
+}
+
 py::object runTable(PythonWorld& self, long long steps, long long every)
 {
     if (steps < 0) throw py::value_error("steps must be 0 or more, not " + std::to_string(steps));
     if (every < 1) throw py::value_error("every must be 1 or more, not " + std::to_string(every));
-    const long long first = self.with([](World& world) { return world.stepCount; });
+    const py::module_ pandas = pandasForRun();
+    const auto stepCount = [&] { return self.with([](World& world) { return world.stepCount; }); };
+    const auto row = [&] { return self.with([](World& world) { return statisticsRow(measureWorld(world)); }); };
+    const long long first = stepCount();
+    StepInterruption interruption;
     std::string table = statisticsHeader();
-    long long at = first;
-    for (const long long rowStep : recordedSteps(first, first + steps, every)) {
-        self.step(rowStep - at);
-        at = rowStep;
-        table += self.with([](World& world) { return statisticsRow(measureWorld(world)); });
+    long long at = first, recorded = -1;
+    try {
+        for (const long long rowStep : recordedSteps(first, first + steps, every)) {
+            self.step(rowStep - at, interruption);
+            at = recorded = rowStep;
+            table += row();
+        }
+    } catch (py::error_already_set& stopped) {
+        if (!stopped.matches(PyExc_KeyboardInterrupt)) throw;
+        const int stoppedAt = stepCount();
+        raiseRunInterrupted(stoppedAt, tableOf(pandas, stoppedAt == recorded ? table : table + row()));
     }
-    return py::module_::import("pandas").attr("read_csv")(py::module_::import("io").attr("StringIO")(table));
+    return tableOf(pandas, table);
 }
 
 Picture pictureOf(PythonWorld& self, const std::string& mode, const std::string& inner)
@@ -234,6 +272,11 @@ void bindWorld(py::module_& module)
                                                "missing. The message is the loader's reason, after the file's path.",
                                                PyExc_ValueError, nullptr);
     module.attr("WorldFileError") = py::handle(worldFileError);
+    runInterrupted = PyErr_NewExceptionWithDoc("quillmoss.RunInterrupted",
+                                               "Ctrl+C stopped World.run: a KeyboardInterrupt whose attribute table is the "
+                                               "DataFrame of the rows measured so far, the step it stopped at last.",
+                                               PyExc_KeyboardInterrupt, nullptr);
+    module.attr("RunInterrupted") = py::handle(runInterrupted);
     module.attr("FIELDS") = py::tuple(py::cast(pythonFieldNames()));
     module.attr("TOPOLOGIES") = namesTuple(topologyNames, topologyCount);
     module.attr("RENDER_MODES") = namesTuple(renderModeNames, renderModeCount);
@@ -257,8 +300,12 @@ None takes the clock's (see .seed).)");
                      "open() takes it. WorldFileError when it cannot be read.");
     world.def("save", &saveTo, py::arg("path"),
               "Saves the world as the program and the lab do, through a new file renamed into place. OSError when it cannot.");
-    world.def("step", &PythonWorld::step, py::arg("n") = 1,
-              "Steps the world n times without holding the GIL. Ctrl+C stops it between two steps.");
+    world.def("step", py::overload_cast<long long>(&PythonWorld::step), py::arg("n") = 1,
+              R"(Steps the world n times without holding the GIL.
+
+Ctrl+C stops it between two steps with KeyboardInterrupt, in whichever thread it runs
+(while Python's own SIGINT handler is in force); in a thread other than the main one,
+the interpreter's exit stops it too, with SystemExit, instead of waiting for it.)");
     world.def_readonly("seed", &PythonWorld::seed, "The seed the world grew from; None for a loaded or unpickled world.");
     world.def_property_readonly(
         "step_count", [](PythonWorld& self) { return self.with([](World& w) { return w.stepCount; }); },
@@ -364,8 +411,11 @@ the full brush). copy_culture copies the selected cell's culture.)");
         "stats", [](PythonWorld& self) { return self.with(statisticsOf); },
         "The world's numbers as a dict: the columns and values of one row of the lab's stats.csv.");
     world.def("run", &runTable, py::arg("steps"), py::arg("every") = 100,
-              "Steps the world, measuring it as quillmoss-lab run does: a pandas DataFrame of stats.csv's rows "
-              "(the first step, every multiple of every, the last).");
+              R"(Steps the world, measuring it as quillmoss-lab run does: a pandas DataFrame of stats.csv's
+rows (the first step, every multiple of every, the last).
+
+Ctrl+C stops it between two steps with RunInterrupted, a KeyboardInterrupt whose
+.table holds the rows measured so far and one at the step it stopped at. Needs pandas.)");
     world.def("picture", &pictureArray, py::kw_only(), py::arg("mode") = "Environment", py::arg("inner") = "Culture",
               "The world window's picture with these Outer and Inner render modes: uint8, shape (height, width, 3).");
     world.def("snapshot", &writeSnapshot, py::arg("path"), py::kw_only(), py::arg("mode") = "Environment",

@@ -12,6 +12,6 @@ world.positions, world.neighbours. Worlds step without holding the GIL, so a thr
 pool steps several at once; they copy, deepcopy and pickle exactly.
 """
 
-from ._quillmoss import FIELDS, RENDER_MODES, TOPOLOGIES, TOUCH_TOOLS, World, WorldFileError
+from ._quillmoss import FIELDS, RENDER_MODES, TOPOLOGIES, TOUCH_TOOLS, RunInterrupted, World, WorldFileError
 
-__all__ = ["FIELDS", "RENDER_MODES", "TOPOLOGIES", "TOUCH_TOOLS", "World", "WorldFileError"]
+__all__ = ["FIELDS", "RENDER_MODES", "TOPOLOGIES", "TOUCH_TOOLS", "RunInterrupted", "World", "WorldFileError"]

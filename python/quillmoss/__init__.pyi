@@ -20,6 +20,11 @@ Rows = int | Sequence[int] | npt.NDArray[np.integer[Any]] | None
 class WorldFileError(ValueError):
     """A world file that cannot be read; the message is the loader's reason."""
 
+class RunInterrupted(KeyboardInterrupt):
+    """Ctrl+C stopped World.run; table holds the rows measured so far."""
+
+    table: pd.DataFrame
+
 class World:
     """A Quillmoss world: its lattice, cells, rules and its own random generator."""
 
