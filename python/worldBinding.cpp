@@ -377,6 +377,12 @@ IndexError) and nothing is changed.)");
         "kill_all", [](PythonWorld& self) { self.with([](World& w) { killAll(w); }); },
         "Empties every cell of life (the ground stays) and sets the step count to 0, as Kill All does.");
     world.def(
+        "clear_life",
+        [](PythonWorld& self, const py::object& cells) { self.with([&](World& w) { clearLife(w, indicesOfRows(w, cells)); }); },
+        py::arg("cells"),
+        R"(Empties some cells (rows, as set_field takes them: None for every cell) of life as kill_all() does:
+population, culture, group and parent go, the environment stays. The step count stays too.)");
+    world.def(
         "seed_life",
         [](PythonWorld& self, const py::object& count) {
             self.with([&](World& w) {

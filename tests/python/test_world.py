@@ -71,6 +71,13 @@ def test_the_arrays_are_the_real_cells_in_walk_order(topology):
     world.touch(row, "select_cell")
     world.touch(3, "copy_culture")
     assert world.selected == row and world.field("technology")[3] == 0.25
+    cleared, spared = np.array_split(np.flatnonzero(world.field("population") > 0), 2)
+    world.clear_life(cleared)
+    assert not world.fields[cleared, 1:].any(), "every field but the environment emptied"
+    assert np.all(world.groups[cleared] == -1)
+    assert np.all(world.parents[cleared] == -1)
+    assert np.all(world.field("population")[spared] > 0)
+    assert world.step_count == 60
     world.kill_all()
     assert world.step_count == 0 and world.field("population").max() == 0.0
     world.seed_life(3)
