@@ -38,7 +38,7 @@ public:
     // The same, looking for the reasons to stop that interruption has watched since it was made.
     void step(long long count, StepInterruption& interruption);
 
-    std::optional<std::uint32_t> seed;  // none for a world loaded or unpickled
+    std::optional<std::uint32_t> seed;  // none for a loaded world; copies and pickles keep it
     int selected = -1;  // the lattice index of the cell Select Cell chose, -1 for none
 
 private:

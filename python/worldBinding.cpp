@@ -18,7 +18,9 @@
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
 
+#include <charconv>
 #include <ctime>
+#include <iterator>
 #include <limits>
 #include <sstream>
 
@@ -236,6 +238,18 @@ void defineSwitch(py::class_<PythonWorld>& world, const char* name, int RuleSwit
         doc);
 }
 
+// The world keeps the rate as a 32-bit float; it reads back as the shortest decimal that is that
+// float, which is the number that was set whenever that had at most seven significant digits.
+double disasterRate(PythonWorld& self)
+{
+    const float kept = self.with([](World& world) { return world.disasterRate; });
+    char text[32];
+    const char* const end = std::to_chars(std::begin(text), std::end(text), kept).ptr;
+    double rate = 0.0;
+    std::from_chars(text, end, rate);
+    return rate;
+}
+
 void setDisasterRate(PythonWorld& self, double rate)
 {
     if (!(rate >= 0.0 && rate <= 1.0)) throw py::value_error("disaster_rate must be 0..1, not " + std::to_string(rate));
@@ -299,17 +313,19 @@ None takes the clock's (see .seed).)");
                      "The world saved in a world file of the program or the lab. path: str, bytes or os.PathLike, as "
                      "open() takes it. WorldFileError when it cannot be read.");
     world.def("save", &saveTo, py::arg("path"),
-              "Saves the world as the program and the lab do, through a new file renamed into place. OSError when it cannot.");
+              "Saves the world as the program and the lab do, through a new file renamed into place. path: str, bytes "
+              "or os.PathLike. OSError when it cannot.");
     world.def("step", py::overload_cast<long long>(&PythonWorld::step), py::arg("n") = 1,
               R"(Steps the world n times without holding the GIL.
 
 Ctrl+C stops it between two steps with KeyboardInterrupt, in whichever thread it runs
 (while Python's own SIGINT handler is in force); in a thread other than the main one,
 the interpreter's exit stops it too, with SystemExit, instead of waiting for it.)");
-    world.def_readonly("seed", &PythonWorld::seed, "The seed the world grew from; None for a loaded or unpickled world.");
+    world.def_readonly("seed", &PythonWorld::seed,
+                       "The seed the world grew from, kept by copies and pickles; None for a world loaded from a file.");
     world.def_property_readonly(
         "step_count", [](PythonWorld& self) { return self.with([](World& w) { return w.stepCount; }); },
-        "Steps since the world was made, or since Kill All.");
+        "Steps since the world was made, or since kill_all().");
     world.def_property_readonly(
         "topology", [](PythonWorld& self) { return self.with([](World& w) { return std::string(topologyNames[w.topology]); }); },
         "\"plane\", \"disc\" or \"sphere\".");
@@ -347,7 +363,11 @@ the interpreter's exit stops it too, with SystemExit, instead of waiting for it.
         "Each cell's centre as the window places it, without relief: float32, shape (cells, 3).");
     world.def_property_readonly(
         "neighbours", [](PythonWorld& self) { return self.with(neighbourRows); },
-        "The row of each cell's neighbour in the lattice's eight directions, -1 for none: int32, (cells, 8).");
+        R"(The row of each cell's neighbour in the lattice's eight directions, -1 for none: int32, (cells, 8).
+
+On the plane the relation is mutual: b is a neighbour of a exactly when a is one of b.
+On the disc and the sphere it is one-way: b may be a neighbour of a while a is not one
+of b. A few rows of the disc name the same neighbour in two directions.)");
     world.def_property_readonly(
         "lattice_index", [](PythonWorld& self) { return self.with(latticeIndices); },
         "The index in the lattice (and the world file) of each row: int32, shape (cells,).");
@@ -409,9 +429,9 @@ the full brush). copy_culture copies the selected cell's culture.)");
     defineSwitch(world, "human_rules", &RuleSwitches::humanRules, "The Human Rules rule.");
     defineSwitch(world, "lineage_rule", &RuleSwitches::lineages,
                  "The lineage rule: no culture spreads into a cell of its own lineage.");
-    world.def_property(
-        "disaster_rate", [](PythonWorld& self) { return self.with([](World& w) { return w.disasterRate; }); }, &setDisasterRate,
-        "The chance of a disaster in each step, 0..1.");
+    world.def_property("disaster_rate", &disasterRate, &setDisasterRate,
+                       "The chance of a disaster in each step, 0..1. Kept as a 32-bit float and read back as the shortest "
+                       "decimal that float is: 0.1 reads back 0.1, a number of more than seven significant digits rounded.");
 
     world.def(
         "stats", [](PythonWorld& self) { return self.with(statisticsOf); },
@@ -423,7 +443,8 @@ rows (the first step, every multiple of every, the last).
 Ctrl+C stops it between two steps with RunInterrupted, a KeyboardInterrupt whose
 .table holds the rows measured so far and one at the step it stopped at. Needs pandas.)");
     world.def("picture", &pictureArray, py::kw_only(), py::arg("mode") = "Environment", py::arg("inner") = "Culture",
-              "The world window's picture with these Outer and Inner render modes: uint8, shape (height, width, 3).");
+              "The world window's picture with these Outer and Inner render modes: uint8, shape (height, width, 3). "
+              "Drawn in this process, a forked child of it (a multiprocessing worker) included.");
     world.def("snapshot", &writeSnapshot, py::arg("path"), py::kw_only(), py::arg("mode") = "Environment",
               py::arg("inner") = "Culture",
               "Writes picture() as a PNG file, the same bytes as the lab's snapshots. path: str, bytes or os.PathLike; "

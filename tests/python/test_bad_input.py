@@ -59,9 +59,11 @@ def test_bad_input_is_refused_and_changes_nothing(capfd):
     assert capfd.readouterr().err == ""
 
 
-# A fresh interpreter for what would hang or crash this one.
+# A fresh interpreter for what would hang or crash this one, and what the import says is missing.
 FRESH = [
     ("w = quillmoss.World.__new__(quillmoss.World); print(repr(w)); w.step_count", "TypeError: this quillmoss.World was not initialised"),
+    ("sys.modules['pandas'] = None; w = quillmoss.World(); w.run(5)", "ImportError: World.run needs pandas"),
+    ("sys.modules['numpy'] = None; importlib.reload(quillmoss)", "ImportError: quillmoss needs NumPy"),
 ]
 
 

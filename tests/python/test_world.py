@@ -25,6 +25,7 @@ def test_a_world_from_python_is_the_labs_and_comes_back_whole(topology, tmp_path
     world = quillmoss.World(topology, seed=11)
     world.pollution, world.human_rules = "--pollution" in rules, "--human-rules" in rules
     world.lineage_rule, world.disaster_rate = "--lineages" in rules, 0.1
+    assert world.disaster_rate == 0.1, "read back as it was set"
     table = world.run(120, every=50)
     world.save(os.fsencode(tmp_path / "python.qmw"))
     world.snapshot(os.fsencode(tmp_path / "python.png"), mode="Technology", inner="Groups")
@@ -43,6 +44,7 @@ def test_a_world_from_python_is_the_labs_and_comes_back_whole(topology, tmp_path
     assert (loaded.seed, loaded.step_count, loaded.topology, len(loaded)) == (None, 120, topology, REAL_CELLS[topology])
     for travelled in (loaded, world.copy(), copy.deepcopy(world), pickle.loads(pickle.dumps(world))):
         assert state(travelled) == state(world)
+        assert travelled.seed == (None if travelled is loaded else 11)
         travelled.step(30)
     world.step(30)
     assert state(loaded) == state(world), "a copy stepped alike stays the same world"
@@ -61,6 +63,8 @@ def test_the_arrays_are_the_real_cells_in_walk_order(topology):
         assert linked.min() >= -1 and linked.max() < rows
     step = world.neighbours[0]
     assert all(world.neighbours[n][7 - d] == 0 for d, n in enumerate(step) if n != -1 and topology == "plane")
+    pairs = {(row, n) for row, linked in enumerate(world.neighbours) for n in linked if n != -1}
+    assert all((n, row) in pairs for row, n in pairs) == (topology == "plane"), "one-way off the plane, as help() says"
     assert world.positions.shape == (rows, 3) and np.isfinite(world.positions).all()
     living = world.field("population") > 0
     assert len(np.unique(world.groups[living & (world.groups >= 0)])) == world.stats()["groups"]
