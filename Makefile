@@ -43,12 +43,13 @@ bench:
 	PYTHONPATH=$(BUILD_DIR)/python $(PYTHON) bench/pythonThreads.py
 	scripts/sweep-speedup.sh $(BUILD_DIR)/bin/quillmoss-lab
 
-# The Python module alone, in build/python (PYTHONPATH=build/python python3), and installed where
-# python3 finds it with no path set.
+# The Python module, in build/python (PYTHONPATH=build/python python3), and installed where
+# python3 finds it with no path set. quillmoss-lab comes with it, on the same code: the module's
+# tests compare its worlds and pictures with the lab's.
 python:
 	@scripts/install-deps.sh python
 	@$(MAKE) --no-print-directory configure
-	cmake --build $(BUILD_DIR) --target _quillmoss -j $(JOBS)
+	cmake --build $(BUILD_DIR) --target _quillmoss quillmoss-lab -j $(JOBS)
 
 python-install: python
 	QUILLMOSS_PYTHON=$(PYTHON) scripts/install-python.sh $(BUILD_DIR)/python/quillmoss

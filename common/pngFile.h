@@ -19,5 +19,8 @@ struct Picture {
 // standard error) when it cannot.
 bool writePng(const Picture& picture, const std::string& path, bool fast = false);
 
+// The bytes writePng writes (not fast); none when libpng cannot encode the picture.
+std::vector<std::uint8_t> pngBytes(const Picture& picture);
+
 // Reads a PNG file as RGBA; an empty picture (width 0) when it cannot.
 Picture readPng(const std::string& path);

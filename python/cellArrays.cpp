@@ -56,16 +56,9 @@ py::array numbersOf(const py::object& object, const char* kinds, const char* wha
     return array;
 }
 
-std::vector<int> indicesOfRows(const World& world, const py::object& cells)
+std::string notARow(const World& world, const std::string& row)
 {
-    const std::vector<std::int32_t>& walk = world.currentLattice->walkOrder();
-    if (cells.is_none()) return {walk.begin(), walk.end()};
-    const py::array rows = numbersOf(cells, "iu", "cells");
-    if (rows.ndim() > 1) throw py::value_error("cells must be one row number or a list of them");
-    std::vector<int> indices;
-    for (const long long row : rows.attr("ravel")().attr("tolist")().cast<std::vector<long long>>())
-        indices.push_back(indexOfRow(world, row));
-    return indices;
+    return "cell " + row + " is not a row of the " + std::to_string(world.currentLattice->walkOrder().size()) + " cells";
 }
 
 }  // namespace
@@ -139,11 +132,29 @@ py::array_t<std::int32_t> latticeIndices(const World& world)
     return perRow<std::int32_t>(world, [](int index) { return index; });
 }
 
+std::vector<int> indicesOfRows(const World& world, const py::object& cells)
+{
+    const std::vector<std::int32_t>& walk = world.currentLattice->walkOrder();
+    if (cells.is_none()) return {walk.begin(), walk.end()};
+    const py::array rows = py::module_::import("numpy").attr("asarray")(cells);
+    if (rows.size() == 0) return {};  // an empty list is an array of float64, and no less a list of rows
+    if (!std::strchr("iu", rows.dtype().kind()))
+        throw py::type_error("cells must be whole row numbers, not " + std::string(py::str(rows.dtype())));
+    if (rows.ndim() > 1) throw py::value_error("cells must be one row number or a list of them");
+    std::vector<int> indices;
+    for (const py::handle row : rows.attr("ravel")().attr("tolist")()) {
+        int overflow = 0;
+        const long long number = PyLong_AsLongLongAndOverflow(row.ptr(), &overflow);
+        if (overflow != 0) throw py::index_error(notARow(world, py::str(row)));
+        indices.push_back(indexOfRow(world, number));
+    }
+    return indices;
+}
+
 int indexOfRow(const World& world, long long row)
 {
     const std::vector<std::int32_t>& walk = world.currentLattice->walkOrder();
-    if (row < 0 || row >= static_cast<long long>(walk.size()))
-        throw py::index_error("cell " + std::to_string(row) + " is not a row of the " + std::to_string(walk.size()) + " cells");
+    if (row < 0 || row >= static_cast<long long>(walk.size())) throw py::index_error(notARow(world, std::to_string(row)));
     return walk[static_cast<std::size_t>(row)];
 }
 

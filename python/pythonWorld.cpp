@@ -14,6 +14,12 @@ constexpr std::chrono::milliseconds signalInterval{20};
 
 void PythonWorld::step(long long count)
 {
+    StepInterruption interruption;
+    step(count, interruption);
+}
+
+void PythonWorld::step(long long count, StepInterruption& interruption)
+{
     if (count < 0) throw pybind11::value_error("n must be 0 or more, not " + std::to_string(count));
     std::unique_lock<std::mutex> held(lock, std::defer_lock);
     long long done = 0;
@@ -36,6 +42,12 @@ void PythonWorld::step(long long count)
             throw pybind11::value_error("the step counter would pass " + std::to_string(std::numeric_limits<int>::max()) +
                                         ": step fewer times");
         }
-        if (PyErr_CheckSignals() != 0) throw pybind11::error_already_set();
+        interruption.check();
     } while (done < count);
+}
+
+bool holdsWorld(const pybind11::handle& object)
+{
+    auto* instance = reinterpret_cast<pybind11::detail::instance*>(object.ptr());
+    return instance->get_value_and_holder(pybind11::detail::get_type_info(typeid(PythonWorld))).holder_constructed();
 }

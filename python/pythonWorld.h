@@ -2,6 +2,7 @@
 // lock that lets one thread at a time work on it while other threads, the GIL released, step theirs.
 #pragma once
 
+#include "stepInterruption.h"
 #include "world.h"
 
 #include <pybind11/pybind11.h>
@@ -29,16 +30,37 @@ public:
         return work(world);
     }
 
-    // Steps the world count times with the GIL released, looking for Python's signals (Ctrl+C)
-    // between slices of a few milliseconds: a KeyboardInterrupt leaves the world whole, between
-    // two steps. ValueError for a negative count or one that would carry the step counter past
-    // the largest int, before any step.
+    // Steps the world count times with the GIL released, looking between slices of a few
+    // milliseconds for a reason to stop (Ctrl+C, the interpreter's exit: see StepInterruption),
+    // which leaves the world whole, between two steps. ValueError for a negative count or one
+    // that would carry the step counter past the largest int, before any step.
     void step(long long count);
+    // The same, looking for the reasons to stop that interruption has watched since it was made.
+    void step(long long count, StepInterruption& interruption);
 
-    std::optional<std::uint32_t> seed;  // none for a world loaded or unpickled
+    std::optional<std::uint32_t> seed;  // none for a loaded world; copies and pickles keep it
     int selected = -1;  // the lattice index of the cell Select Cell chose, -1 for none
 
 private:
     World world;
     std::mutex lock;
 };
+
+// Whether a Python object of the World class holds a world: one made by World.__new__ alone
+// does not.
+bool holdsWorld(const pybind11::handle& object);
+
+// Every argument that pybind11 turns into a PythonWorld passes here first: a World that holds no
+// world is a TypeError saying so, not a call on memory that holds nothing.
+namespace pybind11::detail {
+template <>
+class type_caster<PythonWorld> : public type_caster_base<PythonWorld> {
+public:
+    bool load(handle source, bool convert)
+    {
+        if (isinstance<PythonWorld>(source) && !holdsWorld(source))
+            throw type_error("this quillmoss.World was not initialised: make worlds with World(...), World.load or copy()");
+        return type_caster_base<PythonWorld>::load(source, convert);
+    }
+};
+}  // namespace pybind11::detail

@@ -5,6 +5,7 @@
 #include "cellArrays.h"
 #include "environment.h"
 #include "labOptions.h"
+#include "pythonArguments.h"
 #include "pythonWorld.h"
 #include "renderMode.h"
 #include "runTable.h"
@@ -17,9 +18,9 @@
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
 
-#include <cerrno>
-#include <cmath>
+#include <charconv>
 #include <ctime>
+#include <iterator>
 #include <limits>
 #include <sstream>
 
@@ -33,6 +34,8 @@ constexpr int touchToolCount = 5;
 
 // The exception of a world file that cannot be read: a ValueError with the loader's reason.
 PyObject* worldFileError = nullptr;
+// The exception of a run stopped by Ctrl+C: a KeyboardInterrupt carrying the rows measured so far.
+PyObject* runInterrupted = nullptr;
 
 std::string knownNames(const char* const* names, int count)
 {
@@ -65,17 +68,10 @@ int touchToolOfName(const std::string& name)
     throw py::value_error("no touch tool is called '" + name + "'; they are " + knownNames(touchToolNames, touchToolCount));
 }
 
-std::string pathOf(const py::object& path) { return py::str(py::module_::import("os").attr("fspath")(path)); }
-
 std::uint32_t seedOf(const py::object& seed)
 {
     if (seed.is_none()) return static_cast<std::uint32_t>(std::time(nullptr));
-    if (!py::isinstance<py::int_>(seed)) throw py::type_error("seed must be a whole number or None");
-    int overflow = 0;
-    const long long value = PyLong_AsLongLongAndOverflow(seed.ptr(), &overflow);
-    if (overflow != 0 || value < 0 || value > std::numeric_limits<std::uint32_t>::max())
-        throw py::value_error("seed must be 0..4294967295, not " + std::string(py::str(seed)));
-    return static_cast<std::uint32_t>(value);
+    return static_cast<std::uint32_t>(wholeNumber(seed, "seed", 0, std::numeric_limits<std::uint32_t>::max()));
 }
 
 std::unique_ptr<PythonWorld> newPythonWorld(const std::string& topology, const py::object& seed)
@@ -102,10 +98,7 @@ std::unique_ptr<PythonWorld> loadPythonWorld(const py::object& path)
 {
     std::string error;
     World world = loadWorld(pathOf(path), error);
-    if (!error.empty()) {
-        PyErr_SetString(worldFileError, error.c_str());
-        throw py::error_already_set();
-    }
+    if (!error.empty()) raiseWithPath(worldFileError, error);
     return std::make_unique<PythonWorld>(std::move(world), std::nullopt);
 }
 
@@ -137,19 +130,55 @@ py::dict statisticsOf(World& world)
     return values;
 }
 
+// pandas, which run() alone needs, or an ImportError saying where to find it.
+py::module_ pandasForRun()
+{
+    try {
+        return py::module_::import("pandas");
+    } catch (py::error_already_set& missing) {
+        if (!missing.matches(PyExc_ImportError)) throw;
+        PyErr_SetString(PyExc_ImportError, "World.run needs pandas for its table: install Debian's python3-pandas");
+        throw py::error_already_set();
+    }
+}
+
+py::object tableOf(const py::module_& pandas, const std::string& csv)
+{
+    return pandas.attr("read_csv")(py::module_::import("io").attr("StringIO")(csv));
+}
+
+[[noreturn]] void raiseRunInterrupted(int stoppedAt, py::object table)
+{
+    const py::object error = py::handle(runInterrupted)("Ctrl+C stopped the run at step " + std::to_string(stoppedAt) +
+                                                        "; the rows measured so far are in .table");
+    error.attr("table") = std::move(table);
+    PyErr_SetObject(runInterrupted, error.ptr());
+    throw py::error_already_set();
+}
+
 py::object runTable(PythonWorld& self, long long steps, long long every)
 {
     if (steps < 0) throw py::value_error("steps must be 0 or more, not " + std::to_string(steps));
     if (every < 1) throw py::value_error("every must be 1 or more, not " + std::to_string(every));
-    const long long first = self.with([](World& world) { return world.stepCount; });
+    const py::module_ pandas = pandasForRun();
+    const auto stepCount = [&] { return self.with([](World& world) { return world.stepCount; }); };
+    const auto row = [&] { return self.with([](World& world) { return statisticsRow(measureWorld(world)); }); };
+    const long long first = stepCount();
+    StepInterruption interruption;
     std::string table = statisticsHeader();
-    long long at = first;
-    for (const long long rowStep : recordedSteps(first, first + steps, every)) {
-        self.step(rowStep - at);
-        at = rowStep;
-        table += self.with([](World& world) { return statisticsRow(measureWorld(world)); });
+    long long at = first, recorded = -1;
+    try {
+        for (const long long rowStep : recordedSteps(first, first + steps, every)) {
+            self.step(rowStep - at, interruption);
+            at = recorded = rowStep;
+            table += row();
+        }
+    } catch (py::error_already_set& stopped) {
+        if (!stopped.matches(PyExc_KeyboardInterrupt)) throw;
+        const int stoppedAt = stepCount();
+        raiseRunInterrupted(stoppedAt, tableOf(pandas, stoppedAt == recorded ? table : table + row()));
     }
-    return py::module_::import("pandas").attr("read_csv")(py::module_::import("io").attr("StringIO")(table));
+    return tableOf(pandas, table);
 }
 
 Picture pictureOf(PythonWorld& self, const std::string& mode, const std::string& inner)
@@ -175,28 +204,23 @@ py::array_t<std::uint8_t> pictureArray(PythonWorld& self, const std::string& mod
     return array;
 }
 
+// The picture is drawn before the file is opened, so that a picture that cannot be had leaves the
+// file as it was; Python's open() gives the file system's errors their own exceptions.
 void writeSnapshot(PythonWorld& self, const py::object& path, const std::string& mode, const std::string& inner)
 {
-    const Picture picture = pictureOf(self, mode, inner);
-    const std::string file = pathOf(path);
-    errno = 0;
-    if (writePng(picture, file)) return;
-    if (errno != 0) {
-        PyErr_SetFromErrnoWithFilename(PyExc_OSError, file.c_str());
-    } else {
-        PyErr_SetString(PyExc_OSError, ("cannot write " + file).c_str());
-    }
-    throw py::error_already_set();
+    pathOf(path);  // refuses what is no path: open() would take a number for a file descriptor
+    const std::vector<std::uint8_t> png = pngBytes(pictureOf(self, mode, inner));
+    if (png.empty()) throw std::runtime_error("libpng could not encode the picture");
+    const py::object file = py::module_::import("builtins").attr("open")(py::module_::import("os").attr("fspath")(path), "wb");
+    file.attr("write")(py::bytes(reinterpret_cast<const char*>(png.data()), png.size()));
+    file.attr("close")();
 }
 
 void saveTo(PythonWorld& self, const py::object& path)
 {
     std::string error;
     const std::string file = pathOf(path);
-    if (!self.with([&](World& world) { return saveWorld(world, file, error); })) {
-        PyErr_SetString(PyExc_OSError, error.c_str());
-        throw py::error_already_set();
-    }
+    if (!self.with([&](World& world) { return saveWorld(world, file, error); })) raiseWithPath(PyExc_OSError, error);
 }
 
 // A rule switch as a bool property; setting it feeds the rule slots, as every frame of the program does.
@@ -204,13 +228,26 @@ void defineSwitch(py::class_<PythonWorld>& world, const char* name, int RuleSwit
 {
     world.def_property(
         name, [rule](PythonWorld& self) { return self.with([rule](World& w) { return w.switches.*rule != 0; }); },
-        [rule](PythonWorld& self, bool on) {
+        [rule, name](PythonWorld& self, const py::object& value) {
+            const bool on = truthValue(value, name);
             self.with([&](World& w) {
                 w.switches.*rule = on;
                 feedRules(w);
             });
         },
         doc);
+}
+
+// The world keeps the rate as a 32-bit float; it reads back as the shortest decimal that is that
+// float, which is the number that was set whenever that had at most seven significant digits.
+double disasterRate(PythonWorld& self)
+{
+    const float kept = self.with([](World& world) { return world.disasterRate; });
+    char text[32];
+    const char* const end = std::to_chars(std::begin(text), std::end(text), kept).ptr;
+    double rate = 0.0;
+    std::from_chars(text, end, rate);
+    return rate;
 }
 
 void setDisasterRate(PythonWorld& self, double rate)
@@ -224,7 +261,12 @@ void touchCell(PythonWorld& self, long long cell, const std::string& tool, const
     const int touchTool = touchToolOfName(tool), paintedMode = renderModeOfName(mode);
     if (!(radius >= 0.0 && radius <= 1.0)) throw py::value_error("radius must be 0..1, not " + std::to_string(radius));
     self.with([&](World& world) {
-        touch(world, TouchView{self.selected, paintedMode}, indexOfRow(world, cell), touchTool, static_cast<float>(radius));
+        const int index = indexOfRow(world, cell);
+        if (touchTool == copyCulture && selectableCell(world, self.selected) == -1)
+            throw py::value_error(
+                "copy_culture copies the selected cell's culture, and no cell is selected: "
+                "select one first with touch(row, \"select_cell\")");
+        touch(world, TouchView{self.selected, paintedMode}, index, touchTool, static_cast<float>(radius));
     });
 }
 
@@ -244,6 +286,11 @@ void bindWorld(py::module_& module)
                                                "missing. The message is the loader's reason, after the file's path.",
                                                PyExc_ValueError, nullptr);
     module.attr("WorldFileError") = py::handle(worldFileError);
+    runInterrupted = PyErr_NewExceptionWithDoc("quillmoss.RunInterrupted",
+                                               "Ctrl+C stopped World.run: a KeyboardInterrupt whose attribute table is the "
+                                               "DataFrame of the rows measured so far, the step it stopped at last.",
+                                               PyExc_KeyboardInterrupt, nullptr);
+    module.attr("RunInterrupted") = py::handle(runInterrupted);
     module.attr("FIELDS") = py::tuple(py::cast(pythonFieldNames()));
     module.attr("TOPOLOGIES") = namesTuple(topologyNames, topologyCount);
     module.attr("RENDER_MODES") = namesTuple(renderModeNames, renderModeCount);
@@ -260,25 +307,34 @@ per real cell, in the lattice's walk order.)");
               R"(A new world as the program starts one: the topology's terrain and six seeded cultures.
 
 topology: "plane", "disc" or "sphere".
-seed: the generator's seed, 0..4294967295; None takes the clock's (see .seed).)");
+seed: the generator's seed, a whole number 0..4294967295 (anything with __index__);
+None takes the clock's (see .seed).)");
     world.def_static("load", &loadPythonWorld, py::arg("path"),
-                     "The world saved in a world file of the program or the lab. WorldFileError when it cannot be read.");
+                     "The world saved in a world file of the program or the lab. path: str, bytes or os.PathLike, as "
+                     "open() takes it. WorldFileError when it cannot be read.");
     world.def("save", &saveTo, py::arg("path"),
-              "Saves the world as the program and the lab do, through a new file renamed into place. OSError when it cannot.");
-    world.def("step", &PythonWorld::step, py::arg("n") = 1,
-              "Steps the world n times without holding the GIL. Ctrl+C stops it between two steps.");
-    world.def_readonly("seed", &PythonWorld::seed, "The seed the world grew from; None for a loaded or unpickled world.");
+              "Saves the world as the program and the lab do, through a new file renamed into place. path: str, bytes "
+              "or os.PathLike. OSError when it cannot.");
+    world.def("step", py::overload_cast<long long>(&PythonWorld::step), py::arg("n") = 1,
+              R"(Steps the world n times without holding the GIL.
+
+Ctrl+C stops it between two steps with KeyboardInterrupt, in whichever thread it runs
+(while Python's own SIGINT handler is in force); in a thread other than the main one,
+the interpreter's exit stops it too, with SystemExit, instead of waiting for it.)");
+    world.def_readonly("seed", &PythonWorld::seed,
+                       "The seed the world grew from, kept by copies and pickles; None for a world loaded from a file.");
     world.def_property_readonly(
         "step_count", [](PythonWorld& self) { return self.with([](World& w) { return w.stepCount; }); },
-        "Steps since the world was made, or since Kill All.");
+        "Steps since the world was made, or since kill_all().");
     world.def_property_readonly(
         "topology", [](PythonWorld& self) { return self.with([](World& w) { return std::string(topologyNames[w.topology]); }); },
         "\"plane\", \"disc\" or \"sphere\".");
     world.def(
         "__len__", [](PythonWorld& self) { return self.with([](World& w) { return w.currentLattice->walkOrder().size(); }); },
         "The number of real cells.");
-    world.def("__repr__", [](PythonWorld& self) {
-        return self.with([](World& w) {
+    world.def("__repr__", [](const py::object& object) {
+        if (!holdsWorld(object)) return std::string("<quillmoss.World, not initialised>");
+        return object.cast<PythonWorld&>().with([](World& w) {
             return "<quillmoss.World " + std::string(topologyNames[w.topology]) + ", step " + std::to_string(w.stepCount) + ", " +
                    std::to_string(w.currentLattice->walkOrder().size()) + " cells>";
         });
@@ -307,7 +363,11 @@ seed: the generator's seed, 0..4294967295; None takes the clock's (see .seed).)"
         "Each cell's centre as the window places it, without relief: float32, shape (cells, 3).");
     world.def_property_readonly(
         "neighbours", [](PythonWorld& self) { return self.with(neighbourRows); },
-        "The row of each cell's neighbour in the lattice's eight directions, -1 for none: int32, (cells, 8).");
+        R"(The row of each cell's neighbour in the lattice's eight directions, -1 for none: int32, (cells, 8).
+
+On the plane the relation is mutual: b is a neighbour of a exactly when a is one of b.
+On the disc and the sphere it is one-way: b may be a neighbour of a while a is not one
+of b. A few rows of the disc name the same neighbour in two directions.)");
     world.def_property_readonly(
         "lattice_index", [](PythonWorld& self) { return self.with(latticeIndices); },
         "The index in the lattice (and the world file) of each row: int32, shape (cells,).");
@@ -330,14 +390,30 @@ seed: the generator's seed, 0..4294967295; None takes the clock's (see .seed).)"
         py::arg("name"), py::arg("values"), py::arg("cells") = py::none(),
         R"(Sets a field of some cells (rows; None for every cell), clamped to 0..1 as the panel's sliders do.
 
-values: one number for all, or one per cell. NaN, a wrong shape or a row that is no
-cell's is refused (ValueError, TypeError or IndexError) and nothing is changed.)");
+values: one number for all, or one per cell. An empty list of cells changes nothing.
+NaN, a wrong shape or a row that is no cell's is refused (ValueError, TypeError or
+IndexError) and nothing is changed.)");
     world.def(
         "kill_all", [](PythonWorld& self) { self.with([](World& w) { killAll(w); }); },
         "Empties every cell of life (the ground stays) and sets the step count to 0, as Kill All does.");
     world.def(
-        "seed_life", [](PythonWorld& self, int count) { self.with([&](World& w) { seedLife(w, count); }); }, py::arg("count") = 1,
-        "Seeds count random cells with new cultures, as Seed Life does once.");
+        "clear_life",
+        [](PythonWorld& self, const py::object& cells) { self.with([&](World& w) { clearLife(w, indicesOfRows(w, cells)); }); },
+        py::arg("cells"),
+        R"(Empties some cells (rows, as set_field takes them: None for every cell) of life as kill_all() does:
+population, culture, group and parent go, the environment stays. The step count stays too.)");
+    world.def(
+        "seed_life",
+        [](PythonWorld& self, const py::object& count) {
+            self.with([&](World& w) {
+                seedLife(w, static_cast<int>(
+                                wholeNumber(count, "count", 0, static_cast<long long>(w.currentLattice->walkOrder().size()))));
+            });
+        },
+        py::arg("count") = 1,
+        R"(Seeds count random cells with new cultures, as Seed Life does count times.
+
+count: 0..len(world); a cell may be drawn twice. ValueError outside that.)");
     world.def(
         "generate_environment", [](PythonWorld& self) { self.with([](World& w) { generateEnvironment(w); }); },
         "A new terrain for the world, as Generate Env makes.");
@@ -353,20 +429,26 @@ the full brush). copy_culture copies the selected cell's culture.)");
     defineSwitch(world, "human_rules", &RuleSwitches::humanRules, "The Human Rules rule.");
     defineSwitch(world, "lineage_rule", &RuleSwitches::lineages,
                  "The lineage rule: no culture spreads into a cell of its own lineage.");
-    world.def_property(
-        "disaster_rate", [](PythonWorld& self) { return self.with([](World& w) { return w.disasterRate; }); }, &setDisasterRate,
-        "The chance of a disaster in each step, 0..1.");
+    world.def_property("disaster_rate", &disasterRate, &setDisasterRate,
+                       "The chance of a disaster in each step, 0..1. Kept as a 32-bit float and read back as the shortest "
+                       "decimal that float is: 0.1 reads back 0.1, a number of more than seven significant digits rounded.");
 
     world.def(
         "stats", [](PythonWorld& self) { return self.with(statisticsOf); },
         "The world's numbers as a dict: the columns and values of one row of the lab's stats.csv.");
     world.def("run", &runTable, py::arg("steps"), py::arg("every") = 100,
-              "Steps the world, measuring it as quillmoss-lab run does: a pandas DataFrame of stats.csv's rows "
-              "(the first step, every multiple of every, the last).");
+              R"(Steps the world, measuring it as quillmoss-lab run does: a pandas DataFrame of stats.csv's
+rows (the first step, every multiple of every, the last).
+
+Ctrl+C stops it between two steps with RunInterrupted, a KeyboardInterrupt whose
+.table holds the rows measured so far and one at the step it stopped at. Needs pandas.)");
     world.def("picture", &pictureArray, py::kw_only(), py::arg("mode") = "Environment", py::arg("inner") = "Culture",
-              "The world window's picture with these Outer and Inner render modes: uint8, shape (height, width, 3).");
+              "The world window's picture with these Outer and Inner render modes: uint8, shape (height, width, 3). "
+              "Drawn in this process, a forked child of it (a multiprocessing worker) included.");
     world.def("snapshot", &writeSnapshot, py::arg("path"), py::kw_only(), py::arg("mode") = "Environment",
-              py::arg("inner") = "Culture", "Writes picture() as a PNG file, the same bytes as the lab's snapshots.");
+              py::arg("inner") = "Culture",
+              "Writes picture() as a PNG file, the same bytes as the lab's snapshots. path: str, bytes or os.PathLike; "
+              "the file is opened as open() opens it, with its exceptions.");
 
     world.def("copy", &copyOf, "An independent copy: stepped alike, it stays bit for bit equal to this world.");
     world.def("__copy__", &copyOf);

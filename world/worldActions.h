@@ -3,6 +3,8 @@
 
 #include "cell.h"
 
+#include <vector>
+
 struct World;
 
 // The Touch radio's tools; -1 means no tool (the button is not held).
@@ -14,6 +16,10 @@ void seedLife(World& world, int count);
 
 // Empties every cell (Environment stays) and resets the step counter; the group counter stays.
 void killAll(World& world);
+
+// Empties the cells at these lattice indices as Kill All empties every cell (Environment stays);
+// the step counter and the group counter stay. Indices outside the lattice are passed over.
+void clearLife(World& world, const std::vector<int>& cellIndices);
 
 // What a touch reads and writes of the view it comes from: the selected cell (-1 for none), which
 // Select Cell sets and Copy Culture copies from, and the Outer render mode, whose cell field the

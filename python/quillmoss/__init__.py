@@ -10,8 +10,18 @@ NumPy arrays with one row per real cell in the lattice's walk order: world.field
 (all twelve fields), world.field("technology"), world.groups, world.parents,
 world.positions, world.neighbours. Worlds step without holding the GIL, so a thread
 pool steps several at once; they copy, deepcopy and pickle exactly.
+
+NumPy is needed from the start; pandas only by World.run, which returns a DataFrame.
 """
 
-from ._quillmoss import FIELDS, RENDER_MODES, TOPOLOGIES, TOUCH_TOOLS, World, WorldFileError
+try:
+    import numpy as _numpy  # noqa: F401  (every array of the module is NumPy's)
+except ImportError as missing:
+    raise ImportError(
+        "quillmoss needs NumPy, which this Python cannot import: install Debian's python3-numpy "
+        "(apt-get install python3-numpy) and use /usr/bin/python3, or install NumPy for this Python"
+    ) from missing
 
-__all__ = ["FIELDS", "RENDER_MODES", "TOPOLOGIES", "TOUCH_TOOLS", "World", "WorldFileError"]
+from ._quillmoss import FIELDS, RENDER_MODES, TOPOLOGIES, TOUCH_TOOLS, RunInterrupted, World, WorldFileError
+
+__all__ = ["FIELDS", "RENDER_MODES", "TOPOLOGIES", "TOUCH_TOOLS", "RunInterrupted", "World", "WorldFileError"]

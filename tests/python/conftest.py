@@ -1,4 +1,4 @@
-"""What the Python tests share: the lab's binary and the fuzzers' world files, from CTest's environment."""
+"""What the Python tests share: the lab's binary and the fuzzers' world files."""
 
 import os
 import pathlib
@@ -6,15 +6,25 @@ import subprocess
 
 import pytest
 
-FUZZ = pathlib.Path(__file__).resolve().parents[2] / "fuzz"
+import quillmoss
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+FUZZ = ROOT / "fuzz"
+
+# The interpreters the tests start, the notebook's kernel in a directory of its own among them, import
+# the module these tests import, however PYTHONPATH named it.
+os.environ["PYTHONPATH"] = os.pathsep.join(filter(None, [str(pathlib.Path(quillmoss.__file__).parents[1]),
+                                                         os.environ.get("PYTHONPATH")]))
 
 
 @pytest.fixture
 def lab(tmp_path):
-    """Runs quillmoss-lab with the arguments in tmp_path; the completed process."""
+    """Runs quillmoss-lab (QUILLMOSS_LAB, by default make's build/bin/quillmoss-lab) with the arguments
+    in tmp_path; the completed process."""
+    program = pathlib.Path(os.environ.get("QUILLMOSS_LAB", ROOT / "build" / "bin" / "quillmoss-lab")).resolve()
 
     def run(*arguments):
-        command = [os.environ["QUILLMOSS_LAB"], *map(str, arguments)]
+        command = [program, *map(str, arguments)]
         return subprocess.run(command, cwd=tmp_path, capture_output=True, text=True, check=True)
 
     return run

@@ -2,6 +2,8 @@
 
 import pickle
 import struct
+import subprocess
+import sys
 
 import numpy as np
 import pytest
@@ -13,13 +15,19 @@ BAD = [
     (lambda w: quillmoss.World("torus"), ValueError, "no topology is called 'torus'"),
     (lambda w: quillmoss.World(seed=-1), ValueError, "seed must be 0..4294967295"),
     (lambda w: quillmoss.World(seed=2**32), ValueError, "seed must be"),
+    (lambda w: quillmoss.World(seed=3.0), TypeError, "seed must be a whole number, not float"),
     (lambda w: w.field("pressure"), ValueError, "the fields are environment, population"),
     (lambda w: w.set_field("technology", [0.5, 0.5]), ValueError, "2 values for 6400 cells"),
     (lambda w: w.set_field("technology", np.nan, cells=[3]), ValueError, "NaN"),
     (lambda w: w.set_field("technology", np.zeros((2, 2)), cells=[0, 1]), ValueError, "2 dimensions"),
     (lambda w: w.set_field("technology", "high"), TypeError, "values must be numbers"),
     (lambda w: w.set_field("technology", 0.5, cells=[0, 6400]), IndexError, "cell 6400 is not a row"),
-    (lambda w: w.set_field("technology", 0.5, cells=[0.5]), TypeError, "cells must be numbers"),
+    (lambda w: w.set_field("technology", 0.5, cells=[0.5]), TypeError, "cells must be whole row numbers, not float64"),
+    (lambda w: w.set_field("technology", 0.5, cells=np.array([2**63], np.uint64)), IndexError, "cell 9223372036854775808 is not"),
+    (lambda w: w.seed_life(-1), ValueError, "count must be 0..6400, not -1"),
+    (lambda w: w.seed_life(2**31 - 1), ValueError, "count must be 0..6400, not 2147483647"),
+    (lambda w: w.touch(0, "copy_culture"), ValueError, "no cell is selected"),
+    (lambda w: setattr(w, "pollution", None), TypeError, "pollution must be True or False, not None"),
     (lambda w: w.touch(0, "hammer"), ValueError, "'paint_with_one', 'paint_with_zero'"),
     (lambda w: w.touch(0, "paint_noise", mode="Smell"), ValueError, "no render mode is called 'Smell'"),
     (lambda w: w.touch(-1, "select_cell"), IndexError, "cell -1"),
@@ -30,12 +38,14 @@ BAD = [
     (lambda w: w.run(10, every=0), ValueError, "every must be 1 or more"),
     (lambda w: w.picture(inner="Smell"), ValueError, "render mode"),
     (lambda w: w.save("/proc/no/such.qmw"), OSError, "/proc/no/such.qmw: cannot create the file"),
-    (lambda w: w.snapshot("/proc/no/such.png"), OSError, "such.png"),
+    (lambda w: w.snapshot("/proc/no/such.png"), FileNotFoundError, "such.png"),
+    (lambda w: w.snapshot("/"), IsADirectoryError, "Is a directory: '/'"),
+    (lambda w: w.save("world\0.qmw"), ValueError, "holds a NUL byte"),
     (lambda w: quillmoss.World.load("/no/such.qmw"), quillmoss.WorldFileError, "/no/such.qmw: cannot open"),
 ]
 
 
-def test_bad_input_is_refused_and_changes_nothing():
+def test_bad_input_is_refused_and_changes_nothing(capfd):
     world = quillmoss.World("plane", seed=1)
     world.step(20)
     before = pickle.dumps(world)
@@ -43,6 +53,25 @@ def test_bad_input_is_refused_and_changes_nothing():
         with pytest.raises(kind, match=reason.replace("(", r"\(")):
             act(world)
         assert pickle.dumps(world) == before, reason
+    world.set_field("technology", 1.0, cells=[])
+    world.clear_life([])
+    assert pickle.dumps(world) == before, "no cells is a selection too, of nothing"
+    assert capfd.readouterr().err == ""
+
+
+# A fresh interpreter for what would hang or crash this one, and what the import says is missing.
+FRESH = [
+    ("w = quillmoss.World.__new__(quillmoss.World); print(repr(w)); w.step_count", "TypeError: this quillmoss.World was not initialised"),
+    ("sys.modules['pandas'] = None; w = quillmoss.World(); w.run(5)", "ImportError: World.run needs pandas"),
+    ("sys.modules['numpy'] = None; importlib.reload(quillmoss)", "ImportError: quillmoss needs NumPy"),
+]
+
+
+def test_a_fresh_interpreter_is_told_what_is_wrong():
+    for script, told in FRESH:
+        done = subprocess.run([sys.executable, "-c", "import importlib, sys, quillmoss\n" + script], capture_output=True,
+                              text=True, timeout=60)
+        assert told in done.stderr, script
 
 
 def sealed(body):

@@ -2,6 +2,7 @@
 
 import copy
 import multiprocessing
+import os
 import pickle
 
 import numpy as np
@@ -24,9 +25,10 @@ def test_a_world_from_python_is_the_labs_and_comes_back_whole(topology, tmp_path
     world = quillmoss.World(topology, seed=11)
     world.pollution, world.human_rules = "--pollution" in rules, "--human-rules" in rules
     world.lineage_rule, world.disaster_rate = "--lineages" in rules, 0.1
+    assert world.disaster_rate == 0.1, "read back as it was set"
     table = world.run(120, every=50)
-    world.save(tmp_path / "python.qmw")
-    world.snapshot(tmp_path / "python.png", mode="Technology", inner="Groups")
+    world.save(os.fsencode(tmp_path / "python.qmw"))
+    world.snapshot(os.fsencode(tmp_path / "python.png"), mode="Technology", inner="Groups")
     lab("run", "--topology", topology, "--seed", 11, "--disaster-rate", 0.1, *rules, "--steps", 120, "--every", 50,
         "--mode", "Technology", "--inner", "Groups", "--out", "lab", "--save", "lab.qmw")
     assert (tmp_path / "python.qmw").read_bytes() == (tmp_path / "lab.qmw").read_bytes()
@@ -38,10 +40,11 @@ def test_a_world_from_python_is_the_labs_and_comes_back_whole(topology, tmp_path
     assert world.stats() == pytest.approx(last)
     assert list(world.stats()) == list(lab_table.columns)
 
-    loaded = quillmoss.World.load(tmp_path / "lab.qmw")
+    loaded = quillmoss.World.load(os.fsencode(tmp_path / "lab.qmw"))
     assert (loaded.seed, loaded.step_count, loaded.topology, len(loaded)) == (None, 120, topology, REAL_CELLS[topology])
     for travelled in (loaded, world.copy(), copy.deepcopy(world), pickle.loads(pickle.dumps(world))):
         assert state(travelled) == state(world)
+        assert travelled.seed == (None if travelled is loaded else 11)
         travelled.step(30)
     world.step(30)
     assert state(loaded) == state(world), "a copy stepped alike stays the same world"
@@ -50,7 +53,7 @@ def test_a_world_from_python_is_the_labs_and_comes_back_whole(topology, tmp_path
 
 @pytest.mark.parametrize("topology", quillmoss.TOPOLOGIES)
 def test_the_arrays_are_the_real_cells_in_walk_order(topology):
-    world = quillmoss.World(topology, seed=5)
+    world = quillmoss.World(topology, seed=np.int64(5))
     world.step(60)
     rows, fields = len(world), world.fields
     assert fields.shape == (rows, 12) and fields.dtype == np.float32
@@ -60,6 +63,8 @@ def test_the_arrays_are_the_real_cells_in_walk_order(topology):
         assert linked.min() >= -1 and linked.max() < rows
     step = world.neighbours[0]
     assert all(world.neighbours[n][7 - d] == 0 for d, n in enumerate(step) if n != -1 and topology == "plane")
+    pairs = {(row, n) for row, linked in enumerate(world.neighbours) for n in linked if n != -1}
+    assert all((n, row) in pairs for row, n in pairs) == (topology == "plane"), "one-way off the plane, as help() says"
     assert world.positions.shape == (rows, 3) and np.isfinite(world.positions).all()
     living = world.field("population") > 0
     assert len(np.unique(world.groups[living & (world.groups >= 0)])) == world.stats()["groups"]
@@ -70,19 +75,30 @@ def test_the_arrays_are_the_real_cells_in_walk_order(topology):
     world.touch(row, "select_cell")
     world.touch(3, "copy_culture")
     assert world.selected == row and world.field("technology")[3] == 0.25
+    cleared, spared = np.array_split(np.flatnonzero(world.field("population") > 0), 2)
+    world.clear_life(cleared)
+    assert not world.fields[cleared, 1:].any(), "every field but the environment emptied"
+    assert np.all(world.groups[cleared] == -1)
+    assert np.all(world.parents[cleared] == -1)
+    assert np.all(world.field("population")[spared] > 0)
+    assert world.step_count == 60
     world.kill_all()
     assert world.step_count == 0 and world.field("population").max() == 0.0
     world.seed_life(3)
     assert 1 <= np.count_nonzero(world.field("population")) <= 3
 
 
-def stepped(world):
+def stepped_and_drawn(world):
     world.step(50)
-    return world
+    return world, world.picture(mode="Groups")
 
 
-def test_worlds_travel_to_other_processes_and_back_exactly():
+@pytest.mark.parametrize("start", ["spawn", "fork"])
+def test_worlds_travel_to_other_processes_and_back_exactly(start):
     worlds = [quillmoss.World("disc", seed=seed) for seed in (1, 2)]
-    with multiprocessing.get_context("spawn").Pool(2) as pool:
-        back = pool.map(stepped, worlds)
-    assert [state(w) for w in back] == [state(stepped(w)) for w in worlds]
+    worlds[0].picture()  # a forked worker inherits the parent's drawing
+    with multiprocessing.get_context(start).Pool(2) as pool:
+        back = pool.map_async(stepped_and_drawn, worlds).get(timeout=60)
+    for (there, there_picture), (here, here_picture) in zip(back, map(stepped_and_drawn, worlds)):
+        assert state(there) == state(here)
+        assert np.array_equal(there_picture, here_picture), "drawn alike there and, after the fork, here"
