@@ -48,21 +48,26 @@ void WorldHistory::changed(World& world)
 bool WorldHistory::back(World& world)
 {
     settle(world);
-    return timeline.back(world);
+    const bool moved = timeline.back(world);
+    trim();
+    return moved;
 }
 
 bool WorldHistory::forward(World& world)
 {
     settle(world);
-    return timeline.forward(world);
+    const bool moved = timeline.forward(world);
+    trim();
+    return moved;
 }
 
 bool WorldHistory::undo(World& world)
 {
     if (undone.empty()) return false;
-    redone.push_back(moment(world));
-    become(std::move(undone.back()), world);
+    Moment before = std::move(undone.back());
     undone.pop_back();
+    redone.push_back(moment(world));
+    become(std::move(before), world);
     trim();
     return true;
 }
@@ -70,20 +75,21 @@ bool WorldHistory::undo(World& world)
 bool WorldHistory::redo(World& world)
 {
     if (redone.empty()) return false;
-    undone.push_back(moment(world));
-    become(std::move(redone.back()), world);
+    Moment undoneFrom = std::move(redone.back());
     redone.pop_back();
+    undone.push_back(moment(world));
+    become(std::move(undoneFrom), world);
     trim();
     return true;
 }
 
-// A change goes into the past once, before the world moves on from it.
+// A change goes into the past once, before the world moves on from it. The caller trims after:
+// trimming in between could let go of the very action it is working with.
 void WorldHistory::settle(const World& world)
 {
     if (!changePending) return;
     changePending = false;
     timeline.keep(world);
-    trim();
 }
 
 // The world at the present of a settled timeline is its keyframe there, when it has one.
