@@ -61,24 +61,19 @@ bool WorldHistory::forward(World& world)
     return moved;
 }
 
-bool WorldHistory::undo(World& world)
-{
-    if (undone.empty()) return false;
-    Moment before = std::move(undone.back());
-    undone.pop_back();
-    redone.push_back(moment(world));
-    become(std::move(before), world);
-    trim();
-    return true;
-}
+bool WorldHistory::undo(World& world) { return takeLast(undone, redone, world); }
 
-bool WorldHistory::redo(World& world)
+bool WorldHistory::redo(World& world) { return takeLast(redone, undone, world); }
+
+// The world goes to the last moment of from, and the present to the end of to; the budget is kept
+// once both lists are whole again.
+bool WorldHistory::takeLast(std::deque<Moment>& from, std::deque<Moment>& to, World& world)
 {
-    if (redone.empty()) return false;
-    Moment undoneFrom = std::move(redone.back());
-    redone.pop_back();
-    undone.push_back(moment(world));
-    become(std::move(undoneFrom), world);
+    if (from.empty()) return false;
+    Moment last = std::move(from.back());
+    from.pop_back();
+    to.push_back(moment(world));
+    become(std::move(last), world);
     trim();
     return true;
 }
@@ -143,7 +138,7 @@ void WorldHistory::trim()
         } else if (!undone.empty()) {
             dropOldestAction();
         } else if (!redone.empty()) {
-            redone.erase(redone.begin());
+            redone.pop_front();
         } else if (!dropOldestKeyframe(false)) {
             return;
         }

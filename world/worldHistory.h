@@ -62,6 +62,7 @@ private:
     void settle(const World& world);
     Moment moment(const World& world);
     void become(Moment moment, World& world);
+    bool takeLast(std::deque<Moment>& from, std::deque<Moment>& to, World& world);
     bool dropOldestKeyframe(bool keepPresent);
     void dropOldestAction();
     void trim();
@@ -70,7 +71,7 @@ private:
     std::size_t budget;
     WorldTimeline timeline{count};
     std::deque<Moment> undone;  // the world before each action, oldest first
-    std::vector<Moment> redone;  // the worlds undone from, the last undone last
+    std::deque<Moment> redone;  // the worlds undone from, the last undone last
     bool changePending = false;  // a change made but not yet a keyframe
     std::size_t droppedActions = 0;
 };
