@@ -286,7 +286,9 @@ TEST(WholeProgram, PlotsGoingBackUndoAndSavingFromTheWindow)
     };
 
     const std::string table = curves();
-    const int steps = rowSteps(table).back();
+    const std::vector<int> rows = rowSteps(table);
+    ASSERT_FALSE(rows.empty()) << "no curves at " << table;
+    const int steps = rows.back();
     ASSERT_GT(steps, 20) << quillmoss.output();
     EXPECT_EQ(table, quillmoss.directory + "/quillmoss-plots-" + std::to_string(steps) + ".csv") << "the path made absolute";
     EXPECT_EQ(same(table, lab(steps) + "/stats.csv"), "same\n") << "the curves are the lab's numbers of the same steps";
