@@ -20,11 +20,11 @@ WorldHistory history(defaultBudget);
 std::size_t budget = defaultBudget;
 std::vector<std::function<void(WorldChange)>> watchers;
 const void* openSource = nullptr;
-bool limitSaid = false;  // the last move found nothing, and said so
+std::string lastSaid;  // what the last moves that found nothing said, until the world changes
 
 void tell(WorldChange change)
 {
-    if (change != WorldChange::paused) limitSaid = false;
+    if (change != WorldChange::paused) lastSaid.clear();
     for (const auto& watcher : watchers) watcher(change);
 }
 
@@ -41,8 +41,8 @@ void tellReplaced(int topologyBefore)
 
 void sayOnce(const std::string& said)
 {
-    if (limitSaid) return;
-    limitSaid = true;
+    if (said == lastSaid) return;
+    lastSaid = said;
     std::printf("quillmoss: %s\n", said.c_str());
     std::fflush(stdout);
 }
