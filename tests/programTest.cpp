@@ -236,6 +236,15 @@ std::string lastPrinted(const Program& quillmoss, const std::string& said)
     const std::size_t at = printed.rfind(said);
     return at == std::string::npos ? "" : printed.substr(at + said.size(), printed.find('\n', at) - at - said.size());
 }
+// The program's output once it holds the text and the keys typed before have had a moment more;
+// as it stands when the time runs out.
+std::string outputWith(const Program& program, const std::string& text)
+{
+    constexpr int limitMs = 30000, lookMs = 100;
+    for (int waited = 0; waited < limitMs && program.output().find(text) == std::string::npos; waited += lookMs) pause(lookMs);
+    pause(1000);
+    return program.output();
+}
 // The steps of a statistics table's rows, in its order.
 std::vector<int> rowSteps(const std::string& path)
 {
@@ -338,7 +347,8 @@ TEST(WholeProgram, PlotsGoingBackUndoAndSavingFromTheWindow)
     const WindowPicture panel = capture(simulation);
     EXPECT_TRUE(circle(panel, 37, 103) != circle(panel, 37, 119)) << "and the Topology radio shows the disc again";
     key("key --repeat 40 --delay 20 bracketleft");
-    const std::string output = quillmoss.output(), limit = "going back stops at step 20: the world's past begins there\n";
+    const std::string limit = "going back stops at step 20: the world's past begins there\n",
+                      output = outputWith(quillmoss, limit);
     EXPECT_NE(output.find(limit), std::string::npos) << output;
     EXPECT_EQ(output.find(limit), output.rfind(limit)) << "said once";
     EXPECT_EQ(shell(LAB_BINARY " run --load " + painted + " --steps 1 --out " + directory + "/again >/dev/null; echo $?"), "0\n")
@@ -408,10 +418,10 @@ TEST(WholeProgram, OnASmallScreenNoWindowCoversAnother)
                 click(simulation, 20, 405);  // Paused
                 xdotool("mousemove --window " + simulation + " 65 294 click --repeat 25 --delay 100 1");  // Seed Life
                 xdotool("windowfocus --sync " + simulation + " key --repeat 30 --delay 50 ctrl+z");
-                const std::string output = quillmoss.output(),
-                                  limit =
+                const std::string limit =
                                       "no older action is kept: older ones were let go to keep to the history's "
-                                      "memory; a --history-mb above 1 keeps more\n";
+                                      "memory; a --history-mb above 1 keeps more\n",
+                                  output = outputWith(quillmoss, limit);
                 EXPECT_NE(output.find(limit), std::string::npos) << output;
                 EXPECT_EQ(output.find(limit), output.rfind(limit)) << "said once";
             }
