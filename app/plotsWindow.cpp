@@ -259,9 +259,9 @@ void closePlots()
     if (previous > 0 && previous != closing) glutSetWindow(previous);
 }
 
-void togglePlots() { plotsOpen() ? closePlots() : openPlots(); }
+void togglePlots() { plotsWindow ? closePlots() : openPlots(); }
 
-bool plotsOpen() { return plotsWindow != 0; }
+int plotsWindowId() { return plotsWindow; }
 
 void drawPlots()
 {

@@ -19,7 +19,8 @@ void setPlotsOtherKeys(bool (*handler)(unsigned char key, int modifiers));
 void openPlots();
 void closePlots();
 void togglePlots();
-bool plotsOpen();
+// The window's GLUT id, 0 while it is closed.
+int plotsWindowId();
 // Draws the curves into the window now, when it is open, as its display callback does.
 void drawPlots();
 

@@ -1,11 +1,12 @@
 // The shell's windows driven through their callbacks: the camera keys and drags, the frame loop's
-// pacing and the two control panels.
+// pacing, the two control panels and the Plots window.
 #include "controlPanels.h"
 #include "digest.h"
 #include "frameLoop.h"
 #include "glTestContext.h"
 #include "input.h"
 #include "platformWheel.h"
+#include "plotsWindow.h"
 #include "renderMode.h"
 #include "shellFixture.h"
 #include "worldHash.h"
@@ -209,6 +210,27 @@ TEST_F(ShellWindows, TheControlPanelsDrawAsRecordedAndWorkTheWorld)
         click(*renderPanel, name, within);
         EXPECT_EQ(*setting, mode) << within;
     }
+}
+
+// The curves of a world gone back three steps: its rows up to the step shown, the axis of steps
+// under them (its last label kept within the curves), "step 150" and "3 back"; every pixel as recorded.
+TEST_F(ShellWindows, ThePlotsWindowShowsThePresentWorldsPastAndTheStepItStandsAt)
+{
+    for (int step = 0; step < 153; ++step) stepWorld();
+    for (int step = 0; step < 3; ++step) goBack();
+    openPlots();
+    drawPlots();  // the first showing makes the characters
+    drawPlots();
+    glutSetWindow(plotsWindowId());
+    const WindowPlace size = plotsSize();
+    std::vector<unsigned char> rgb(static_cast<std::size_t>(size.width) * size.height * 3);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, size.width, size.height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    closePlots();
+    Digest picture;
+    for (unsigned char byte : rgb) picture << byte;
+    EXPECT_EQ(picture.value, 0xe61330acde386eb8ull) << "the curves, their scales, the steps";
 }
 
 }  // namespace
