@@ -1,6 +1,7 @@
 // A world's history: every step back is the world that was there, an undo brings back a world with
 // its past, the curves are the present world's own, and the budget bounds all that is held.
 #include "simulationStep.h"
+#include "statisticsRows.h"
 #include "testWorlds.h"
 #include "worldActions.h"
 #include "worldHash.h"
@@ -120,6 +121,35 @@ TEST(WorldHistory, UndoAndRedoBringBackAWorldWithItsPastAndTheCurvesAreThatWorld
     EXPECT_EQ(run.world.topology, planeTopology);
     EXPECT_EQ(run.history.undoable(), 3u);
     EXPECT_EQ(run.history.redoable(), 0u) << "a new action ends what could be redone";
+}
+
+// Rows by position, the oldest let go a chunk at a time, and copies that share chunks yet change
+// apart: each row here holds its position as its step.
+TEST(StatisticsRows, KeepTheNewestRowsByPositionAndCopiesChangeApart)
+{
+    StatisticsRows rows(std::make_shared<std::size_t>(0));
+    const auto row = [](int position) {
+        WorldStatistics numbers;
+        numbers.step = position;
+        return numbers;
+    };
+    const int appended = StatisticsRows::keptRows + 150;
+    for (int position = 0; position < appended; ++position) rows.append(row(position));
+    EXPECT_EQ(rows.end(), appended);
+    EXPECT_GT(rows.first(), 0) << "the oldest let go";
+    EXPECT_GE(rows.end() - rows.first(), StatisticsRows::keptRows) << "and at least the newest kept";
+    for (const int position : {rows.first(), rows.first() + 64, appended - 1}) EXPECT_EQ(rows.at(position).step, position);
+    StatisticsRows copy = rows;
+    copy.dropAfter(appended - 100);
+    copy.replaceLast(row(-1));
+    copy.append(row(-2));
+    EXPECT_EQ(copy.end(), appended - 98);
+    EXPECT_EQ(copy.at(appended - 100).step, -1);
+    EXPECT_EQ(copy.at(appended - 99).step, -2);
+    EXPECT_EQ(rows.at(appended - 100).step, appended - 100) << "the original keeps its rows";
+    EXPECT_EQ(rows.end(), appended);
+    copy.dropAfter(rows.first() - 1);
+    EXPECT_EQ(copy.end(), copy.first()) << "nothing left";
 }
 
 // What one resident world beside its history takes of the heap, in bytes.
