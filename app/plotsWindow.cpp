@@ -42,7 +42,7 @@ void* const font = GLUT_BITMAP_HELVETICA_12;
 constexpr float shortestRedraw = 0.1f;
 
 WindowPlace place = {1250, 32, plotsWidth, plotsHeight};
-bool (*otherKeys)(unsigned char, int) = nullptr;
+void (*otherKeys)(unsigned char, int) = nullptr;
 int plotsWindow = 0;
 bool redrawPending = false;
 float lastRedraw = -1.0f;
@@ -230,7 +230,7 @@ WindowPlace plotsSize() { return {0, 0, plotsWidth, plotsHeight}; }
 
 void setPlotsPlace(WindowPlace placed) { place = placed; }
 
-void setPlotsOtherKeys(bool (*handler)(unsigned char key, int modifiers)) { otherKeys = handler; }
+void setPlotsOtherKeys(void (*handler)(unsigned char key, int modifiers)) { otherKeys = handler; }
 
 void openPlots()
 {

@@ -13,7 +13,7 @@ WindowPlace plotsSize();
 // Where the window opens (beside the world window until set).
 void setPlotsPlace(WindowPlace place);
 // The keys the window does not use itself (all but s) go to handler: the program's keys.
-void setPlotsOtherKeys(bool (*handler)(unsigned char key, int modifiers));
+void setPlotsOtherKeys(void (*handler)(unsigned char key, int modifiers));
 
 // Opens the window (nothing when it is open), closes it (nothing when it is closed), or either.
 void openPlots();

@@ -14,17 +14,17 @@ constexpr unsigned char ctrlY = 25;
 constexpr unsigned char ctrlZ = 26;
 }  // namespace
 
-bool handleProgramKey(unsigned char key, int modifiers)
+void handleProgramKey(unsigned char key, int modifiers)
 {
     switch (key) {
-    case '[': goBack(); return true;
+    case '[': goBack(); break;
     case ']':
         if (!goForward()) stepWorld();
-        return true;
-    case 'p': togglePlots(); return true;
-    case ctrlZ: (modifiers & GLUT_ACTIVE_SHIFT) ? redoAction() : undoAction(); return true;
-    case ctrlY: redoAction(); return true;
-    case ctrlS: saveFromWindow(); return true;
-    default: return false;
+        break;
+    case 'p': togglePlots(); break;
+    case ctrlZ: (modifiers & GLUT_ACTIVE_SHIFT) ? redoAction() : undoAction(); break;
+    case ctrlY: redoAction(); break;
+    case ctrlS: saveFromWindow(); break;
+    default: break;
     }
 }

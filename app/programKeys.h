@@ -3,5 +3,5 @@
 // Ctrl+S saves the world.
 #pragma once
 
-// Acts on a key typed with the GLUT modifiers given; false for a key that is none of these.
-bool handleProgramKey(unsigned char key, int modifiers);
+// Acts on a key typed with the GLUT modifiers given; any other key does nothing.
+void handleProgramKey(unsigned char key, int modifiers);

@@ -78,7 +78,7 @@ void layOutWindows()
 // The program's keys act from the panels and the Plots window as they do from the world window.
 void shareProgramKeys()
 {
-    panelManager.setOtherKeysCallback([](unsigned char key, int modifiers) { handleProgramKey(key, modifiers); });
+    panelManager.setOtherKeysCallback(handleProgramKey);
     setPlotsOtherKeys(handleProgramKey);
 }
 
