@@ -8,6 +8,7 @@
 #include "shellState.h"
 #include "windowPlacement.h"
 #include "worldActions.h"
+#include "worldSettings.h"
 
 #include <GL/glut.h>
 

@@ -6,6 +6,7 @@
 #include "shellState.h"
 #include "worldActions.h"
 #include "worldHistory.h"
+#include "worldSettings.h"
 
 #include <cstdio>
 #include <utility>

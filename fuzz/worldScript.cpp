@@ -7,6 +7,7 @@
 #include "worldActions.h"
 #include "worldHash.h"
 #include "worldInvariants.h"
+#include "worldSettings.h"
 
 namespace {
 

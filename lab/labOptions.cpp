@@ -4,12 +4,10 @@
 #include "commandLine.h"
 #include "movieWriter.h"
 #include "renderMode.h"
-#include "sweepOptions.h"
 #include "view.h"
 #include "world.h"
 
 #include <limits>
-#include <strings.h>
 
 namespace {
 
@@ -70,13 +68,6 @@ std::string checkTogether(const LabOptions& options)
 
 }  // namespace
 
-int renderModeNamed(const std::string& name)
-{
-    for (int mode = 0; mode < renderModeCount; ++mode)
-        if (strcasecmp(name.c_str(), renderModeNames[mode]) == 0) return mode;
-    return -1;
-}
-
 std::string parseLabOptions(int argc, const char* const* argv, LabOptions& options)
 {
     options = LabOptions{};
@@ -104,7 +95,7 @@ std::string parseLabOptions(int argc, const char* const* argv, LabOptions& optio
     CLI::App* sweep = lab.add_subcommand("sweep",
                                          "runs a world for every combination of the listed values and every seed, "
                                          "in parallel, and builds one table and a plot of them all");
-    addSweepOptions(*sweep, options);
+    addSweepOptions(*sweep, options.sweep);
 
     const std::string command = argc > 1 ? argv[1] : "";
     if (command.empty()) return "no command given (run, save, sweep or bench)";
@@ -122,5 +113,5 @@ std::string parseLabOptions(int argc, const char* const* argv, LabOptions& optio
                       : save->parsed()  ? LabCommand::save
                       : sweep->parsed() ? LabCommand::sweep
                                         : LabCommand::bench;
-    return options.command == LabCommand::sweep ? readSweep(options) : checkTogether(options);
+    return options.command == LabCommand::sweep ? readSweep(options.sweep) : checkTogether(options);
 }

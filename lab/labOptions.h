@@ -1,15 +1,12 @@
 // The command line of quillmoss-lab: its commands and their options.
 #pragma once
 
-#include "sweepPlan.h"
+#include "sweepOptions.h"
 
 #include <cstdint>
 #include <string>
 
 enum class LabCommand { help, run, save, bench, sweep };
-
-// What a sweep does with its directory.
-enum class SweepAction { run, plan, collect };
 
 struct LabOptions {
     LabCommand command = LabCommand::help;
@@ -31,13 +28,7 @@ struct LabOptions {
     std::string movieFile;  // the snapshots as a video, when named
     long long fps = 10;
     bool skipComplete = false;  // a run that finds itself whole in its directory does nothing
-    SweepTexts sweepTexts;  // the sweep's keys as given on the command line
-    std::string sweepFile;
-    SweepAction sweepAction = SweepAction::run;
-    std::string sweepDirectory;
-    long long workers = 0;  // 0: one for each core
-    bool redoDamaged = false;  // runs whose files are damaged are run again
-    SweepPlan plan;  // read from the command line and the sweep file (or a plan's directory)
+    SweepOptions sweep;  // the sweep command's
     std::string helpText;  // what --help shows, for the help command
 };
 
@@ -45,6 +36,3 @@ struct LabOptions {
 // what is wrong (an unknown command, option, topology or mode, a missing or bad value, options
 // that contradict each other). --help anywhere, or the help command, asks for the help text.
 std::string parseLabOptions(int argc, const char* const* argv, LabOptions& options);
-
-// A render mode by the Render panel's name, in any letter case; -1 when there is none.
-int renderModeNamed(const std::string& name);

@@ -2,10 +2,13 @@
 #include "runCheck.h"
 
 #include "directoryLock.h"
-#include "runSettings.h"
 #include "runTable.h"
 
 #include <sys/stat.h>
+
+#include <fstream>
+#include <optional>
+#include <sstream>
 
 namespace {
 
@@ -13,6 +16,34 @@ bool exists(const std::string& path)
 {
     struct stat status;
     return stat(path.c_str(), &status) == 0;
+}
+
+// The settings lines of directory/run.txt; none when it has no run.txt.
+std::optional<std::string> recordedSettings(const std::string& directory)
+{
+    std::ifstream file(directory + "/run.txt", std::ios::binary);
+    if (!file) return std::nullopt;
+    std::string settings;
+    for (std::string line; std::getline(file, line);)
+        if (!line.empty() && line[0] != '#' && line.rfind(runCommandKey, 0) != 0) settings += line + "\n";
+    return settings;
+}
+
+// The first setting in which recorded differs from expected: "disaster-rate 0.05, not 0.1".
+std::string settingDifference(const std::string& recorded, const std::string& expected)
+{
+    // Settings lines are never empty, so an empty one stands for the end of either.
+    std::istringstream had(recorded), wanted(expected);
+    std::string held, asked;
+    while (held == asked) {
+        if (!std::getline(had, held)) held.clear();
+        if (!std::getline(wanted, asked)) asked.clear();
+        if (held.empty() && asked.empty()) return {};
+    }
+    const std::size_t equals = asked.find(" = ");
+    if (equals == std::string::npos || held.compare(0, equals + 3, asked, 0, equals + 3) != 0)
+        return "\"" + held + "\" where the plan has \"" + asked + "\"";
+    return asked.substr(0, equals) + " " + held.substr(equals + 3) + ", not " + asked.substr(equals + 3);
 }
 
 }  // namespace

@@ -26,4 +26,7 @@ struct ExpectedRun {
     std::string moviePath;
 };
 
+// run.txt's last line starts with this: the command that made the run, not a setting.
+inline constexpr const char* runCommandKey = "command = ";
+
 RunCheck checkRun(const std::string& directory, const ExpectedRun& expected);

@@ -1,23 +1,19 @@
-// run.txt: written by every run before its first step, read by sweeps to tell their own runs from
-// others'.
+// run.txt: written by every run before its first step, and the settings a sweep's run must have
+// written there.
 #include "runSettings.h"
 
 #include "childProgram.h"
 #include "directories.h"
+#include "floatText.h"
 #include "renderMode.h"
+#include "runTable.h"
 #include "world.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 
 namespace {
-
-constexpr int floatDigits = 9;  // enough for any float to come back exactly
-const char* const commandKey = "command = ";
 
 const char* onOff(bool on) { return on ? "on" : "off"; }
 
@@ -51,16 +47,6 @@ std::string commandLine(const LabOptions& options, std::uint32_t seed)
 
 }  // namespace
 
-std::string shortestFloat(float value)
-{
-    char text[32];
-    for (int digits = 1; digits <= floatDigits; ++digits) {
-        std::snprintf(text, sizeof text, "%.*g", digits, static_cast<double>(value));
-        if (std::strtof(text, nullptr) == value) break;
-    }
-    return text;
-}
-
 std::string runSettingsText(const LabOptions& options, std::uint32_t seed)
 {
     std::string text;
@@ -80,33 +66,21 @@ std::string writeRunRecord(const LabOptions& options, std::uint32_t seed)
     const std::string path = options.outDirectory + "/run.txt";
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file << "# How this quillmoss-lab run was made; the command at the end makes it again.\n"
-         << runSettingsText(options, seed) << commandKey << commandLine(options, seed) << "\n";
+         << runSettingsText(options, seed) << runCommandKey << commandLine(options, seed) << "\n";
     file.close();
     return file ? "" : "cannot write " + path + ": " + std::strerror(errno);
 }
 
-std::optional<std::string> recordedSettings(const std::string& directory)
+ExpectedRun expectedRun(const SweepPlan& plan, const SweepRun& run, const std::string& outDirectory)
 {
-    std::ifstream file(directory + "/run.txt", std::ios::binary);
-    if (!file) return std::nullopt;
-    std::string settings;
-    for (std::string line; std::getline(file, line);)
-        if (!line.empty() && line[0] != '#' && line.rfind(commandKey, 0) != 0) settings += line + "\n";
-    return settings;
-}
-
-std::string settingDifference(const std::string& recorded, const std::string& expected)
-{
-    // Settings lines are never empty, so an empty one stands for the end of either.
-    std::istringstream had(recorded), wanted(expected);
-    std::string held, asked;
-    while (held == asked) {
-        if (!std::getline(had, held)) held.clear();
-        if (!std::getline(wanted, asked)) asked.clear();
-        if (held.empty() && asked.empty()) return {};
-    }
-    const std::size_t equals = asked.find(" = ");
-    if (equals == std::string::npos || held.compare(0, equals + 3, asked, 0, equals + 3) != 0)
-        return "\"" + held + "\" where the plan has \"" + asked + "\"";
-    return asked.substr(0, equals) + " " + held.substr(equals + 3) + ", not " + asked.substr(equals + 3);
+    // The settings come from the run's own command line read as the run reads it, so that they are
+    // the very text the run writes into run.txt.
+    std::vector<std::string> words = {"quillmoss-lab"};
+    for (const std::string& argument : runArguments(plan, run, outDirectory)) words.push_back(argument);
+    std::vector<const char*> argv;
+    for (const std::string& word : words) argv.push_back(word.c_str());
+    LabOptions options;
+    parseLabOptions(static_cast<int>(argv.size()), argv.data(), options);
+    return {runSettingsText(options, run.seed), recordedSteps(0, plan.steps, plan.every),
+            plan.movies ? outDirectory + "/movie." + plan.movieFormat : ""};
 }

@@ -3,13 +3,10 @@
 #pragma once
 
 #include "labOptions.h"
+#include "runCheck.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
-
-// The shortest text that reads back as the same float, so that 0.01 stays "0.01".
-std::string shortestFloat(float value);
 
 // The settings lines of a run with these options and this seed (the one it was given, or the
 // clock's): the same text for the same run wherever its files lie.
@@ -19,8 +16,6 @@ std::string runSettingsText(const LabOptions& options, std::uint32_t seed);
 // absolute paths, that runs the same run again. "" when written.
 std::string writeRunRecord(const LabOptions& options, std::uint32_t seed);
 
-// The settings lines of directory/run.txt; none when it has no run.txt.
-std::optional<std::string> recordedSettings(const std::string& directory);
-
-// The first setting in which recorded differs from expected: "disaster-rate 0.05, not 0.1".
-std::string settingDifference(const std::string& recorded, const std::string& expected);
+// What the run's directory must hold when a sweep's run is whole: the settings its own command
+// line gives it, the steps of its table, its movie.
+ExpectedRun expectedRun(const SweepPlan& plan, const SweepRun& run, const std::string& outDirectory);

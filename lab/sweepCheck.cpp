@@ -3,6 +3,7 @@
 #include "sweepCheck.h"
 
 #include "childProgram.h"
+#include "runSettings.h"
 
 #include <unistd.h>
 

@@ -88,9 +88,9 @@ int writeJobs(const SweepPlan& plan, const std::string& directory)
 
 int runHere(const LabOptions& options, const std::vector<RunCheck>& checks, SweepUse use)
 {
-    const SweepPlan& plan = options.plan;
-    const std::string& directory = options.sweepDirectory;
-    const int workers = options.workers > 0 ? static_cast<int>(options.workers) : coreCount();
+    const SweepPlan& plan = options.sweep.plan;
+    const std::string& directory = options.sweep.directory;
+    const int workers = options.sweep.workers > 0 ? static_cast<int>(options.sweep.workers) : coreCount();
     const SweepOutcome outcome = runSweep(plan, runsToRun(checks, use), directory, workers);
     if (outcome.signal != 0)
         return report(signalStatusBase + outcome.signal,
@@ -107,9 +107,9 @@ int runHere(const LabOptions& options, const std::vector<RunCheck>& checks, Swee
 
 int sweepCommand(const LabOptions& options)
 {
-    const SweepPlan& plan = options.plan;
-    const std::string& directory = options.sweepDirectory;
-    if (options.sweepAction != SweepAction::plan) {
+    const SweepPlan& plan = options.sweep.plan;
+    const std::string& directory = options.sweep.directory;
+    if (options.sweep.action != SweepAction::plan) {
         const std::string missing = missingTools(plan);
         if (!missing.empty()) return report(refusedStatus, missing);
     }
@@ -119,11 +119,11 @@ int sweepCommand(const LabOptions& options)
     if (!lock.problem().empty()) return report(refusedStatus, lock.problem());
     std::string problem = planProblem(plan, directory);
     if (!problem.empty()) return report(refusedStatus, problem);
-    if (options.sweepAction == SweepAction::collect) return collect(plan, directory);
+    if (options.sweep.action == SweepAction::collect) return collect(plan, directory);
 
-    const SweepUse use = options.sweepAction == SweepAction::plan ? SweepUse::plan
-                         : options.redoDamaged                    ? SweepUse::redo
-                                                                  : SweepUse::resume;
+    const SweepUse use = options.sweep.action == SweepAction::plan ? SweepUse::plan
+                         : options.sweep.redoDamaged               ? SweepUse::redo
+                                                                   : SweepUse::resume;
     const std::vector<RunCheck> checks = checkSweepRuns(plan, directory);
     problem = sweepRunsProblem(checks, directory, use);
     if (!problem.empty()) return report(refusedStatus, problem);

@@ -3,6 +3,8 @@
 
 #include "commandLine.h"
 
+#include <CLI/CLI.hpp>
+
 namespace {
 
 constexpr long long mostWorkers = 1024;
@@ -17,9 +19,9 @@ const char* const listHelp[] = {
 
 }  // namespace
 
-void addSweepOptions(CLI::App& sweep, LabOptions& options)
+void addSweepOptions(CLI::App& sweep, SweepOptions& options)
 {
-    SweepTexts& texts = options.sweepTexts;
+    SweepTexts& texts = options.texts;
     for (int key = 0; key < sweptKeyCount; ++key) {
         const std::string name = sweptKeys[key];
         sweep
@@ -61,7 +63,7 @@ void addSweepOptions(CLI::App& sweep, LabOptions& options)
         "a movie of each run's snapshots");
     sweep.add_flag("--redo-damaged", options.redoDamaged,
                    "with --out: run again the runs whose files are damaged (the others are kept)");
-    addPathOption(sweep, "--file", "FILE", options.sweepFile, "a sweep file: key = value, value lines; the command line wins");
+    addPathOption(sweep, "--file", "FILE", options.file, "a sweep file: key = value, value lines; the command line wins");
     addWholeOption(sweep, "--workers", options.workers, 1, mostWorkers, "runs at once (default: one for each core)");
     const std::pair<const char*, const char*> actions[] = {
         {"--out", "run the sweep here, then collect (runs already finished are kept)"},
@@ -72,8 +74,8 @@ void addSweepOptions(CLI::App& sweep, LabOptions& options)
     std::vector<CLI::Option*> given;
     for (int at = 0; at < 3; ++at) {
         const SweepAction action = actionOf[at];
-        given.push_back(addPathOption(sweep, actions[at].first, "DIR", options.sweepDirectory, actions[at].second)
-                            ->each([&options, action](const std::string&) { options.sweepAction = action; }));
+        given.push_back(addPathOption(sweep, actions[at].first, "DIR", options.directory, actions[at].second)
+                            ->each([&options, action](const std::string&) { options.action = action; }));
         for (CLI::Option* other : given)
             if (other != given.back()) given.back()->excludes(other);
     }
@@ -82,18 +84,18 @@ void addSweepOptions(CLI::App& sweep, LabOptions& options)
         "DIR gets sweep.csv, summary.csv and summary.png.");
 }
 
-std::string readSweep(LabOptions& options)
+std::string readSweep(SweepOptions& options)
 {
-    if (options.sweepDirectory.empty()) return "sweep needs --out DIR, --plan DIR or --collect DIR";
-    if (options.redoDamaged && options.sweepAction != SweepAction::run) return "--redo-damaged goes with --out DIR";
-    if (options.sweepAction == SweepAction::collect) {
-        if (!options.sweepTexts.empty() || !options.sweepFile.empty())
+    if (options.directory.empty()) return "sweep needs --out DIR, --plan DIR or --collect DIR";
+    if (options.redoDamaged && options.action != SweepAction::run) return "--redo-damaged goes with --out DIR";
+    if (options.action == SweepAction::collect) {
+        if (!options.texts.empty() || !options.file.empty())
             return "--collect reads the sweep from DIR/plan.txt: leave the sweep's options out";
-        options.sweepFile = options.sweepDirectory + "/plan.txt";
+        options.file = options.directory + "/plan.txt";
     }
-    if (!options.sweepFile.empty()) {
-        const std::string problem = readSweepFile(options.sweepFile, options.sweepTexts);
+    if (!options.file.empty()) {
+        const std::string problem = readSweepFile(options.file, options.texts);
         if (!problem.empty()) return problem;
     }
-    return planFromTexts(options.sweepTexts, options.plan);
+    return planFromTexts(options.texts, options.plan);
 }

@@ -2,10 +2,8 @@
 #include "sweepPlan.h"
 
 #include "commandLine.h"
-#include "labOptions.h"
+#include "floatText.h"
 #include "renderMode.h"
-#include "runCheck.h"
-#include "runSettings.h"
 #include "runTable.h"
 #include "view.h"
 #include "world.h"
@@ -286,18 +284,4 @@ std::vector<std::string> runArguments(const SweepPlan& plan, const SweepRun& run
                                             std::string("--fps"), std::to_string(plan.fps)})
             arguments.push_back(argument);
     return arguments;
-}
-
-ExpectedRun expectedRun(const SweepPlan& plan, const SweepRun& run, const std::string& outDirectory)
-{
-    // The settings come from the run's own command line read as the run reads it, so that they are
-    // the very text the run writes into run.txt.
-    std::vector<std::string> words = {"quillmoss-lab"};
-    for (const std::string& argument : runArguments(plan, run, outDirectory)) words.push_back(argument);
-    std::vector<const char*> argv;
-    for (const std::string& word : words) argv.push_back(word.c_str());
-    LabOptions options;
-    parseLabOptions(static_cast<int>(argv.size()), argv.data(), options);
-    return {runSettingsText(options, run.seed), recordedSteps(0, plan.steps, plan.every),
-            plan.movies ? outDirectory + "/movie." + plan.movieFormat : ""};
 }

@@ -2,8 +2,6 @@
 // and seed, numbered from 1 in a fixed order.
 #pragma once
 
-#include "runCheck.h"
-
 #include <array>
 #include <cstdint>
 #include <map>
@@ -62,6 +60,3 @@ std::string runDirectory(const std::string& sweepDirectory, int number);
 
 // quillmoss-lab run's arguments (after the program's name) for one run writing into outDirectory.
 std::vector<std::string> runArguments(const SweepPlan& plan, const SweepRun& run, const std::string& outDirectory);
-
-// What the run's directory must hold when the run is whole.
-ExpectedRun expectedRun(const SweepPlan& plan, const SweepRun& run, const std::string& outDirectory);

@@ -4,7 +4,7 @@
 
 #include "cellArrays.h"
 #include "environment.h"
-#include "labOptions.h"
+#include "floatText.h"
 #include "pythonArguments.h"
 #include "pythonWorld.h"
 #include "renderMode.h"
@@ -13,14 +13,13 @@
 #include "worldFile.h"
 #include "worldPictures.h"
 #include "worldScenes.h"
+#include "worldSettings.h"
 #include "worldStatistics.h"
 
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
 
-#include <charconv>
 #include <ctime>
-#include <iterator>
 #include <limits>
 #include <sstream>
 
@@ -242,12 +241,7 @@ void defineSwitch(py::class_<PythonWorld>& world, const char* name, int RuleSwit
 // float, which is the number that was set whenever that had at most seven significant digits.
 double disasterRate(PythonWorld& self)
 {
-    const float kept = self.with([](World& world) { return world.disasterRate; });
-    char text[32];
-    const char* const end = std::to_chars(std::begin(text), std::end(text), kept).ptr;
-    double rate = 0.0;
-    std::from_chars(text, end, rate);
-    return rate;
+    return std::stod(shortestFloat(self.with([](World& world) { return world.disasterRate; })));
 }
 
 void setDisasterRate(PythonWorld& self, double rate)

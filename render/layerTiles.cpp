@@ -2,8 +2,8 @@
 #include "layerTiles.h"
 
 #include "modeColours.h"
+#include "relief.h"
 #include "world.h"
-#include "worldLayer.h"
 
 #include <GL/gl.h>
 

@@ -1,10 +1,10 @@
 // Picking the cell under the mouse: the tiles drawn into the one pixel in colours that name them.
 #include "picking.h"
 
+#include "relief.h"
 #include "view.h"
 #include "world.h"
 #include "worldFrame.h"
-#include "worldLayer.h"
 
 #include <GL/glu.h>
 

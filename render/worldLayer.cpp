@@ -4,7 +4,7 @@
 #include "clockWaves.h"
 #include "layerTiles.h"
 #include "modeColours.h"
-#include "renderMode.h"
+#include "relief.h"
 #include "view.h"
 #include "world.h"
 
@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr float reliefRange = 12.0f;
 constexpr float highlightLift = 0.1f;
 constexpr float highlightWidth = 2.0f;
 
@@ -60,18 +59,6 @@ void drawHighlight(const World& world, const View& view, const reliefScale& reli
 }
 
 }  // namespace
-
-reliefScale reliefOf(int heightMode, float elevation)
-{
-    const int field = heightMode >= 0 && heightMode < renderModeCount ? renderModeField[heightMode] : -1;
-    if (field == -1) return {environmentField, 0.0f};
-    return {field, elevation * reliefRange};
-}
-
-float cellHeight(const Cell& cell, const reliefScale& relief, float lift)
-{
-    return (cell.field[relief.field] - 0.5f) * relief.scale + lift;
-}
 
 void drawWorldLayer(const World& world, const View& view, int mode, float lift, float size, layerTiles& tiles)
 {

@@ -1,21 +1,9 @@
 // Drawing the world as one layer of tiles in a render mode, lifted into a relief.
 #pragma once
 
-#include "cell.h"
-
 class layerTiles;
 struct View;
 struct World;
-
-// The relief of a layer: the height of a cell is (field - 0.5) * scale + lift, where the field is
-// the one the height mode stands for, and scale is elevation * 12. A height mode without a field
-// (or outside the modes) lays the tiles flat at the lift.
-struct reliefScale {
-    int field;
-    float scale;
-};
-reliefScale reliefOf(int heightMode, float elevation);
-float cellHeight(const Cell& cell, const reliefScale& relief, float lift);
 
 // Draws every cell of the world once in the mode (tiles of the given size, gathered into the
 // layer's tiles; lines and points for Geneology), lifted by the view's relief, then outlines the

@@ -138,18 +138,18 @@ TEST(LabOptions, EveryOptionIsReadAndEveryBadWordNamed)
     std::ofstream(file) << "topology = plane, disc  # the flat ones\n\n  seeds=1-3, 7\ndisaster-rate = 0.010, 0.5\nsteps = 9\n";
     ASSERT_EQ(parse("sweep --file " + file + " --topology sphere --steps 4 --every 2 --inner none --movies --out d", options),
               "");
-    EXPECT_EQ(planText(options.plan),
+    EXPECT_EQ(planText(options.sweep.plan),
               "# A Quillmoss sweep: quillmoss-lab sweep --file reads it back.\n"
               "topology = sphere\ndisaster-rate = 0.01, 0.5\npollution = off\nhuman-rules = off\n"
               "lineages = off\nseeds = 1-3, 7\nsteps = 4\nevery = 2\nmode = Environment\n"
               "inner = None\nmovies = on\nmovie-format = mp4\nfps = 10\n");
-    const std::vector<SweepRun> runs = sweepRuns(options.plan);
+    const std::vector<SweepRun> runs = sweepRuns(options.sweep.plan);
     ASSERT_EQ(runs.size(), 8u);
     EXPECT_EQ(runs[5].number, 6);
     EXPECT_EQ(runs[5].setting[1], "0.5");
     EXPECT_EQ(runs[5].seed, 2u);
     EXPECT_EQ(recordedSteps(5, 25, 10), (std::vector<long long>{5, 10, 20, 25})) << "a loaded run's first and last steps too";
-    const std::vector<std::string> arguments = runArguments(options.plan, runs[5], "d/runs/0006");
+    const std::vector<std::string> arguments = runArguments(options.sweep.plan, runs[5], "d/runs/0006");
     EXPECT_EQ(std::accumulate(arguments.begin(), arguments.end(), std::string(),
                               [](auto line, auto word) { return line + word + " "; }),
               "run --topology sphere --seed 2 --disaster-rate 0.5 --steps 4 --every 2 --mode Environment --inner None "

@@ -6,12 +6,12 @@
 #include "input.h"
 #include "modeColours.h"
 #include "picking.h"
+#include "relief.h"
 #include "renderMode.h"
 #include "shellFixture.h"
 #include "shellState.h"
 #include "touchPass.h"
 #include "worldActions.h"
-#include "worldLayer.h"
 #include "worldWatchers.h"
 #include "worldWindow.h"
 

@@ -1,6 +1,8 @@
 // The fourteen render modes, their names, and the cell field each one stands for.
 #pragma once
 
+#include <string>
+
 enum RenderMode {
     environmentMode = 0,
     phenotypeMode = 1,
@@ -25,3 +27,6 @@ extern const char* const renderModeNames[renderModeCount];
 
 // The CellField a mode shows as height and the paint tools write; -1 for a mode without one.
 extern const int renderModeField[renderModeCount];
+
+// A render mode by the Render panel's name, in any letter case; -1 when there is none.
+int renderModeNamed(const std::string& name);

@@ -4,7 +4,7 @@
 #include "cell.h"
 #include "lattice.h"
 #include "randomGenerator.h"
-#include "worldSettings.h"
+#include "ruleSwitches.h"
 
 #include <cstdint>
 #include <memory>

@@ -5,6 +5,7 @@
 
 #include "replacingWrite.h"
 #include "world.h"
+#include "worldSettings.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -2,6 +2,7 @@
 #include "worldScenes.h"
 
 #include "simulationStep.h"
+#include "worldSettings.h"
 
 World growWorld(int topology, std::uint32_t seed, int steps, const RuleSwitches& switches)
 {
