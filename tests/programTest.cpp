@@ -370,6 +370,11 @@ TEST(WholeProgram, PlotsGoingBackUndoAndSavingFromTheWindow)
 struct Place {
     int x = 0, y = 0, width = 0, height = 0;
 };
+// Whether two windows share a pixel.
+bool overlap(const Place& a, const Place& b)
+{
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+}
 Place placeOf(const std::string& window)
 {
     const std::string said = geometry(window, "X=");
@@ -404,12 +409,13 @@ TEST(WholeProgram, OnASmallScreenNoWindowCoversAnother)
             for (const std::string& name : names) places.push_back(placeOf(window(name)));
             for (std::size_t at = 0; at < places.size(); ++at) {
                 const Place& a = places[at];
-                EXPECT_TRUE(a.x >= 0 && a.y >= 0 && a.x + a.width <= width && a.y + a.height <= height) << names[at];
-                for (std::size_t other = at + 1; other < places.size(); ++other) {
-                    const Place& b = places[other];
-                    EXPECT_FALSE(a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height)
+                EXPECT_GE(a.x, 0) << names[at];
+                EXPECT_GE(a.y, 0) << names[at];
+                EXPECT_LE(a.x + a.width, width) << names[at];
+                EXPECT_LE(a.y + a.height, height) << names[at];
+                for (std::size_t other = at + 1; other < places.size(); ++other)
+                    EXPECT_FALSE(overlap(a, places[other]))
                         << names[at] << " covers " << names[other] << " on " << width << "x" << height;
-                }
             }
             EXPECT_GE(std::min(places[0].width, places[0].height), 400) << "the world window takes the room left";
             if (width == 1366) {
