@@ -214,6 +214,32 @@ void closed()
     texts.reset();
 }
 
+// The rows as the lab's stats.csv writes them.
+std::string tableOf(const std::vector<WorldStatistics>& rows)
+{
+    std::string table = statisticsHeader();
+    for (const WorldStatistics& row : rows) table += statisticsRow(row);
+    return table;
+}
+
+// Writes the curves' rows to quillmoss-plots-STEP.csv in the working directory (-2, -3 ... before
+// .csv when that name is taken) through a new file renamed into place, and prints the path made
+// absolute, or why it could not.
+void exportPlots()
+{
+    const std::vector<WorldStatistics> rows = pastRows();
+    if (rows.empty()) return;
+    const std::string path = absolutePath(unusedName("quillmoss-plots-" + std::to_string(rows.back().step), ".csv"));
+    const std::string table = tableOf(rows);
+    const std::string problem = writeReplacing(path, {table.begin(), table.end()});
+    if (problem.empty()) {
+        std::printf("quillmoss: wrote the curves to %s\n", path.c_str());
+    } else {
+        std::printf("quillmoss: the curves were not written to %s: %s\n", path.c_str(), problem.c_str());
+    }
+    std::fflush(stdout);
+}
+
 // s writes the curves' rows beside the program; the program's own keys act as everywhere.
 void key(unsigned char pressed, int, int)
 {
@@ -286,27 +312,4 @@ int showPlotsWhenDue()
     if (wait > 0.0f) return static_cast<int>(std::ceil(wait * millisecondsPerSecond));
     glutPostWindowRedisplay(plotsWindow);
     return -1;
-}
-
-std::string plotsTable()
-{
-    std::string table = statisticsHeader();
-    for (const WorldStatistics& row : pastRows()) table += statisticsRow(row);
-    return table;
-}
-
-bool exportPlots()
-{
-    const std::vector<WorldStatistics> rows = pastRows();
-    if (rows.empty()) return false;
-    const std::string path = absolutePath(unusedName("quillmoss-plots-" + std::to_string(rows.back().step), ".csv"));
-    const std::string table = plotsTable();
-    const std::string problem = writeReplacing(path, {table.begin(), table.end()});
-    if (problem.empty()) {
-        std::printf("quillmoss: wrote the curves to %s\n", path.c_str());
-    } else {
-        std::printf("quillmoss: the curves were not written to %s: %s\n", path.c_str(), problem.c_str());
-    }
-    std::fflush(stdout);
-    return problem.empty();
 }

@@ -12,7 +12,8 @@
 WindowPlace plotsSize();
 // Where the window opens (beside the world window until set).
 void setPlotsPlace(WindowPlace place);
-// The keys the window does not use itself (all but s) go to handler: the program's keys.
+// s writes the curves' rows to quillmoss-plots-STEP.csv in the working directory (-2, -3 ...
+// when that name is taken); the keys the window does not use itself go to handler: the program's keys.
 void setPlotsOtherKeys(void (*handler)(unsigned char key, int modifiers));
 
 // Opens the window (nothing when it is open), closes it (nothing when it is closed), or either.
@@ -29,10 +30,3 @@ void showPlotsChange(WorldChange change);
 // Asks for the curves to be shown when they changed and the last showing is a tenth of a second
 // old; otherwise the milliseconds until they are due (-1: nothing waits). Each frame asks.
 int showPlotsWhenDue();
-
-// The curves' rows as the lab's stats.csv writes them.
-std::string plotsTable();
-// What s in the window does: writes plotsTable() to quillmoss-plots-STEP.csv in the working
-// directory (-2, -3 ... before .csv when that name is taken) through a new file renamed into
-// place, and prints the path made absolute, or why it could not. False when nothing was written.
-bool exportPlots();

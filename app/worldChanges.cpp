@@ -18,7 +18,6 @@ constexpr std::size_t defaultBudget = std::size_t{64} << 20;
 
 World theWorld;
 WorldHistory history(defaultBudget);
-std::size_t budget = defaultBudget;
 std::vector<std::function<void(WorldChange)>> watchers;
 const void* openSource = nullptr;
 std::string lastSaid;  // what the last moves that found nothing said, until the world changes
@@ -48,7 +47,10 @@ void sayOnce(const std::string& said)
     std::fflush(stdout);
 }
 
-std::string moreKeptBy() { return "a --history-mb above " + std::to_string(budget / bytesPerMegabyte) + " keeps more"; }
+std::string moreKeptBy()
+{
+    return "a --history-mb above " + std::to_string(history.budgetBytes() / bytesPerMegabyte) + " keeps more";
+}
 
 // Moves the world along its history, running on from now; when there is nowhere to go, says why
 // (nothing when noneLeft is empty).
@@ -91,11 +93,7 @@ void startWorld(World started)
     tell(WorldChange::replaced);
 }
 
-void setHistoryBudget(std::size_t bytes)
-{
-    budget = bytes;
-    history.setBudget(bytes);
-}
+void setHistoryBudget(std::size_t bytes) { history.setBudget(bytes); }
 
 void stepWorld()
 {

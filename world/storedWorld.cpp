@@ -15,12 +15,17 @@ static_assert(std::is_trivially_copyable_v<Cell>, "a cell is its bytes");
 static_assert(sizeof(Cell) == 2 * cellFieldCount * sizeof(float) + 2 * sizeof(Group) + 5 * sizeof(std::int32_t),
               "a cell has no padding: every byte compressed is a value");
 
-// Move-assigned empty vectors, which give their storage back (assigning {} would keep it).
-World withoutCells(const World& world)
+// The world's cells and work stack are lent out while the rest is copied, so that a keyframe
+// never copies the cells it compresses; the copy of what is left allocates nothing.
+World withoutCells(World& world)
 {
+    std::vector<Cell> cells;
+    std::vector<LineageFrame> stack;
+    cells.swap(world.cells);
+    stack.swap(world.lineageStack);
     World frame = world;
-    frame.cells = std::vector<Cell>();
-    frame.lineageStack = std::vector<LineageFrame>();
+    cells.swap(world.cells);
+    stack.swap(world.lineageStack);
     return frame;
 }
 
@@ -37,8 +42,9 @@ std::vector<unsigned char> compressedBytes(const std::vector<Cell>& cells)
 
 }  // namespace
 
-StoredWorld::StoredWorld(const World& world, const ByteCount& count)
-    : frame(withoutCells(world)), compressedCells(compressedBytes(world.cells)),
+StoredWorld::StoredWorld(World& world, const ByteCount& count)
+    : frame(withoutCells(world)),
+      compressedCells(compressedBytes(world.cells)),
       held(count, sizeof(StoredWorld) + compressedCells.capacity())
 {
 }

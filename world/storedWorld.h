@@ -11,8 +11,9 @@
 
 class StoredWorld {
 public:
-    // Compresses the world, adding what it keeps to count.
-    StoredWorld(const World& world, const ByteCount& count);
+    // Compresses the world, adding what it keeps to count. The world lends its cells for the while,
+    // and has them back as they were.
+    StoredWorld(World& world, const ByteCount& count);
     // The world as it was stored.
     World restored() const;
 

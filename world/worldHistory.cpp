@@ -80,7 +80,7 @@ bool WorldHistory::takeLast(std::deque<Moment>& from, std::deque<Moment>& to, Wo
 
 // A change goes into the past once, before the world moves on from it. The caller trims after:
 // trimming in between could let go of the very action it is working with.
-void WorldHistory::settle(const World& world)
+void WorldHistory::settle(World& world)
 {
     if (!changePending) return;
     changePending = false;
@@ -88,7 +88,7 @@ void WorldHistory::settle(const World& world)
 }
 
 // The world at the present of a settled timeline is its keyframe there, when it has one.
-WorldHistory::Moment WorldHistory::moment(const World& world)
+WorldHistory::Moment WorldHistory::moment(World& world)
 {
     settle(world);
     SharedWorld kept = timeline.keyframeAtPresent();

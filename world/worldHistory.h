@@ -21,6 +21,7 @@ public:
     // Forgets everything: the world as it is now is the whole past (program start, a loaded world).
     void restart(World& world);
     void setBudget(std::size_t budgetBytes);
+    std::size_t budgetBytes() const { return budget; }
 
     // Steps the world once and records the step; a future recorded beyond the present is dropped.
     void step(World& world);
@@ -59,8 +60,8 @@ private:
         SharedWorld world;
         WorldTimeline timeline;
     };
-    void settle(const World& world);
-    Moment moment(const World& world);
+    void settle(World& world);
+    Moment moment(World& world);
     void become(Moment moment, World& world);
     bool takeLast(std::deque<Moment>& from, std::deque<Moment>& to, World& world);
     bool dropOldestKeyframe(bool keepPresent);

@@ -7,13 +7,13 @@
 
 WorldTimeline::WorldTimeline(ByteCount count) : rows(count), count(std::move(count)) {}
 
-WorldTimeline::WorldTimeline(const World& world, const WorldStatistics& row, const ByteCount& count) : WorldTimeline(count)
+WorldTimeline::WorldTimeline(World& world, const WorldStatistics& row, const ByteCount& count) : WorldTimeline(count)
 {
     rows.append(row);
     keep(world);
 }
 
-void WorldTimeline::stepped(const World& world, const WorldStatistics& row)
+void WorldTimeline::stepped(World& world, const WorldStatistics& row)
 {
     dropAfter(presentPosition);
     newestPosition = ++presentPosition;
@@ -27,7 +27,7 @@ void WorldTimeline::changed(const WorldStatistics& row)
     rows.replaceLast(row);
 }
 
-void WorldTimeline::keep(const World& world)
+void WorldTimeline::keep(World& world)
 {
     auto stored = std::make_shared<const StoredWorld>(world, count);
     if (!keyframes.empty() && keyframes.back().position == presentPosition) {

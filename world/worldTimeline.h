@@ -19,16 +19,16 @@ public:
     // No positions yet; blocks will count into count.
     explicit WorldTimeline(ByteCount count = nullptr);
     // The world alone at position 0.
-    WorldTimeline(const World& world, const WorldStatistics& row, const ByteCount& count);
+    WorldTimeline(World& world, const WorldStatistics& row, const ByteCount& count);
 
     // The world one step after the present, with its row: the present moves on, and the future
     // that was recorded beyond the old present is dropped.
-    void stepped(const World& world, const WorldStatistics& row);
+    void stepped(World& world, const WorldStatistics& row);
     // A person changed the world at the present: its row now, the future dropped. keep() stores
     // the changed world, once it stops changing.
     void changed(const WorldStatistics& row);
     // Makes the world at the present a keyframe, replacing one there.
-    void keep(const World& world);
+    void keep(World& world);
 
     // Makes world the world one position before the present (false, world unchanged, when no
     // keyframe is that old).
