@@ -129,7 +129,7 @@ TEST_F(WorldFile, DamagedAndForeignFilesAreRefusedWithTheirReasonAndGiveNoWorld)
         {[](Bytes& b) { b[20] ^= 0x10; }, "checksum mismatch (the file is damaged)", false},
         {[](Bytes& b) { b[cellAt(500) + 161] ^= 0x10; }, "checksum mismatch (the file is damaged)", false},
         {[](Bytes& b) { b[6] = 'X'; }, "not a Quillmoss world file", true},
-        {[](Bytes& b) { setWord(b, 8, 7); }, "file version 7, this program reads version 1", true},
+        {[](Bytes& b) { setWord(b, 8, 7); }, "file version 7, this program reads versions 1 to 2", true},
         {[](Bytes& b) { setWord(b, 12, 5); }, "unknown topology 5", true},
         {[](Bytes& b) { setWord(b, 16, 4955); }, "4955 cells, but a disc has 9840 index slots", true},
         {[&](Bytes& b) { std::memcpy(&b[cellAt(123) + 12], &nan, 4); }, "cell 123 holds a number that is not finite", true},

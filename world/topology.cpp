@@ -13,12 +13,10 @@
 
 namespace {
 
-constexpr int planeWidth = 80;
-constexpr int planeHeight = 80;
 constexpr float planeCellSize = 1.0f;
-constexpr int discRings = 40;
-constexpr int sphereEquatorCells = 160;
-constexpr float sphereRadius = 25.0f;
+// The default sphere has 160 cells on its equator and radius 25; a sphere of another size keeps
+// that radius per equator cell, so that its cells keep their size.
+constexpr float radiusPerEquatorCell = 25.0f / 160.0f;
 constexpr int seededCells = 6;
 
 void emptyWorld(World& world)
@@ -31,21 +29,26 @@ void emptyWorld(World& world)
     world.topology = -1;
 }
 
-std::shared_ptr<const lattice> builtLattice(int topology)
+std::shared_ptr<const lattice> builtLattice(int topology, const WorldSizes& sizes = {})
 {
-    std::unique_ptr<lattice> built = makeLattice(topology);
+    std::unique_ptr<lattice> built = makeLattice(topology, sizes);
     if (built) built->build();
     return built;
 }
 
 }  // namespace
 
-std::unique_ptr<lattice> makeLattice(int topology)
+int sphereEquatorCells(int rows) { return 2 * (rows + 1); }
+
+std::unique_ptr<lattice> makeLattice(int topology, const WorldSizes& sizes)
 {
     switch (topology) {
-    case planeTopology: return std::make_unique<planeLattice>(planeWidth, planeHeight, planeCellSize);
-    case discTopology: return std::make_unique<spiralLattice>(discRings);
-    case sphereTopology: return std::make_unique<sphereLattice>(sphereEquatorCells, sphereRadius);
+    case planeTopology: return std::make_unique<planeLattice>(sizes.planeWidth, sizes.planeHeight, planeCellSize);
+    case discTopology: return std::make_unique<spiralLattice>(sizes.discRings);
+    case sphereTopology: {
+        const int equator = sphereEquatorCells(sizes.sphereRows);
+        return std::make_unique<sphereLattice>(equator, radiusPerEquatorCell * static_cast<float>(equator));
+    }
     default: return nullptr;
     }
 }
@@ -57,9 +60,10 @@ int topologyNamed(const std::string& name)
     return -1;
 }
 
-std::shared_ptr<const lattice> sharedLattice(int topology)
+std::shared_ptr<const lattice> sharedLattice(int topology, const WorldSizes& sizes)
 {
     if (topology < 0 || topology >= topologyCount) return nullptr;
+    if (!hasDefaultSize(topology, sizes)) return builtLattice(topology, sizes);
     // Built once, on first use, by whichever thread comes first; immutable from then on.
     static const std::shared_ptr<const lattice> lattices[topologyCount] = {
         builtLattice(planeTopology), builtLattice(discTopology), builtLattice(sphereTopology)};
@@ -70,30 +74,32 @@ int setTopology(World& world, int topology)
 {
     if (topology == world.topology) return -1;
     emptyWorld(world);
+    if (!sizeRangeProblem(topology, world.sizes).empty()) return 0;
 
-    std::shared_ptr<const lattice> shape = sharedLattice(topology);
-    if (!shape) return 0;
-    const int count = shape->cellCount();
+    std::shared_ptr<const lattice> shape;
     try {
-        world.cells.assign(static_cast<std::size_t>(count), Cell());
-        world.lineageStack.resize(static_cast<std::size_t>(count));
+        shape = sharedLattice(topology, world.sizes);
+        if (!shape) return 0;
+        world.cells.assign(static_cast<std::size_t>(shape->cellCount()), Cell());
+        world.lineageStack.resize(static_cast<std::size_t>(shape->cellCount()));
     } catch (const std::bad_alloc&) {
         emptyWorld(world);
         std::printf("Out of memory\n");
         return 0;
     }
+    world.cellCount = shape->cellCount();
     world.currentLattice = std::move(shape);
-    world.cellCount = count;
     generateEnvironment(world);
     seedLife(world, seededCells);
     world.topology = topology;
     return 1;
 }
 
-World newWorld(int topology, std::uint32_t seed)
+World newWorld(int topology, std::uint32_t seed, const WorldSizes& sizes)
 {
     World world;
     world.random.seed(seed);
+    world.sizes = sizes;
     setTopology(world, topology);
     return world;
 }

@@ -5,6 +5,7 @@
 #include "lattice.h"
 #include "randomGenerator.h"
 #include "ruleSwitches.h"
+#include "worldSize.h"
 
 #include <cstdint>
 #include <memory>
@@ -37,6 +38,7 @@ struct World {
     int stepCount = 0;  // steps since the last Kill All or topology change
     int nextGroupId = 0;  // never reset by Kill All or a topology change
     int topology = -1;  // the Topology built, -1 while the world is empty
+    WorldSizes sizes;  // the size each topology is built at
     RuleSwitches switches;  // the sources of rule slots 0..6
     float rules[ruleSlotCount] = {};  // what the step reads
     float disasterRate = 0.0f;  // the chance per step of a disaster, 0..1 ("Disaster Rate")
@@ -47,22 +49,27 @@ struct World {
     bool empty() const { return !currentLattice || cells.empty(); }
 };
 
-// The lattice of a Topology, constructed but not yet built (the caller calls build()); nullptr for
-// any other number. Every world of one topology shares this lattice's shape and index space.
-std::unique_ptr<lattice> makeLattice(int topology);
+// The cells on the equator of a sphere of the given rows: the index step between its rows.
+int sphereEquatorCells(int rows);
 
-// The process's one built lattice of a Topology, made on first use and immutable, which every
-// world of that topology shares; nullptr for any other number. Safe to call from several threads.
-std::shared_ptr<const lattice> sharedLattice(int topology);
+// The lattice of a Topology at the size sizes give it, constructed but not yet built (the caller
+// calls build()); nullptr for any other number. The size must be in range (sizeRangeProblem).
+std::unique_ptr<lattice> makeLattice(int topology, const WorldSizes& sizes = {});
 
-// Builds the world for a Topology with terrain and six seeded cells, drawn from the world's
-// generator; the rules, the switches, the disaster rate and the group counter stay. -1 when that
-// topology is already built (nothing changes), 1 on success, 0 on failure: the world is then left
-// empty, and any next call, even with the topology it had before, rebuilds.
+// A built, immutable lattice of a Topology at a size, which worlds share; nullptr for any other
+// number. At the default size it is the process's one lattice of the topology, made on first use;
+// at any other it is built anew. Safe to call from several threads.
+std::shared_ptr<const lattice> sharedLattice(int topology, const WorldSizes& sizes = {});
+
+// Builds the world for a Topology at the size its sizes give, with terrain and six seeded cells,
+// drawn from the world's generator; the rules, the switches, the disaster rate and the group
+// counter stay. -1 when that topology is already built (nothing changes), 1 on success, 0 on
+// failure (a size out of range or out of memory): the world is then left empty, and any next call,
+// even with the topology it had before, rebuilds.
 int setTopology(World& world, int topology);
 
-// A new world as the program starts one: the generator seeded, setTopology, every rule slot 0.
-World newWorld(int topology, std::uint32_t seed);
+// A new world as the program starts one: the generator seeded, the sizes, setTopology, every rule slot 0.
+World newWorld(int topology, std::uint32_t seed, const WorldSizes& sizes = {});
 
 // rules[slot] = value for slot 0..7; any other slot is ignored.
 void setRule(World& world, int slot, float value);

@@ -36,9 +36,12 @@ constexpr std::size_t checksumBytes = 8;
 constexpr int bitsPerByte = 8;
 
 // After the magic: version, topology, cellCount, stepCount, nextGroupId and the generator state,
-// the rule slots, then disasterRate and spareParent.
+// the rule slots, then disasterRate and spareParent; from version 2 on, the lattice's size as two
+// words. Version 1 holds worlds of the default sizes, and is what such a world is still saved as.
+constexpr std::uint32_t defaultSizesVersion = 1;
 constexpr std::size_t headerWords = 6 + ruleSlotCount + 2;
-constexpr std::size_t headerBytes = magicBytes + headerWords * wordBytes;
+constexpr std::size_t sizeWords = 2;
+constexpr std::size_t largestHeaderBytes = magicBytes + (headerWords + sizeWords) * wordBytes;
 // id, field, center, deviation and the three colour channels.
 constexpr std::size_t groupBytes = 7 * wordBytes;
 // field and next, group and nextGroup, the overtaken byte, then parentBirthStep, birthStep,
@@ -52,6 +55,7 @@ const char* const truncatedProblem = "the file ends early (truncated)";
 
 // The header's values after the magic and the version.
 struct fileHeader {
+    std::uint32_t version = 0;
     std::int32_t topology = -1;
     std::int32_t cellCount = 0;
     std::int32_t stepCount = 0;
@@ -60,9 +64,18 @@ struct fileHeader {
     float rules[ruleSlotCount] = {};
     float disasterRate = 0.0f;
     std::int32_t spareParent = 0;
+    WorldSizes sizes;  // the topology's own size read from the file, the others the defaults
 };
 
-std::size_t fileBytesFor(int cellCount) { return headerBytes + static_cast<std::size_t>(cellCount) * cellBytes + checksumBytes; }
+std::size_t headerBytesOf(std::uint32_t version)
+{
+    return magicBytes + (headerWords + (version == defaultSizesVersion ? 0 : sizeWords)) * wordBytes;
+}
+
+std::size_t fileBytesFor(const fileHeader& header)
+{
+    return headerBytesOf(header.version) + static_cast<std::size_t>(header.cellCount) * cellBytes + checksumBytes;
+}
 
 std::uint64_t checksumOf(const unsigned char* bytes, std::size_t count)
 {
@@ -115,10 +128,11 @@ void putCell(byteBuffer& out, const Cell& cell)
 
 byteBuffer encodeWorld(const World& world)
 {
+    const std::uint32_t version = hasDefaultSize(world.topology, world.sizes) ? defaultSizesVersion : worldFileVersion;
     byteBuffer out;
-    out.reserve(fileBytesFor(world.cellCount));
+    out.reserve(headerBytesOf(version) + static_cast<std::size_t>(world.cellCount) * cellBytes + checksumBytes);
     out.insert(out.end(), fileMagic, fileMagic + magicBytes);
-    putU32(out, worldFileVersion);
+    putU32(out, version);
     putI32(out, world.topology);
     putI32(out, world.cellCount);
     putI32(out, world.stepCount);
@@ -127,6 +141,11 @@ byteBuffer encodeWorld(const World& world)
     for (float rule : world.rules) putFloat(out, rule);
     putFloat(out, world.disasterRate);
     putI32(out, world.spareParent);
+    if (version != defaultSizesVersion) {
+        int measures[sizeWords];
+        sizeMeasures(world.topology, world.sizes, measures);
+        for (const int measure : measures) putI32(out, measure);
+    }
     for (int index = 0; index < world.cellCount; ++index) putCell(out, world.cells[index]);
     putUnsigned(out, checksumOf(out.data(), out.size()), checksumBytes);
     return out;
@@ -160,7 +179,6 @@ private:
 
 void takeHeaderValues(byteReader& reader, fileHeader& header)
 {
-    header.topology = reader.i32();
     header.cellCount = reader.i32();
     header.stepCount = reader.i32();
     header.nextGroupId = reader.i32();
@@ -168,6 +186,10 @@ void takeHeaderValues(byteReader& reader, fileHeader& header)
     for (float& rule : header.rules) rule = reader.f32();
     header.disasterRate = reader.f32();
     header.spareParent = reader.i32();
+    if (header.version == defaultSizesVersion) return;
+    int measures[sizeWords];
+    for (int& measure : measures) measure = reader.i32();
+    setMeasures(header.topology, measures, header.sizes);
 }
 
 Group takeGroup(byteReader& reader)
@@ -213,38 +235,48 @@ std::string headerProblem(const byteBuffer& bytes, fileHeader& header)
     if (std::memcmp(bytes.data(), fileMagic, std::min(bytes.size(), magicBytes)) != 0) return "not a Quillmoss world file";
     if (bytes.size() < magicBytes + wordBytes) return truncatedProblem;
     byteReader reader(bytes.data() + magicBytes);
-    const std::uint32_t version = reader.u32();
-    if (version != worldFileVersion) {
-        return "file version " + std::to_string(version) + ", this program reads version " + std::to_string(worldFileVersion);
+    header.version = reader.u32();
+    if (header.version != defaultSizesVersion && header.version != worldFileVersion) {
+        return "file version " + std::to_string(header.version) + ", this program reads versions " +
+               std::to_string(defaultSizesVersion) + " to " + std::to_string(worldFileVersion);
     }
-    if (bytes.size() < headerBytes) return truncatedProblem;
-    takeHeaderValues(reader, header);
+    if (bytes.size() < headerBytesOf(header.version)) return truncatedProblem;
+    header.topology = reader.i32();
     if (header.topology < planeTopology || header.topology > sphereTopology) {
         return "unknown topology " + std::to_string(header.topology) + " (0 plane, 1 disc, 2 sphere)";
     }
-    return {};
+    takeHeaderValues(reader, header);
+    const std::string sizeProblem = sizeRangeProblem(header.topology, header.sizes);
+    return sizeProblem.empty() ? std::string() : "the file is damaged: " + sizeProblem;
 }
 
-// A sound header's count of cells against its topology's index space.
+// A sound header's count of cells against the index space of its topology at its size, worked out
+// before anything is built; then whether a world of that size fits in memory.
 std::string countProblem(const fileHeader& header)
 {
-    const int slots = sharedLattice(header.topology)->cellCount();
-    if (header.cellCount == slots) return {};
-    return std::to_string(header.cellCount) + " cells, but a " + topologyNames[header.topology] + " has " +
-           std::to_string(slots) + " index slots";
+    const std::int64_t slots = indexSpaceOf(header.topology, header.sizes);
+    if (header.cellCount != slots) {
+        const std::string lattice =
+            hasDefaultSize(header.topology, header.sizes)
+                ? topologyNames[header.topology]
+                : std::string(topologyNames[header.topology]) + " of " + sizeText(header.topology, header.sizes);
+        return std::to_string(header.cellCount) + " cells, but a " + lattice + " has " + std::to_string(slots) + " index slots";
+    }
+    return memoryProblem(header.topology, header.sizes);
 }
 
 // The length and the checksum of the whole file once its header is sound; gives the world its lattice.
 std::string bodyProblem(const byteBuffer& bytes, const fileHeader& header, World& loaded)
 {
-    const std::size_t expected = fileBytesFor(header.cellCount);
+    const std::size_t expected = fileBytesFor(header);
     if (bytes.size() < expected) return truncatedProblem;
     if (bytes.size() > expected) return "the file goes on after the end of the world (trailing bytes)";
     byteReader checksum(bytes.data() + expected - checksumBytes);
     if (checksum.unsignedOf(checksumBytes) != checksumOf(bytes.data(), expected - checksumBytes)) {
         return "checksum mismatch (the file is damaged)";
     }
-    loaded.currentLattice = sharedLattice(header.topology);
+    loaded.sizes = header.sizes;
+    loaded.currentLattice = sharedLattice(header.topology, header.sizes);
     return {};
 }
 
@@ -309,7 +341,7 @@ std::string cellProblem(const byteBuffer& bytes, const fileHeader& header, World
     } catch (const std::bad_alloc&) {
         return "not enough memory for the world";
     }
-    byteReader reader(bytes.data() + headerBytes);
+    byteReader reader(bytes.data() + headerBytesOf(header.version));
     for (int index = 0; index < count; ++index) takeCell(reader, loaded.cells[index]);
     const std::string problem = numberProblem(header, loaded.cells.data(), count);
     return problem.empty() ? linkProblem(header, loaded) : problem;
@@ -325,10 +357,10 @@ std::string readWorldFile(const std::string& path, byteBuffer& bytes)
 {
     const std::unique_ptr<std::FILE, fileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file) return "cannot open: " + systemReason();
-    if (!readUpTo(file.get(), headerBytes, bytes)) return "cannot read: " + systemReason();
+    if (!readUpTo(file.get(), largestHeaderBytes, bytes)) return "cannot read: " + systemReason();
     fileHeader header;
     if (!headerProblem(bytes, header).empty() || !countProblem(header).empty()) return {};
-    if (!readUpTo(file.get(), fileBytesFor(header.cellCount) + 1 - bytes.size(), bytes)) return "cannot read: " + systemReason();
+    if (!readUpTo(file.get(), fileBytesFor(header) + 1 - bytes.size(), bytes)) return "cannot read: " + systemReason();
     return {};
 }
 

@@ -9,8 +9,9 @@
 #include <string>
 #include <vector>
 
-// The version of the file this program writes, and the only one it reads.
-inline constexpr std::uint32_t worldFileVersion = 1;
+// The newest version of the file, which records the lattice's size: what this program writes for a
+// world of any but the default size (that one is still written as version 1, which it also reads).
+inline constexpr std::uint32_t worldFileVersion = 2;
 
 // Writes the world, its generator state, disaster rate and spareParent to path. The bytes go to a
 // new file beside it that is then renamed over path, so path holds either its old content or the
