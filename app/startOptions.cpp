@@ -66,10 +66,12 @@ std::string parseStartOptions(int argc, const char* const* argv, StartOptions& o
         ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
     addWholeOption(quillmoss, "--history-mb", options.historyMegabytes, 1, maxHistoryMegabytes,
                    "memory for going back in time ([ and ]) and for undo (Ctrl+Z), in MiB (default 64)");
+    addSizeOptions(quillmoss, options.sizes);
     problem = readCommandLine(quillmoss, static_cast<int>(ours.size()), ours.data(), options.helpText);
     if (!problem.empty() || !options.helpText.empty()) return problem;
     options.seedGiven = seed->count() > 0;
     if (options.seedGiven && load->count() > 0) return "--load brings its own generator: leave --seed out";
+    if (options.sizes.any() && load->count() > 0) return loadBringsItsSize;
     if (every->count() > 0 && record->count() == 0) return "--record-every needs --record DIR";
     return {};
 }

@@ -2,6 +2,8 @@
 // -geometry and the rest) are passed over here and left for glutInit.
 #pragma once
 
+#include "sizeOptions.h"
+
 #include <cstdint>
 #include <string>
 
@@ -14,6 +16,7 @@ struct StartOptions {
     int recordEvery = 1;
     bool plots = false;  // the Plots window open at start
     int historyMegabytes = 64;  // memory for going back in time and for undo
+    GivenSizes sizes;  // the size each topology is built at, the Topology choice's too
     std::string helpText;  // what --help shows
 };
 

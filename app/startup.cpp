@@ -53,6 +53,7 @@ std::string prepareStart(const StartOptions& options, World& first)
     std::string problem;
     if (options.loadFile.empty()) {
         first.random.seed(options.seedGiven ? options.seed : static_cast<std::uint32_t>(std::time(nullptr)));
+        first.sizes = options.sizes.sizes;
     } else {
         first = loadWorld(options.loadFile, problem);
         if (!problem.empty()) return problem;

@@ -21,9 +21,26 @@ WorldHistory history(defaultBudget);
 std::vector<std::function<void(WorldChange)>> watchers;
 const void* openSource = nullptr;
 std::string lastSaid;  // what the last moves that found nothing said, until the world changes
+bool toldNothingKept = false;
+
+// A world too large for the history's whole budget leaves no past to go back to or undo: said
+// once, with the budget that would keep one copy of it.
+void sayWhenNothingKept()
+{
+    const std::size_t unheld = history.unheldWorldBytes();
+    if (unheld == 0 || toldNothingKept) return;
+    toldNothingKept = true;
+    const std::size_t megabytes = (unheld + bytesPerMegabyte - 1) / bytesPerMegabyte;
+    std::printf(
+        "quillmoss: the history keeps no past: one copy of this world takes %zu MiB, more than the history's "
+        "memory; a --history-mb above %zu keeps one\n",
+        megabytes, megabytes);
+    std::fflush(stdout);
+}
 
 void tell(WorldChange change)
 {
+    sayWhenNothingKept();
     if (change != WorldChange::paused) lastSaid.clear();
     for (const auto& watcher : watchers) watcher(change);
 }

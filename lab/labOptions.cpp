@@ -31,6 +31,7 @@ void addNewWorldOptions(CLI::App& command, LabOptions& options)
     addNumberOption(command, "--disaster-rate", options.disasterRate, 0.0, 1.0,
                     "the chance of a disaster per step, 0..1 (default 0)")
         ->each([&options](const std::string&) { options.disasterRateGiven = true; });
+    addSizeOptions(command, options.sizes);
 }
 
 void addRunOptions(CLI::App& run, LabOptions& options)
@@ -63,6 +64,11 @@ std::string checkTogether(const LabOptions& options)
         return "--load brings its own topology, seed, rules and disaster rate: leave those options out";
     if (!loading && options.topology < 0 && options.command != LabCommand::bench)
         return "a new world needs --topology plane|disc|sphere";
+    if (loading && options.sizes.any()) return loadBringsItsSize;
+    for (int topology = 0; topology < topologyCount; ++topology)
+        if (options.sizes.given[topology] && topology != options.topology)
+            return std::string(sizeOptionNames[topology]) + " sizes a " + topologyNames[topology] + ", not the run's " +
+                   topologyNames[options.topology];
     return {};
 }
 

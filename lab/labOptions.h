@@ -1,6 +1,7 @@
 // The command line of quillmoss-lab: its commands and their options.
 #pragma once
 
+#include "sizeOptions.h"
 #include "sweepOptions.h"
 
 #include <cstdint>
@@ -19,6 +20,7 @@ struct LabOptions {
     bool lineages = false;
     float disasterRate = 0.0f;
     bool disasterRateGiven = false;
+    GivenSizes sizes;  // a new world's size, when given
     long long every = 100;
     std::string outDirectory = "lab-output";
     int mode = 0;  // the outer RenderMode of the snapshots

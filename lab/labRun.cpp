@@ -63,7 +63,7 @@ std::string prepareWorld(const LabOptions& options, std::uint32_t& seed, World& 
         seed = static_cast<std::uint32_t>(std::time(nullptr));
         std::fprintf(stderr, "quillmoss-lab: seed %u\n", static_cast<unsigned>(seed));
     }
-    world = growWorld(options.topology, seed, 0, switches);
+    world = growWorld(options.topology, seed, 0, switches, options.sizes.sizes);
     world.disasterRate = options.disasterRate;
     return world.empty() ? "could not build the world" : "";
 }

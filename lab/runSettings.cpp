@@ -17,6 +17,10 @@ namespace {
 
 const char* onOff(bool on) { return on ? "on" : "off"; }
 
+// Whether the run's size was given: only then do its record and command line name it, so that a
+// run at the default size writes what it always wrote.
+bool sizeGiven(const LabOptions& options) { return options.loadFile.empty() && options.sizes.given[options.topology]; }
+
 std::string movieFormat(const std::string& movieFile)
 {
     return movieFile.empty() ? "off" : movieFile.substr(movieFile.rfind('.') + 1);
@@ -30,8 +34,9 @@ std::string commandLine(const LabOptions& options, std::uint32_t seed)
     const auto add = [&words](std::initializer_list<std::string> more) { words.insert(words.end(), more); };
     if (!options.loadFile.empty()) add({"--load", absolutePath(options.loadFile)});
     else {
-        add({"--topology", topologyNames[options.topology], "--seed", std::to_string(seed), "--disaster-rate",
-             shortestFloat(options.disasterRate)});
+        add({"--topology", topologyNames[options.topology]});
+        if (sizeGiven(options)) add({sizeOptionNames[options.topology], sizeText(options.topology, options.sizes.sizes)});
+        add({"--seed", std::to_string(seed), "--disaster-rate", shortestFloat(options.disasterRate)});
         if (options.pollution) add({"--pollution"});
         if (options.humanRules) add({"--human-rules"});
         if (options.lineages) add({"--lineages"});
@@ -52,9 +57,11 @@ std::string runSettingsText(const LabOptions& options, std::uint32_t seed)
     std::string text;
     if (!options.loadFile.empty()) text = "load = " + absolutePath(options.loadFile) + "\n";
     else
-        text = std::string("topology = ") + topologyNames[options.topology] + "\nseed = " + std::to_string(seed) +
-               "\ndisaster-rate = " + shortestFloat(options.disasterRate) + "\npollution = " + onOff(options.pollution) +
-               "\nhuman-rules = " + onOff(options.humanRules) + "\nlineages = " + onOff(options.lineages) + "\n";
+        text = std::string("topology = ") + topologyNames[options.topology] + "\n" +
+               (sizeGiven(options) ? "size = " + sizeText(options.topology, options.sizes.sizes) + "\n" : "") +
+               "seed = " + std::to_string(seed) + "\ndisaster-rate = " + shortestFloat(options.disasterRate) +
+               "\npollution = " + onOff(options.pollution) + "\nhuman-rules = " + onOff(options.humanRules) +
+               "\nlineages = " + onOff(options.lineages) + "\n";
     text += "steps = " + std::to_string(options.steps) + "\nevery = " + std::to_string(options.every) + "\n";
     text += std::string("mode = ") + renderModeNames[options.mode] + "\ninner = " + renderModeNames[options.inner] + "\n";
     text += "movie = " + movieFormat(options.movieFile) + "\n";

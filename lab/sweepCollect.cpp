@@ -28,11 +28,18 @@ std::string formatted(double value)
     return text;
 }
 
-std::string settingColumns(const SweepRun& run)
+// The setting's values, the size after the topology in a sweep that gives sizes.
+std::string settingColumns(const SweepPlan& plan, const SweepRun& run)
 {
-    std::string text;
-    for (const std::string& value : run.setting) text += value + ",";
+    std::string text = run.setting[0] + "," + (plan.sized() ? run.size + "," : "");
+    for (int key = 1; key < sweptKeyCount; ++key) text += run.setting[key] + ",";
     return text;
+}
+
+// The header's names of those columns.
+std::string settingHeader(const SweepPlan& plan)
+{
+    return plan.sized() ? "topology,size,disaster_rate,pollution,human_rules,lineage_rule" : sweptColumns;
 }
 
 // The legend's name of a setting: the values of the options that vary in the sweep, but for the
@@ -40,6 +47,8 @@ std::string settingColumns(const SweepRun& run)
 std::string settingName(const SweepPlan& plan, const SweepRun& run)
 {
     std::string name;
+    const int topology = topologyNamed(run.setting[0]);
+    if (plan.sizes[topology].size() > 1) name = "size " + run.size;
     for (int key = 1; key < sweptKeyCount; ++key) {
         if (plan.lists[key].size() < 2) continue;
         std::string word = std::string(sweptKeys[key]) + " " + run.setting[key];
@@ -83,14 +92,16 @@ CollectResult collectSweep(const SweepPlan& plan, const std::string& directory)
     }
 
     const std::vector<std::string> names = statisticNames();
-    std::string joined = "run,topology,seed,disaster_rate,pollution,human_rules,lineage_rule," + statisticsHeader();
+    std::string joined = std::string(plan.sized() ? "run,topology,size,seed," : "run,topology,seed,") +
+                         "disaster_rate,pollution,human_rules,lineage_rule," + statisticsHeader();
     for (std::size_t at = 0; at < runs.size(); ++at) {
         const SweepRun& run = runs[at];
-        std::string prefix = std::to_string(run.number) + "," + run.setting[0] + "," + std::to_string(run.seed) + ",";
+        std::string prefix = std::to_string(run.number) + "," + run.setting[0] + "," + (plan.sized() ? run.size + "," : "") +
+                             std::to_string(run.seed) + ",";
         for (int key = 1; key < sweptKeyCount; ++key) prefix += run.setting[key] + ",";
         for (const std::string& row : tables[at].rows) joined += prefix + row + "\n";
     }
-    std::string summary = std::string(sweptColumns) + ",step,seeds";
+    std::string summary = settingHeader(plan) + ",step,seeds";
     for (const std::string& name : names) summary += "," + name + "_mean," + name + "_sd";
     summary += "\n";
     std::vector<SummarySeries> series;
@@ -98,7 +109,7 @@ CollectResult collectSweep(const SweepPlan& plan, const std::string& directory)
     for (std::size_t first = 0; first < runs.size(); first += seeds) {
         series.push_back({settingName(plan, runs[first]), runs[first].setting[0], {}});
         for (std::size_t row = 0; row < steps.size(); ++row) {
-            summary += settingColumns(runs[first]) + std::to_string(steps[row]) + "," + std::to_string(seeds);
+            summary += settingColumns(plan, runs[first]) + std::to_string(steps[row]) + "," + std::to_string(seeds);
             std::vector<double> plotted = {static_cast<double>(steps[row])};
             for (std::size_t column = 0; column < names.size(); ++column) {
                 std::vector<double> values;

@@ -33,6 +33,20 @@ void addSweepOptions(CLI::App& sweep, SweepOptions& options)
                 listHelp[key])
             ->type_name("LIST");
     }
+    const char* const sizeHelp[topologyCount] = {"the planes' sizes: WIDTHxHEIGHT (a list: 80x80,160x160)",
+                                                 "the discs' rings (a list: 40,80)",
+                                                 "the spheres' rows, odd numbers (a list: 79,159)"};
+    for (int topology = 0; topology < topologyCount; ++topology) {
+        const std::string name = sizeKeys[topology];
+        sweep
+            .add_option_function<std::string>(
+                "--" + name,
+                [&texts, name](const std::string& value) {
+                    texts[name] = {value, "--" + name};
+                },
+                sizeHelp[topology])
+            ->type_name("LIST");
+    }
     const std::pair<const char*, const char*> singles[] = {
         {"seeds", "the seeds of each setting: numbers and ranges, 1-20,25"},
         {"steps", "simulation steps of each run"},

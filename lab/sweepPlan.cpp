@@ -5,6 +5,7 @@
 #include "floatText.h"
 #include "renderMode.h"
 #include "runTable.h"
+#include "sizeOptions.h"
 #include "view.h"
 #include "world.h"
 
@@ -96,6 +97,22 @@ std::string readList(const std::string& text, ValueReader reader, std::vector<st
     return {};
 }
 
+// A list of sizes of one topology, each written as sizeText writes it.
+std::string readSizes(int topology, const std::string& text, std::vector<std::string>& values)
+{
+    values.clear();
+    for (const std::string& item : splitList(text)) {
+        if (item.empty()) return "an empty value in the list \"" + text + "\"";
+        WorldSizes sizes;
+        const std::string problem = readSize(topology, item, sizes);
+        if (!problem.empty()) return problem;
+        const std::string value = sizeText(topology, sizes);
+        if (std::find(values.begin(), values.end(), value) != values.end()) return value + " appears twice";
+        values.push_back(value);
+    }
+    return {};
+}
+
 // Seeds as a list of numbers and ranges: 1-20, 25.
 std::string readSeeds(const std::string& text, std::vector<std::uint32_t>& seeds)
 {
@@ -141,6 +158,15 @@ std::string joined(const std::vector<std::string>& values)
     return text;
 }
 
+// The topology's list of sizes in a sweep that gives sizes: the one given, else its default size alone.
+std::vector<std::string> sizesOf(const SweepPlan& plan, const std::string& topologyName)
+{
+    const int topology = topologyNamed(topologyName);
+    if (!plan.sized()) return {""};
+    if (plan.sizes[topology].empty()) return {sizeText(topology, WorldSizes{})};
+    return plan.sizes[topology];
+}
+
 const std::array<ValueReader, sweptKeyCount> sweptReaders = {readTopology, readDisasterRate, readSwitch, readSwitch, readSwitch};
 const std::array<const char*, sweptKeyCount> sweptDefaults = {nullptr, "0", "off", "off", "off"};
 
@@ -148,9 +174,9 @@ const std::array<const char*, sweptKeyCount> sweptDefaults = {nullptr, "0", "off
 
 const std::vector<std::string>& sweepKeys()
 {
-    static const std::vector<std::string> keys = {sweptKeys[0], sweptKeys[1],   sweptKeys[2], sweptKeys[3], sweptKeys[4],
-                                                  "seeds",      "steps",        "every",      "mode",       "inner",
-                                                  "movies",     "movie-format", "fps"};
+    static const std::vector<std::string> keys = {
+        sweptKeys[0], sweptKeys[1], sweptKeys[2], sweptKeys[3], sweptKeys[4], sizeKeys[0], sizeKeys[1],    sizeKeys[2],
+        "seeds",      "steps",      "every",      "mode",       "inner",      "movies",    "movie-format", "fps"};
     return keys;
 }
 
@@ -193,13 +219,23 @@ std::string planFromTexts(const SweepTexts& texts, SweepPlan& plan)
         const std::string problem = readList(given->value, sweptReaders[key], plan.lists[key]);
         if (!problem.empty()) return problemOf(*given, problem);
     }
+    for (int topology = 0; topology < topologyCount; ++topology) {
+        const auto given = text(sizeKeys[topology], nullptr);
+        if (!given) continue;
+        const auto& topologies = plan.lists[0];
+        if (std::find(topologies.begin(), topologies.end(), topologyNames[topology]) == topologies.end())
+            return problemOf(*given, std::string("sizes a ") + topologyNames[topology] + ", but the sweep has none");
+        const std::string problem = readSizes(topology, given->value, plan.sizes[topology]);
+        if (!problem.empty()) return problemOf(*given, problem);
+    }
     const auto seeds = text("seeds", nullptr);
     const auto steps = text("steps", nullptr);
     if (!seeds || !steps) return std::string("a sweep needs --") + (seeds ? "steps N" : "seeds LIST");
     std::string problem = readSeeds(seeds->value, plan.seeds);
     if (!problem.empty()) return problemOf(*seeds, problem);
-    long long settings = 1;
-    for (const auto& list : plan.lists) settings *= static_cast<long long>(list.size());
+    long long settings = 0;
+    for (const std::string& topology : plan.lists[0]) settings += static_cast<long long>(sizesOf(plan, topology).size());
+    for (int key = 1; key < sweptKeyCount; ++key) settings *= static_cast<long long>(plan.lists[key].size());
     if (settings * static_cast<long long>(plan.seeds.size()) > mostRuns)
         return "a sweep of more than " + std::to_string(mostRuns) + " runs";
     const std::tuple<const char*, const char*, long long*, long long, long long> wholes[] = {
@@ -233,6 +269,8 @@ std::string planText(const SweepPlan& plan)
 {
     std::string text = "# A Quillmoss sweep: quillmoss-lab sweep --file reads it back.\n";
     for (int key = 0; key < sweptKeyCount; ++key) text += std::string(sweptKeys[key]) + " = " + joined(plan.lists[key]) + "\n";
+    for (int topology = 0; topology < topologyCount; ++topology)
+        if (!plan.sizes[topology].empty()) text += std::string(sizeKeys[topology]) + " = " + joined(plan.sizes[topology]) + "\n";
     text += "seeds = " + seedsText(plan.seeds) + "\n";
     text += "steps = " + std::to_string(plan.steps) + "\nevery = " + std::to_string(plan.every) + "\n";
     text += "mode = " + plan.mode + "\ninner = " + plan.inner + "\n";
@@ -246,10 +284,12 @@ std::vector<SweepRun> sweepRuns(const SweepPlan& plan)
     for (int key = 0; key < sweptKeyCount; ++key) {
         std::vector<SweepRun> longer;
         for (const SweepRun& run : runs)
-            for (const std::string& value : plan.lists[key]) {
-                longer.push_back(run);
-                longer.back().setting[key] = value;
-            }
+            for (const std::string& value : plan.lists[key])
+                for (const std::string& size : key == 0 ? sizesOf(plan, value) : std::vector<std::string>{run.size}) {
+                    longer.push_back(run);
+                    longer.back().setting[key] = value;
+                    longer.back().size = size;
+                }
         runs.swap(longer);
     }
     std::vector<SweepRun> seeded;
@@ -271,8 +311,13 @@ std::string runDirectory(const std::string& sweepDirectory, int number)
 
 std::vector<std::string> runArguments(const SweepPlan& plan, const SweepRun& run, const std::string& outDirectory)
 {
-    std::vector<std::string> arguments = {
-        "run", "--topology", run.setting[0], "--seed", std::to_string(run.seed), "--disaster-rate", run.setting[1]};
+    std::vector<std::string> arguments = {"run", "--topology", run.setting[0]};
+    if (!run.size.empty())
+        for (const std::string& argument : {std::string(sizeOptionNames[topologyNamed(run.setting[0])]), run.size})
+            arguments.push_back(argument);
+    for (const std::string& argument :
+         {std::string("--seed"), std::to_string(run.seed), std::string("--disaster-rate"), run.setting[1]})
+        arguments.push_back(argument);
     for (int key = 2; key < sweptKeyCount; ++key)
         if (run.setting[key] == "on") arguments.push_back(std::string("--") + sweptKeys[key]);
     for (const std::string& argument :

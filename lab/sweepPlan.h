@@ -2,6 +2,8 @@
 // and seed, numbered from 1 in a fixed order.
 #pragma once
 
+#include "world.h"
+
 #include <array>
 #include <cstdint>
 #include <map>
@@ -13,8 +15,13 @@ inline constexpr int sweptKeyCount = 5;
 inline constexpr std::array<const char*, sweptKeyCount> sweptKeys = {"topology", "disaster-rate", "pollution", "human-rules",
                                                                      "lineages"};
 
+// The keys of the lists of sizes, indexed by Topology: a topology's runs go over its list of sizes
+// too, when it is given.
+inline constexpr std::array<const char*, topologyCount> sizeKeys = {"plane-size", "disc-rings", "sphere-rows"};
+
 struct SweepPlan {
     std::array<std::vector<std::string>, sweptKeyCount> lists;  // each value in its one written form
+    std::array<std::vector<std::string>, topologyCount> sizes;  // empty for a topology's size not given
     std::vector<std::uint32_t> seeds;
     long long steps = 0;
     long long every = 100;
@@ -22,12 +29,16 @@ struct SweepPlan {
     bool movies = false;
     std::string movieFormat = "mp4";  // or webm
     long long fps = 10;
+
+    // Whether any list of sizes was given: only then do the runs name their size.
+    bool sized() const { return !sizes[0].empty() || !sizes[1].empty() || !sizes[2].empty(); }
 };
 
 // One run of a sweep: its number, the value of each swept option and its seed.
 struct SweepRun {
     int number = 0;
     std::array<std::string, sweptKeyCount> setting;
+    std::string size;  // the topology's size as written ("160x160"), "" in a sweep that gives none
     std::uint32_t seed = 0;
 };
 
@@ -52,7 +63,8 @@ std::string planFromTexts(const SweepTexts& texts, SweepPlan& plan);
 // The plan as a sweep file, one form for one plan: what a sweep's directory keeps as plan.txt.
 std::string planText(const SweepPlan& plan);
 
-// The runs, numbered from 1: settings in the order of the lists, each over every seed.
+// The runs, numbered from 1: settings in the order of the lists, each over every seed. In a sweep
+// that gives sizes, each topology's runs go over its sizes (or its default one) after the topology.
 std::vector<SweepRun> sweepRuns(const SweepPlan& plan);
 
 // The run's directory within a sweep's directory: DIR/runs/0007.

@@ -73,11 +73,49 @@ std::uint32_t seedOf(const py::object& seed)
     return static_cast<std::uint32_t>(wholeNumber(seed, "seed", 0, std::numeric_limits<std::uint32_t>::max()));
 }
 
-std::unique_ptr<PythonWorld> newPythonWorld(const std::string& topology, const py::object& seed)
+// The sizes a World(..., size=...) asks for: (width, height) on the plane, a whole number on the
+// disc and the sphere; ValueError with the range for a size out of it, MemoryError for one that
+// would not fit in the memory free now, before anything is built.
+WorldSizes sizesOf(int topology, const py::object& size)
+{
+    WorldSizes sizes;
+    if (size.is_none()) return sizes;
+    constexpr long long lowest = std::numeric_limits<int>::min(), highest = std::numeric_limits<int>::max();
+    int measures[2] = {};
+    if (topology == planeTopology) {
+        if (!py::isinstance<py::sequence>(size) || py::isinstance<py::str>(size) || py::len(size) != 2)
+            throw py::type_error("size of a plane must be (width, height), not " + std::string(py::repr(size)));
+        const py::sequence sides = size;
+        measures[0] = static_cast<int>(wholeNumber(sides[0], "width", lowest, highest));
+        measures[1] = static_cast<int>(wholeNumber(sides[1], "height", lowest, highest));
+    } else {
+        measures[0] = static_cast<int>(wholeNumber(size, "size", lowest, highest));
+    }
+    setMeasures(topology, measures, sizes);
+    const std::string outOfRange = sizeRangeProblem(topology, sizes);
+    if (!outOfRange.empty()) throw py::value_error(outOfRange);
+    const std::string outOfMemory = memoryProblem(topology, sizes);
+    if (!outOfMemory.empty()) {
+        PyErr_SetString(PyExc_MemoryError, outOfMemory.c_str());
+        throw py::error_already_set();
+    }
+    return sizes;
+}
+
+// The world's size as Python gives it: (width, height) on the plane, a whole number elsewhere.
+py::object sizeOf(const World& world)
+{
+    int measures[2];
+    sizeMeasures(world.topology, world.sizes, measures);
+    if (world.topology == planeTopology) return py::make_tuple(measures[0], measures[1]);
+    return py::int_(measures[0]);
+}
+
+std::unique_ptr<PythonWorld> newPythonWorld(const std::string& topology, const py::object& seed, const py::object& size)
 {
     const int built = topologyOfName(topology);
     const std::uint32_t grownFrom = seedOf(seed);
-    World world = growWorld(built, grownFrom, 0);
+    World world = growWorld(built, grownFrom, 0, {}, sizesOf(built, size));
     if (world.empty()) throw std::bad_alloc();
     return std::make_unique<PythonWorld>(std::move(world), grownFrom);
 }
@@ -298,11 +336,16 @@ pickled to other processes. Cells are read and written as NumPy arrays with one 
 per real cell, in the lattice's walk order.)");
     world.attr("__module__") = "quillmoss";
     world.def(py::init(&newPythonWorld), py::arg("topology") = "plane", py::arg("seed") = py::none(),
+              py::arg("size") = py::none(),
               R"(A new world as the program starts one: the topology's terrain and six seeded cultures.
 
 topology: "plane", "disc" or "sphere".
 seed: the generator's seed, a whole number 0..4294967295 (anything with __index__);
-None takes the clock's (see .seed).)");
+None takes the clock's (see .seed).
+size: the lattice's size, None for the default one: (width, height) in cells on the
+plane (8..4096 each, default (80, 80)), the rings of the disc (8..2311, default 40),
+the latitude rows of the sphere (odd, 9..3627, default 79). ValueError names the range
+of a size out of it; MemoryError says what a world too large for the free memory needs.)");
     world.def_static("load", &loadPythonWorld, py::arg("path"),
                      "The world saved in a world file of the program or the lab. path: str, bytes or os.PathLike, as "
                      "open() takes it. WorldFileError when it cannot be read.");
@@ -323,6 +366,10 @@ the interpreter's exit stops it too, with SystemExit, instead of waiting for it.
     world.def_property_readonly(
         "topology", [](PythonWorld& self) { return self.with([](World& w) { return std::string(topologyNames[w.topology]); }); },
         "\"plane\", \"disc\" or \"sphere\".");
+    world.def_property_readonly(
+        "size", [](PythonWorld& self) { return self.with([](World& w) { return sizeOf(w); }); },
+        "The lattice's size: (width, height) on the plane, the number of rings of the disc or of rows of the sphere; "
+        "copies, pickles and world files keep it.");
     world.def(
         "__len__", [](PythonWorld& self) { return self.with([](World& w) { return w.currentLattice->walkOrder().size(); }); },
         "The number of real cells.");

@@ -83,7 +83,11 @@ TEST(LabOptions, EveryOptionIsReadAndEveryBadWordNamed)
     EXPECT_EQ(options.mode, technologyMode);
     EXPECT_EQ(options.inner, noneMode);
     EXPECT_EQ(options.saveFile, "w.qmw");
+    ASSERT_EQ(parse("run --topology plane --steps 0 --plane-size 0160x120", options), "");
+    EXPECT_EQ(sizeText(planeTopology, options.sizes.sizes), "160x120");
+    EXPECT_TRUE(options.sizes.given[planeTopology]);
     ASSERT_EQ(parse("run --topology disc --steps 0", options), "");
+    EXPECT_FALSE(options.sizes.any()) << "the default";
     EXPECT_EQ(options.disasterRate, 0.0f) << "the default";
     EXPECT_EQ(options.every, 100) << "the default";
     EXPECT_EQ(options.mode, environmentMode) << "the default";
@@ -130,6 +134,18 @@ TEST(LabOptions, EveryOptionIsReadAndEveryBadWordNamed)
         {"sweep --topology plane --seeds 1 --steps 5 --movie-format avi --out a",
          "--movie-format: needs mp4 or webm, not \"avi\""},
         {"sweep --collect /nowhere", "/nowhere/plan.txt: cannot open: No such file or directory"},
+        {"run --topology plane --steps 5 --plane-size 4x80",
+         "--plane-size: a plane of 4x80 cells is out of range: width and height run from 8 to 4096"},
+        {"save --topology sphere --sphere-rows 80 --save w.qmw",
+         "--sphere-rows: a sphere of 80 rows is out of range: rows are an odd number from 9 to 3627"},
+        {"run --topology disc --steps 5 --disc-rings many", "--disc-rings: needs a whole number, not \"many\""},
+        {"run --topology disc --steps 5 --plane-size 100x80", "--plane-size sizes a plane, not the run's disc"},
+        {"run --load w.qmw --steps 5 --disc-rings 50",
+         "--load brings its own size: leave --plane-size, --disc-rings and --sphere-rows out"},
+        {"sweep --topology plane --plane-size 80x80,4x4 --seeds 1 --steps 5 --out a",
+         "--plane-size: a plane of 4x4 cells is out of range: width and height run from 8 to 4096"},
+        {"sweep --topology plane --disc-rings 40 --seeds 1 --steps 5 --out a",
+         "--disc-rings: sizes a disc, but the sweep has none"},
     };
     for (const auto& [line, reason] : refusals) EXPECT_EQ(parse(line, options), reason);
 
@@ -333,6 +349,37 @@ TEST_F(Tools, ASweepGivesTheSameTablesHoweverItsRunsAreRun)
               std::string::npos)
         << errors;
     EXPECT_NE(errors.find("sweep: 7 of 8 runs done, 1 failed\n"), std::string::npos) << errors;
+}
+
+// A size given to save, run, sweep and the terrain tool builds the world at that size and is named
+// wherever the run is recorded; a loaded world brings its own.
+TEST_F(Tools, AWorldOfAnotherSizeIsSavedRunSweptAndDrawn)
+{
+    ASSERT_EQ(lab("save --topology disc --disc-rings 12 --seed 2 --steps 5 --save " + directory + "/small.qmw"), 0) << errors;
+    std::string problem;
+    EXPECT_EQ(loadWorld(directory + "/small.qmw", problem).sizes.discRings, 12) << problem;
+    ASSERT_EQ(lab("run --load " + directory + "/small.qmw --steps 4 --every 2 --out " + directory + "/loaded"), 0) << errors;
+    EXPECT_EQ(readPng(directory + "/loaded/world-000009.png").width, 740);
+    ASSERT_EQ(
+        lab("sweep --topology plane,disc --plane-size 16x16,24x24 --seeds 1 --steps 2 --every 2 --out " + directory + "/sweep"),
+        0)
+        << errors;
+    const std::string table = bytesOf(directory + "/sweep/sweep.csv");
+    EXPECT_EQ(table.rfind("run,topology,size,seed,disaster_rate,", 0), 0u) << table;
+    for (const char* rows : {"\n1,plane,16x16,1,0,off,off,off,0,", "\n2,plane,24x24,1,0,off,off,off,0,", "\n3,disc,40,1,0,"})
+        EXPECT_NE(table.find(rows), std::string::npos) << rows << " in " << table;
+    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 7) << "the header and two rows of each size";
+    const std::string record = bytesOf(directory + "/sweep/runs/0002/run.txt");
+    EXPECT_NE(record.find("\ntopology = plane\nsize = 24x24\nseed = 1\n"), std::string::npos) << record;
+    EXPECT_NE(record.find(" run --topology plane --plane-size 24x24 --seed 1 "), std::string::npos) << record;
+    ASSERT_EQ(run(TERRAIN_TOOL, "--topology sphere --sphere-rows 15 --seed 1 --scale 1 --out " + directory + "/s.png"), 0)
+        << errors;
+    EXPECT_EQ(readPng(directory + "/s.png").height, 15) << "a row of pixels for each row";
+    for (const std::string& tool : {std::string(TERRAIN_TOOL " --topology plane --seed 1 --out x.png"),
+                                    std::string(LAB_BINARY " run --topology plane --steps 1 --out x")}) {
+        EXPECT_EQ(run(tool, "--plane-size 2x2"), 2) << tool;
+        EXPECT_NE(errors.find("--plane-size: a plane of 2x2 cells is out of range"), std::string::npos) << errors;
+    }
 }
 
 // A sweep stopped as a terminal or a scheduler stops it passes the signal on to its runs and waits

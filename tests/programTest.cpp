@@ -438,6 +438,33 @@ TEST(WholeProgram, OnASmallScreenNoWindowCoversAnother)
     shell("rm -rf " + directory);
 }
 
+// The sizes given at start build the world, and each topology keeps its own across the Topology
+// choice; a world whose one copy outgrows the history's memory is said to, once.
+TEST(WholeProgram, AWorldStartsAtTheSizesGivenAndEachTopologyKeepsItsOwn)
+{
+    const std::string directory = shell("mktemp -d /tmp/quillmossSizesXXXXXX | tr -d '\\n'");
+    Program quillmoss({QUILLMOSS_BINARY, "--plane-size", "700x600", "--disc-rings", "12", "--history-mb", "1", "--save-on-exit",
+                       directory + "/end.qmw"});
+    const std::string notice = window("ORVAN"), simulation = window("Simulation");
+    ASSERT_FALSE(notice.empty()) << quillmoss.output();
+    xdotool("windowfocus --sync " + notice + " key Escape");
+    click(simulation, 20, 405);  // Paused
+    click(simulation, 37, 103);  // Disc
+    click(simulation, 37, 87);  // Plane again
+    const std::string said = "quillmoss: the history keeps no past: one copy of this world takes ",
+                      output = outputWith(quillmoss, said);
+    EXPECT_NE(output.find(said), std::string::npos) << output;
+    EXPECT_EQ(output.find(said), output.rfind(said)) << "said once";
+    ASSERT_TRUE(askToClose(simulation));
+    EXPECT_EQ(quillmoss.exitCode(60000), 0);
+    // The saved file's version, topology and size words (docs/world-file.md).
+    EXPECT_EQ(shell("od -An -td4 -j8 -N8 " + directory + "/end.qmw | tr -s ' '; od -An -td4 -j72 -N8 " + directory +
+                    "/end.qmw | tr -s ' '"),
+              " 2 0\n 700 600\n")
+        << "the plane of the size given, after the disc";
+    shell("rm -rf " + directory);
+}
+
 // Each refusal is one line on standard error and exit status 2, before the display is opened.
 TEST(WholeProgram, BadOptionsAndBadWorldFilesAreRefusedBeforeAnyWindowOpens)
 {
@@ -462,6 +489,10 @@ TEST(WholeProgram, BadOptionsAndBadWorldFilesAreRefusedBeforeAnyWindowOpens)
         {"--save-on-exit /proc/x.qmw", "--save-on-exit: cannot create /proc/x.qmw: No such file or directory"},
         {"--history-mb 0", "--history-mb: needs a whole number from 1 to 65536, not \"0\"" + hint},
         {"--history-mb lots", "--history-mb: needs a whole number from 1 to 65536, not \"lots\"" + hint},
+        {"--plane-size 4x80", "--plane-size: a plane of 4x80 cells is out of range: width and height run from 8 to 4096" + hint},
+        {"--sphere-rows 80", "--sphere-rows: a sphere of 80 rows is out of range: rows are an odd number from 9 to 3627" + hint},
+        {"--disc-rings 50 --load " + directory + "/whole.qmw",
+         "--load brings its own size: leave --plane-size, --disc-rings and --sphere-rows out" + hint},
         {"--record " + directory + "/junk.qmw/frames",
          "--record: cannot make " + directory + "/junk.qmw/frames: Not a directory"},
     };
@@ -470,7 +501,7 @@ TEST(WholeProgram, BadOptionsAndBadWorldFilesAreRefusedBeforeAnyWindowOpens)
                   "quillmoss: " + reason + "\n2\n");
     const std::string help = shell("env -u DISPLAY " QUILLMOSS_BINARY " --help; echo $?");
     for (const char* words : {"--seed N", "--load FILE", "--save-on-exit FILE", "--record DIR", "--record-every N", "--plots",
-                              "--history-mb N", "\n0\n"})
+                              "--history-mb N", "--plane-size WIDTHxHEIGHT", "--disc-rings N", "--sphere-rows N", "\n0\n"})
         EXPECT_NE(help.find(words), std::string::npos) << "no display needed: " << help;
     shell("rm -rf " + directory);
 }

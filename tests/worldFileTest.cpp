@@ -149,6 +149,53 @@ TEST_F(WorldFile, DamagedAndForeignFilesAreRefusedWithTheirReasonAndGiveNoWorld)
     }
 }
 
+// A world of another size records it in version 2's header and comes back at that size; one of
+// the default size is still version 1, and a size its cells do not fill is refused.
+TEST_F(WorldFile, AWorldKeepsItsSizeAndAFileWhoseSizeItsCellsDoNotFitIsRefused)
+{
+    const struct {
+        int topology;
+        WorldSizes sizes;
+        std::uint32_t version;
+        std::int32_t measures[2];
+    } cases[] = {{planeTopology, {24, 16}, 2, {24, 16}},
+                 {discTopology, {80, 80, 12}, 2, {12, 0}},
+                 {sphereTopology, {80, 80, 40, 15}, 2, {15, 0}},
+                 {sphereTopology, {}, 1, {79, 0}}};
+    for (const auto& each : cases) {
+        SCOPED_TRACE(std::string(topologyNames[each.topology]) + " " + sizeText(each.topology, each.sizes));
+        const World world = growWorld(each.topology, calendarSeed, 30, {}, each.sizes);
+        const Bytes bytes = worldFileBytes(world);
+        std::int32_t header[3];
+        std::memcpy(header, &bytes[8], 4);
+        std::memcpy(&header[1], &bytes[72], 8);
+        EXPECT_EQ(static_cast<std::uint32_t>(header[0]), each.version);
+        if (each.version == worldFileVersion) {
+            EXPECT_EQ(header[1], each.measures[0]);
+            EXPECT_EQ(header[2], each.measures[1]);
+        }
+        const World loaded = worldFromFileBytes(bytes, error);
+        ASSERT_EQ(error, "");
+        EXPECT_EQ(worldHash(loaded), worldHash(world));
+        int measures[2];
+        sizeMeasures(each.topology, loaded.sizes, measures);
+        EXPECT_EQ(std::vector<int>(measures, measures + 2), std::vector<int>(each.measures, each.measures + 2));
+    }
+    const Bytes plane = worldFileBytes(growWorld(planeTopology, calendarSeed, 0, {}, WorldSizes{24, 16}));
+    const std::pair<std::function<void(Bytes&)>, std::string> refusals[] = {
+        {[](Bytes& b) { setWord(b, 72, 30); }, "384 cells, but a plane of 30x16 has 480 index slots"},
+        {[](Bytes& b) { setWord(b, 8, 1); }, "384 cells, but a plane has 6400 index slots"},
+        {[](Bytes& b) { setWord(b, 76, 5000); },
+         "the file is damaged: a plane of 24x5000 cells is out of range: width and height run from 8 to 4096"},
+    };
+    for (const auto& [change, reason] : refusals) {
+        Bytes changed = plane;
+        change(changed);
+        EXPECT_TRUE(worldFromFileBytes(withChecksum(changed), error).empty()) << reason;
+        EXPECT_EQ(error, reason);
+    }
+}
+
 TEST_F(WorldFile, AFailedSaveLeavesNoFileBehind)
 {
     const World world = growWorld(planeTopology, 1, 0);

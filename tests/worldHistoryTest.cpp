@@ -180,6 +180,7 @@ TEST(WorldHistory, TheBudgetBoundsAllThatIsHeldAndTheDefaultKeepsTwentyActionsOf
             ++undone;
             EXPECT_EQ(fingerprint(run.world), before[26 - undone]) << undone;
         }
+        EXPECT_EQ(run.history.unheldWorldBytes(), 0u) << "one copy fits in either budget";
         if (budget == mebibyte) {
             EXPECT_LT(undone, 20);
             EXPECT_TRUE(run.history.actionsDropped());
@@ -189,6 +190,11 @@ TEST(WorldHistory, TheBudgetBoundsAllThatIsHeldAndTheDefaultKeepsTwentyActionsOf
             EXPECT_FALSE(run.history.actionsDropped());
         }
     }
+    Recorded large(growWorld(planeTopology, 3, 0, {}, WorldSizes{1024, 1024}), mebibyte);
+    large.steps(2);
+    EXPECT_GT(large.history.unheldWorldBytes(), mebibyte) << "a world whose one copy outgrows the budget";
+    EXPECT_LE(large.history.bytes(), mebibyte);
+    EXPECT_FALSE(large.history.back(large.world));
 }
 
 }  // namespace

@@ -139,8 +139,10 @@ void WorldHistory::trim()
             dropOldestAction();
         } else if (!redone.empty()) {
             redone.pop_front();
-        } else if (!dropOldestKeyframe(false)) {
-            return;
+        } else {
+            const std::size_t before = *count;
+            if (!dropOldestKeyframe(false)) return;
+            unheldBytes = before - *count;
         }
     }
 }

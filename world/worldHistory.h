@@ -45,6 +45,9 @@ public:
     // were given up to keep to the budget.
     bool pastDropped() const { return timeline.pastDropped(); }
     bool actionsDropped() const { return droppedActions > 0; }
+    // The bytes of the last kept world that the budget could not hold even alone, so that it was
+    // let go at once and the history kept no past at all; 0 while every world fitted.
+    std::size_t unheldWorldBytes() const { return unheldBytes; }
 
     int present() const { return timeline.present(); }
     int newest() const { return timeline.newest(); }
@@ -75,4 +78,5 @@ private:
     std::deque<Moment> redone;  // the worlds undone from, the last undone last
     bool changePending = false;  // a change made but not yet a keyframe
     std::size_t droppedActions = 0;
+    std::size_t unheldBytes = 0;
 };

@@ -5,6 +5,6 @@
 
 #include <cstdint>
 
-// A new world of the topology from the seed, as at program start, with the switches and the rule
-// slots fed from them, then steps simulation steps.
-World growWorld(int topology, std::uint32_t seed, int steps, const RuleSwitches& switches = {});
+// A new world of the topology at the size sizes give it from the seed, as at program start, with
+// the switches and the rule slots fed from them, then steps simulation steps.
+World growWorld(int topology, std::uint32_t seed, int steps, const RuleSwitches& switches = {}, const WorldSizes& sizes = {});

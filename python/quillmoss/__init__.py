@@ -5,7 +5,9 @@
 >>> world.step(500)
 >>> world.stats()["living_cells"]
 
-A World holds its lattice, cells, rules and its own random generator. Cells are
+A World holds its lattice, cells, rules and its own random generator, at the size
+it was made (World("plane", size=(160, 120)), World("disc", size=80),
+World("sphere", size=159); world.size reads it back). Cells are
 NumPy arrays with one row per real cell in the lattice's walk order: world.fields
 (all twelve fields), world.field("technology"), world.groups, world.parents,
 world.positions, world.neighbours. Worlds step without holding the GIL, so a thread

@@ -88,6 +88,22 @@ def test_the_arrays_are_the_real_cells_in_walk_order(topology):
     assert 1 <= np.count_nonzero(world.field("population")) <= 3
 
 
+@pytest.mark.parametrize("topology, size, cells", [("plane", (24, 16), 384), ("disc", 12, None), ("sphere", 15, None)])
+def test_a_world_of_another_size_keeps_it_through_copies_files_and_pickles(topology, size, cells, tmp_path, lab):
+    world = quillmoss.World(topology, seed=4, size=size)
+    assert world.size == size and quillmoss.World(topology).size == {"plane": (80, 80), "disc": 40, "sphere": 79}[topology]
+    assert len(world) == (cells or len(world)) and len(world) < REAL_CELLS[topology]
+    assert world.positions.shape == (len(world), 3) and world.fields.shape == (len(world), 12)
+    world.step(10)
+    world.save(tmp_path / "sized.qmw")
+    option = {"plane": "--plane-size", "disc": "--disc-rings", "sphere": "--sphere-rows"}[topology]
+    lab("save", "--topology", topology, option, "x".join(map(str, size)) if topology == "plane" else size, "--seed", 4,
+        "--steps", 10, "--save", "lab.qmw")
+    assert (tmp_path / "sized.qmw").read_bytes() == (tmp_path / "lab.qmw").read_bytes()
+    for travelled in (quillmoss.World.load(tmp_path / "sized.qmw"), world.copy(), pickle.loads(pickle.dumps(world))):
+        assert travelled.size == size and state(travelled) == state(world)
+
+
 def stepped_and_drawn(world):
     world.step(50)
     return world, world.picture(mode="Groups")
