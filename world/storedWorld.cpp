@@ -3,6 +3,7 @@
 
 #include <zstd.h>
 
+#include <memory>
 #include <new>
 #include <type_traits>
 
@@ -29,13 +30,23 @@ World withoutCells(World& world)
     return frame;
 }
 
+// Compressed a slice at a time, so that a large world's copy never needs a buffer as large as its
+// cells beside them: what it holds is what the history counts.
 std::vector<unsigned char> compressedBytes(const std::vector<Cell>& cells)
 {
+    const std::unique_ptr<ZSTD_CCtx, std::size_t (*)(ZSTD_CCtx*)> context(ZSTD_createCCtx(), ZSTD_freeCCtx);
     const std::size_t size = cells.size() * sizeof(Cell);
-    std::vector<unsigned char> out(ZSTD_compressBound(size));
-    const std::size_t length = ZSTD_compress(out.data(), out.size(), cells.data(), size, compressionLevel);
-    if (ZSTD_isError(length)) throw std::bad_alloc();
-    out.resize(length);
+    if (!context || ZSTD_isError(ZSTD_CCtx_setParameter(context.get(), ZSTD_c_compressionLevel, compressionLevel)) ||
+        ZSTD_isError(ZSTD_CCtx_setPledgedSrcSize(context.get(), size)))
+        throw std::bad_alloc();
+    ZSTD_inBuffer in{cells.data(), size, 0};
+    std::vector<unsigned char> slice(ZSTD_CStreamOutSize()), out;
+    for (std::size_t left = 1; left != 0;) {
+        ZSTD_outBuffer buffer{slice.data(), slice.size(), 0};
+        left = ZSTD_compressStream2(context.get(), &buffer, &in, ZSTD_e_end);
+        if (ZSTD_isError(left)) throw std::bad_alloc();
+        out.insert(out.end(), slice.begin(), slice.begin() + static_cast<std::ptrdiff_t>(buffer.pos));
+    }
     out.shrink_to_fit();
     return out;
 }
