@@ -14,7 +14,7 @@ struct TerrainCase {
     int topology;
     std::uint64_t generated, struck;
     WorldSizes larger;
-    double shareTolerance, roughnessTolerance;  // of a tenth's share; of the roughness, as a fraction
+    double roughnessTolerance;  // a share of the default's roughness
 };
 
 class EveryTerrain : public testing::TestWithParam<TerrainCase> {};
@@ -36,9 +36,9 @@ TEST_P(EveryTerrain, GenerationAndDisastersAreAsRecorded)
 
 INSTANTIATE_TEST_SUITE_P(
     Topologies, EveryTerrain,
-    testing::Values(TerrainCase{planeTopology, 0x334266dfba4285e0ull, 0x22b8516cf6bf42cdull, {240, 240}, 0.05, 0.2},
-                    TerrainCase{discTopology, 0xced561c4f8225cd5ull, 0x53ff71270ad582ddull, {80, 80, 120}, 0.05, 0.2},
-                    TerrainCase{sphereTopology, 0x2b0877ce836d8164ull, 0xae76f2a4decdd821ull, {80, 80, 40, 239}, 0.15, 0.5}),
+    testing::Values(TerrainCase{planeTopology, 0x334266dfba4285e0ull, 0x22b8516cf6bf42cdull, {240, 240}, 0.2},
+                    TerrainCase{discTopology, 0xced561c4f8225cd5ull, 0x53ff71270ad582ddull, {80, 80, 120}, 0.1},
+                    TerrainCase{sphereTopology, 0x2b0877ce836d8164ull, 0xae76f2a4decdd821ull, {80, 80, 40, 239}, 0.2}),
     [](const auto& info) { return std::string(topologyNames[info.param.topology]); });
 
 // The share of the cells in each tenth of the ground's range, and the mean difference between
@@ -74,14 +74,14 @@ GroundLook lookOf(int topology, const WorldSizes& sizes, int seeds)
 
 // Features keep their size in cells: a world three times the default's extent has more hills, arms
 // or continents, not larger ones, so its ground is about as rough and its levels keep about their
-// shares. (The sphere's floods of the longest ramps span the whole default sphere but not a larger
-// one, which keeps more untouched ground for its coast: its bounds are wider.)
+// shares (within 5 points; they come within 4.3). Features grown with the
+// world fail it: the plane's roughness falls to a third, the disc's along a ring by 12 %, the sphere's
+// shares move by up to 19 points.
 TEST_P(EveryTerrain, ALargerWorldKeepsTheDefaultsLevelsAndRoughness)
 {
     const GroundLook standard = lookOf(GetParam().topology, {}, 16);
     const GroundLook larger = lookOf(GetParam().topology, GetParam().larger, 4);
-    for (int tenth = 0; tenth < 10; ++tenth)
-        EXPECT_NEAR(larger.shares[tenth], standard.shares[tenth], GetParam().shareTolerance) << "tenth " << tenth;
+    for (int tenth = 0; tenth < 10; ++tenth) EXPECT_NEAR(larger.shares[tenth], standard.shares[tenth], 0.05) << "tenth " << tenth;
     for (int axis = 0; axis < 2; ++axis)
         EXPECT_NEAR(larger.roughness[axis], standard.roughness[axis], GetParam().roughnessTolerance * standard.roughness[axis])
             << "axis " << axis;
