@@ -27,6 +27,17 @@ public:
         return static_cast<int>((current >> drawShift) & drawMask);
     }
 
+    // A whole number in 0..count-1 (count > 0): rand() % count for a count up to randMax + 1, as every
+    // world of the default sizes draws; for a larger count rand() alone would reach only its first
+    // randMax + 1 numbers, so two draws make a 30-bit number first.
+    int below(int count)
+    {
+        if (count <= randMax + 1) return rand() % count;
+        const int high = rand();
+        return static_cast<int>(((static_cast<std::uint32_t>(high) << drawBits) | static_cast<std::uint32_t>(rand())) %
+                                static_cast<std::uint32_t>(count));
+    }
+
     // One uniform draw: rand() * 3.0518509e-5, about rand() / 32767. It is a double, so in a
     // comparison the largest draw stays just below 1 (a disaster rate of 1 strikes every time),
     // while stored in a float it rounds to 1: 0 <= u() <= 1 wherever a value is kept.
@@ -37,6 +48,7 @@ private:
     static constexpr std::uint32_t increment = 2531011u;
     static constexpr std::uint32_t drawMask = 0x7fffu;
     static constexpr int drawShift = 16;
+    static constexpr int drawBits = 15;
 
     std::uint32_t current = 1;
 };

@@ -3,11 +3,21 @@
 
 #include "spiralLattice.h"
 
+#include <cmath>
+
 namespace {
 
+// The arms keep their size in cells. Their number (15..34 drawn) and the share of a ring an arm
+// runs along were set for a disc of 40 rings: a disc of more rings has as many times more arms,
+// each running along a share of a ring as many times smaller, so that its runs keep their length in
+// cells and it winds as many turns; on 40 rings the factor is exactly 1.
 constexpr int strokeBase = 15;
 constexpr int strokeSpread = 20;  // 15..34 strokes
+constexpr float armRings = 40.0f;
+// Ring 2 is where every arm starts, whatever the disc's size.
 constexpr int startRing = 2;
+// The central plateau is a share of the rings (those within 12 % of the centre), so it grows with
+// the disc: it is the one feature that means the whole disc.
 constexpr float plateauLevel = 0.88f;
 constexpr int outward = 6;
 
@@ -15,13 +25,17 @@ constexpr int outward = 6;
 constexpr float armStart[4] = {0.0f, 0.25f, 0.5f, 0.75f};
 constexpr float armHeight[4] = {1.0f, 0.0f, 1.0f, 0.0f};
 
+// How many times the disc's rings outnumber the rings the arms were shaped on.
+float armScale(const spiralLattice& disc) { return static_cast<float>(disc.numRings()) / armRings; }
+
 }  // namespace
 
 int paintDiscArm(const terrain& land, const spiralLattice& disc, int stroke)
 {
     const int startSize = disc.ringSize(startRing);
     const int rimSize = disc.ringSize(disc.numRings() - 1);
-    float keep = land.random.u() * 0.012222f + 0.024445f;
+    const float scale = armScale(disc);
+    float keep = (land.random.u() * 0.012222f + 0.024445f) / scale;
     const int arm = stroke % 4;
     latticeCursor cursor{startRing, static_cast<int>(static_cast<float>(startSize) * armStart[arm]) % startSize};
     int lap = 0;
@@ -38,7 +52,7 @@ int paintDiscArm(const terrain& land, const spiralLattice& disc, int stroke)
                 continue;
             }
         }
-        keep = (1.0f - static_cast<float>(size) / static_cast<float>(rimSize)) * 0.1f;
+        keep = (1.0f - static_cast<float>(size) / static_cast<float>(rimSize)) * 0.1f / scale;
         lap = 0;
         if (disc.neighbour(cursor, disc.cellIndex(cursor), outward) == -1) return ring;
     }
@@ -59,7 +73,8 @@ void generateDiscEnvironment(const terrain& land)
     const auto* disc = dynamic_cast<const spiralLattice*>(&land.ground);
     if (!disc) return;
     fillEnvironment(land, 0.0f);
-    const int strokes = land.random.rand() % strokeSpread + strokeBase;
+    const int drawn = land.random.rand() % strokeSpread + strokeBase;
+    const int strokes = static_cast<int>(std::lround(static_cast<float>(drawn) * armScale(*disc)));
     for (int stroke = 0; stroke < strokes; ++stroke) paintDiscArm(land, *disc, stroke);
     raiseDiscPlateau(land, *disc);
     smoothField(land, 0);

@@ -34,7 +34,8 @@ public:
     void build();
     // Size of the index space (holes included): the world allocates this many cell records.
     virtual int cellCount() const = 0;
-    // A uniformly random real cell, drawn with the given generator.
+    // A uniformly random real cell, drawn with the given generator (one draw on a lattice of up to
+    // 32768 cells, two on a larger one).
     virtual int randomCell(RandomGenerator& random) const = 0;
     virtual int directionCount() const;
     // The neighbour of the cell at cursor (whose index the caller passes) in direction d, or -1 when

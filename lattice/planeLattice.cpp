@@ -15,7 +15,7 @@ planeLattice::planeLattice(std::int32_t width, std::int32_t height, float size)
 
 int planeLattice::cellCount() const { return cellTotal; }
 
-int planeLattice::randomCell(RandomGenerator& random) const { return random.rand() % cellTotal; }
+int planeLattice::randomCell(RandomGenerator& random) const { return random.below(cellTotal); }
 
 int planeLattice::neighbour(latticeCursor& cursor, int, int direction) const
 {

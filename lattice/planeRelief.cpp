@@ -1,10 +1,27 @@
-// The plane's rolling relief: a cone-shaped bump per rectangle, recursing into its quadrants.
+// The plane's rolling relief: a cone-shaped bump per rectangle, recursing into its quadrants, over
+// blocks of a fixed size in cells.
 #include "terrain.h"
 
 #include "clamp01.h"
 #include "planeLattice.h"
 
+#include <algorithm>
 #include <cmath>
+
+namespace {
+
+// The relief keeps the size of its hills in cells: one block of nested cones spans about 80 cells a
+// side, and a plane is tiled with as many blocks as fit, each shaped on its own, so that a larger
+// plane has more hills rather than larger ones. The default 80 x 80 plane is exactly one block; a
+// plane too small for two blocks along a side is one block along it.
+constexpr int reliefBlockSide = 80;
+constexpr float reliefAmplitude = 1.0f;
+constexpr int reliefDepth = 6;
+
+// The whole number of blocks nearest to side / reliefBlockSide, at least one.
+int blocksAlong(int side) { return std::max(1, (side + reliefBlockSide / 2) / reliefBlockSide); }
+
+}  // namespace
 
 void planeRelief(const terrain& land, float amplitude, int x0, int y0, int x1, int y1, int depth)
 {
@@ -33,4 +50,14 @@ void planeRelief(const terrain& land, float amplitude, int x0, int y0, int x1, i
     planeRelief(land, nested, cx, y0, x1, cy, depth - 1);
     planeRelief(land, nested, x0, cy, cx, y1, depth - 1);
     planeRelief(land, nested, cx, cy, x1, y1, depth - 1);
+}
+
+void tilePlaneRelief(const terrain& land, const planeLattice& plane)
+{
+    const int across = blocksAlong(plane.gridWidth);
+    const int down = blocksAlong(plane.gridHeight);
+    for (int row = 0; row < down; ++row)
+        for (int column = 0; column < across; ++column)
+            planeRelief(land, reliefAmplitude, plane.gridWidth * column / across, plane.gridHeight * row / down,
+                        plane.gridWidth * (column + 1) / across, plane.gridHeight * (row + 1) / down, reliefDepth);
 }

@@ -4,15 +4,29 @@
 #include "clamp01.h"
 #include "sphereLattice.h"
 
+#include <cmath>
 #include <cstdlib>
 
 namespace {
 
+// The continents keep their size in cells: a plateau's flood ends where its ramp leaves the band
+// or 0..1, or at the depth limit, all counted in cells. 300 plateaus cover the sphere of 160 cells
+// around the equator; a sphere of more cells has as many more plateaus, so that they lie as
+// densely (on the 160-cell equator exactly 300). A disaster is one such plateau, as local on any sphere.
 constexpr int plateauStrokes = 300;
+constexpr float plateauEquator = 160.0f;
 constexpr float strokeBandWidth = 0.25f;
 constexpr float rampStep = 1.0f / 12.0f;  // delta within +-1/12
 constexpr float zeroRampStep = 0.01f;
 constexpr int floodDepthLimit = 1024;
+
+// 300 plateaus per sphere of a 160-cell equator, as many more as the sphere's area (the square of its
+// equator) is larger, rounded.
+int plateauCount(const sphereLattice& sphere)
+{
+    const float scale = static_cast<float>(sphere.stride) / plateauEquator;
+    return static_cast<int>(std::lround(static_cast<float>(plateauStrokes) * scale * scale));
+}
 constexpr float coastLow = 0.35f;
 constexpr float coastHigh = 0.65f;
 
@@ -64,6 +78,8 @@ void environmentStroke(const terrain& land, float raiseChance)
     floodEnvironment(land, cursor, cell, lo, hi, value, delta, 0);
 }
 
+// The lift goes by latitude, a share of the rows from the equator to a pole: it means the whole
+// sphere and grows with it.
 void liftTowardEquator(const terrain& land, const sphereLattice& sphere)
 {
     const float halfRows = static_cast<float>(sphere.rowCount / 2);
@@ -90,7 +106,8 @@ void generateSphereEnvironment(const terrain& land)
     if (!sphere) return;
     fillEnvironment(land, 0.5f);
     const float raiseChance = land.random.u();
-    for (int stroke = 0; stroke < plateauStrokes; ++stroke) environmentStroke(land, raiseChance);
+    const int plateaus = plateauCount(*sphere);
+    for (int stroke = 0; stroke < plateaus; ++stroke) environmentStroke(land, raiseChance);
     liftTowardEquator(land, *sphere);
     smoothField(land, 0);
     sharpenCoast(land);

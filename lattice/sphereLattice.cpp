@@ -84,7 +84,7 @@ int sphereLattice::cellCount() const { return indexCount; }
 
 int sphereLattice::randomCell(RandomGenerator& random) const
 {
-    int k = random.rand() % cellTotal;
+    int k = random.below(cellTotal);
     std::int32_t row = 0;
     while (k >= rowLength(row)) {
         k -= rowLength(row);

@@ -74,7 +74,7 @@ int spiralLattice::cellCount() const { return indexCount; }
 
 int spiralLattice::randomCell(RandomGenerator& random) const
 {
-    int q = random.rand() % cellTotal;
+    int q = random.below(cellTotal);
     std::int32_t ring = 0;
     while (q >= ringSize(ring)) {
         q -= ringSize(ring);

@@ -10,6 +10,8 @@ namespace {
 constexpr int smoothingTries = 4;
 constexpr float smoothingPull = 0.35f;
 constexpr float smoothingPush = 0.65f;
+// A disaster's patch is a walk of up to 29 cells on any plane or disc: its size is in cells, so a
+// larger world is struck as locally as the default one.
 constexpr int disasterWalkLimit = 30;  // rand() % 30: up to 29 cells
 constexpr float disasterPull = 0.5f;
 
@@ -49,7 +51,7 @@ void generateEnvironment(const terrain& land)
 {
     if (const auto* plane = dynamic_cast<const planeLattice*>(&land.ground)) {
         fillEnvironment(land, 0.5f);
-        planeRelief(land, 1.0f, 0, 0, plane->gridWidth, plane->gridHeight, 6);
+        tilePlaneRelief(land, *plane);
     } else if (dynamic_cast<const spiralLattice*>(&land.ground)) {
         generateDiscEnvironment(land);
     } else if (dynamic_cast<const sphereLattice*>(&land.ground)) {

@@ -47,16 +47,21 @@ void smoothField(const terrain& land, int f);
 
 // Nested cone-shaped bumps over the grid rectangle [x0, x1) x [y0, y1); nothing on another lattice.
 void planeRelief(const terrain& land, float amplitude, int x0, int y0, int x1, int y1, int depth);
+// The plane's relief: nested cones of depth 6 over each block of about 80 x 80 cells tiling the
+// plane, block by block row after row (the 80 x 80 plane is one block).
+void tilePlaneRelief(const terrain& land, const planeLattice& plane);
 
-// Spiral arms from ring 2 outward, a central plateau, then smoothing.
+// Spiral arms from ring 2 outward, a central plateau, then smoothing. On a disc of R rings the arms
+// are R / 40 times as many as drawn (15..34), rounded.
 void generateDiscEnvironment(const terrain& land);
 // Arm number stroke (its start and height follow stroke mod 4); returns the ring it ended on,
-// which is always the outermost.
+// which is always the outermost. Its share of each ring shrinks as the rings outnumber 40.
 int paintDiscArm(const terrain& land, const spiralLattice& disc, int stroke);
 // Rings whose 1 - ring / rings exceeds 0.88 take that value: 1.0, 0.975, ... 0.9 on 40 rings.
 void raiseDiscPlateau(const terrain& land, const spiralLattice& disc);
 
-// Continents: 300 flooded plateaus, high ground lifted toward the equator, smoothing, a sharp coast.
+// Continents: flooded plateaus (300 on a sphere of 160 equator cells, as many more as its area is
+// larger), high ground lifted toward the equator, smoothing, a sharp coast.
 void generateSphereEnvironment(const terrain& land);
 // Ground above 0.5 rises by the cube of its closeness to the equator row.
 void liftTowardEquator(const terrain& land, const sphereLattice& sphere);
