@@ -112,7 +112,7 @@ clipTransform cullTransform(const Camera& camera, int x, int row, const GLint vi
 {
     glLoadIdentity();
     gluPickMatrix(x + 0.5, row + 0.5, cullRegion, cullRegion, const_cast<GLint*>(viewport));
-    multiplyProjection();
+    multiplyProjection(camera);
     loadCamera(camera);
     return currentClipTransform();
 }
@@ -132,7 +132,7 @@ int pickCellAt(const World& world, const View& view, int x, int y)
     const clipTransform cull = cullTransform(view.camera, x, row, viewport);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    multiplyProjection();
+    multiplyProjection(view.camera);
     loadCamera(view.camera);
     glEnable(GL_SCISSOR_TEST);
     glScissor(viewport[0] + x, viewport[1] + row, 1, 1);
