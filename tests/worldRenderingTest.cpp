@@ -228,10 +228,13 @@ TEST_F(WorldRendering, ALargeWorldShowsThePickedCellsColour)
     WorldSizes sizes;
     sizes.planeWidth = sizes.planeHeight = 1024;
     sizes.sphereRows = 601;
+    sizes.discRings = 400;
     view.innerRenderMode = noneMode;
     // The window's centre: on the plane a texel of 2 x 2 cells showing its upper right one; on the
-    // sphere the front of the equator row, its second cell, a texel of two rows showing the lower.
-    for (const auto& [topology, centre] : {std::pair{planeTopology, 511 * 1024 + 513}, {sphereTopology, 301 * 1204 + 1}}) {
+    // disc, at 225 degrees in the texel of rings 0 and 1, ring 1's sixth cell (rings 2506 apart);
+    // on the sphere the front of the equator row, its second cell, a texel of two rows showing the lower.
+    for (const auto& [topology, centre] :
+         {std::pair{planeTopology, 511 * 1024 + 513}, {discTopology, 2506 + 5}, {sphereTopology, 301 * 1204 + 1}}) {
         startWorld(largeWorld(topology, sizes));
         view.camera = worldCamera(world);
         view.outerRenderMode = environmentMode;
