@@ -50,7 +50,7 @@ private:
     std::vector<float> coordinates;  // their texture coordinates, two a corner
 };
 
-// The view's layers as one texture on the layout (laid out for the stride), then the highlight.
+// The view's layers as one texture on the view's layout (laid out for the stride).
 // A texel takes its cell's outer colour (black where the outer layer leaves the cell out), with the
 // inner colour blended over it by the inner tiles' share of the cell's area, tileSize squared, where
 // the inner layer shows the cell. Geneology gives each living cell its lineage colour, in full as
