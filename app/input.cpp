@@ -10,14 +10,13 @@
 
 #include <GL/glut.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr float keyTurn = 5.0f;  // degrees per arrow key
 constexpr float pitchLimit = 90.0f;
-constexpr float nearestDistance = 20.0f;
-constexpr float farthestDistance = 1000.0f;
 constexpr float panPerPixel = 0.02f * 0.5f;  // of the camera distance
 constexpr float fullTurn = 6.28f;
 constexpr float degreesToTurns = 0.0027777778f;
@@ -134,11 +133,11 @@ void handleKey(unsigned char key, int modifiers)
     case '+':
     case '=':
         view.camera.distance += 1.0f;
-        if (view.camera.distance > farthestDistance) view.camera.distance = farthestDistance;
+        view.camera.distance = std::min(view.camera.distance, farthestDistance(view.camera));
         break;
     case '-':
         view.camera.distance -= 1.0f;
-        if (view.camera.distance < nearestDistance) view.camera.distance = nearestDistance;
+        if (view.camera.distance < nearestCameraDistance) view.camera.distance = nearestCameraDistance;
         break;
     default: handleProgramKey(key, modifiers); break;
     }

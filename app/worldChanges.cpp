@@ -45,14 +45,21 @@ void tell(WorldChange change)
     for (const auto& watcher : watchers) watcher(change);
 }
 
-// Another topology's world comes with a fresh view.
+// A camera made for a world of another view scale would stand too near or too far, and clip it.
+void fitCamera()
+{
+    if (view.camera.scale != viewScale(theWorld)) view.camera = worldCamera(theWorld);
+}
+
+// Another topology's world comes with a fresh view; a world of another scale with a camera for it.
 void tellReplaced(int topologyBefore)
 {
     topologyChoice = theWorld.topology;
     if (theWorld.topology != topologyBefore) {
-        view.camera = Camera{};
+        view.camera = worldCamera(theWorld);
         view.selectedIndex = -1;
     }
+    fitCamera();
     tell(WorldChange::replaced);
 }
 
@@ -105,6 +112,7 @@ void startWorld(World started)
     feedRules(theWorld);
     theWorld.lastStepTime = elapsedSeconds();
     topologyChoice = theWorld.topology;
+    fitCamera();
     openSource = nullptr;
     history.restart(theWorld);
     tell(WorldChange::replaced);

@@ -8,6 +8,7 @@
 #include "simulationStep.h"
 #include "world.h"
 #include "worldScenes.h"
+#include "worldSettings.h"
 #include "worldWindow.h"
 
 #include <GL/glut.h>
@@ -30,6 +31,27 @@ inline World growPopulatedWorld(int topology)
     World world = growWorld(topology, benchSeed, 0);
     for (int grown = 0; grown < growingLimit && livingShare(world) < populated; grown += stepsBetweenLooks)
         for (int step = 0; step < stepsBetweenLooks; ++step) simulationStep(world);
+    return world;
+}
+
+// A world of the size, alive as the grown world of its topology is: each cell takes the life of the
+// grown world's cell at the same place in the walk, round and round, over its own environment and
+// without parents. Growing a world of a million cells would take minutes.
+inline World populatedWorldOfSize(int topology, const WorldSizes& sizes)
+{
+    const World grown = growPopulatedWorld(topology);
+    World world = newWorld(topology, benchSeed, sizes);
+    world.switches = grown.switches;
+    feedRules(world);
+    const std::vector<std::int32_t>& from = grown.currentLattice->walkOrder();
+    std::size_t walked = 0;
+    for (const std::int32_t index : world.currentLattice->walkOrder()) {
+        Cell& cell = world.cells[index];
+        const float environment = cell.field[environmentField];
+        cell = grown.cells[from[walked++ % from.size()]];
+        cell.field[environmentField] = environment;
+        cell.parent = -1;
+    }
     return world;
 }
 

@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <string>
 #include <vector>
 
 namespace {
@@ -115,6 +116,58 @@ void frame(benchmark::State& state, int topology)
     state.counters["triangles"] = static_cast<double>(reference.vertices.size() / 9);
 }
 const bool frameRegistered = perTopology("frame", frame, benchmark::kMillisecond, true);
+
+// A frame of a large world at the window's size with the camera a topology change gives it, as a
+// multiple of a frame of the populated default plane measured before and after it in the same run.
+double defaultPlaneFrameSeconds()
+{
+    constexpr int frames = 50;
+    populate(planeTopology);
+    drawOurs();
+    double seconds = 0.0;
+    for (int drawn = 0; drawn < frames; ++drawn) seconds += secondsOf(drawOurs);
+    return seconds / frames;
+}
+
+void largeFrame(benchmark::State& state, int topology, const WorldSizes& sizes)
+{
+    openBenchWindow("displayBench");
+    const double defaultBefore = defaultPlaneFrameSeconds();
+    startWorld(populatedWorldOfSize(topology, sizes));
+    view = View{};
+    view.camera = worldCamera(world);
+    state.counters["cells"] = static_cast<double>(world.currentLattice->walkOrder().size());
+    drawOurs();
+    double seconds = 0.0;
+    for (auto _ : state) {
+        const double one = secondsOf(drawOurs);
+        seconds += one;
+        state.SetIterationTime(one);
+    }
+    const double frame = seconds / static_cast<double>(state.iterations());
+    const double defaultFrame = (defaultBefore + defaultPlaneFrameSeconds()) / 2.0;
+    state.counters["defaultPlaneMs"] = defaultFrame * 1e3;
+    state.counters["toDefaultPlane"] = frame / defaultFrame;  // goal: at most 4
+}
+
+WorldSizes largeSizes()
+{
+    constexpr int planeSide = 1024, sphereRows = 887;  // about a million cells each
+    WorldSizes sizes;
+    sizes.planeWidth = sizes.planeHeight = planeSide;
+    sizes.sphereRows = sphereRows;
+    return sizes;
+}
+
+const bool largeFramesRegistered = [] {
+    for (const int topology : {planeTopology, sphereTopology})
+        benchmark::RegisterBenchmark(
+            (std::string("largeFrame/") + topologyNames[topology] + "/" + sizeText(topology, largeSizes())).c_str(),
+            [topology](benchmark::State& state) { largeFrame(state, topology, largeSizes()); })
+            ->Unit(benchmark::kMillisecond)
+            ->UseManualTime();
+    return true;
+}();
 
 // A step and its frame, as the window runs at full speed, with the Plots window closed and open by
 // turns of one second; the benchmark's time is the seconds with it open, the counters per step. The statistics are

@@ -196,6 +196,7 @@ int runCommand(const LabOptions& options)
     if (world.stepCount + options.steps > std::numeric_limits<int>::max())
         return fail("the step counter would pass " + std::to_string(std::numeric_limits<int>::max()) + ": run fewer steps");
     View view;
+    view.camera = worldCamera(world);
     view.outerRenderMode = options.mode;
     view.innerRenderMode = options.inner;
 

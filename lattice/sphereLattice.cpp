@@ -16,11 +16,14 @@ constexpr double degreesToRadians = 3.14159265358979323846 / 180.0;
 
 float toRadians(float degrees) { return degrees * degreesToTurns * fullTurn; }
 
+// Rows lie 90 / (stride / 4) degrees apart.
+float latitudeStepOf(std::int32_t stride) { return 90.0f / static_cast<float>(stride / 4); }
+
 std::vector<sphereRow> makeRows(std::int32_t stride)
 {
     const std::int32_t quarter = stride / 4;
     const std::int32_t equator = quarter - 1;
-    const float latitudeStep = 90.0f / static_cast<float>(quarter);
+    const float latitudeStep = latitudeStepOf(stride);
     std::vector<sphereRow> rows(static_cast<size_t>(2 * equator + 1));
     for (std::int32_t r = 0; r < static_cast<std::int32_t>(rows.size()); ++r) {
         sphereRow& row = rows[static_cast<size_t>(r)];
@@ -77,6 +80,8 @@ std::int32_t sphereLattice::rowLength(std::int32_t row) const
     if (row < 0 || row >= rowCount) return 0;
     return rowTable[static_cast<size_t>(row)].cellsInRow;
 }
+
+float sphereLattice::latitudeStep() const { return latitudeStepOf(stride); }
 
 bool sphereLattice::holdsCell(const latticeCursor& cursor) const { return cursor.i >= 0 && cursor.i < rowLength(cursor.j); }
 

@@ -32,6 +32,10 @@ public:
     float* cellPosition(const latticeCursor& cursor, int index, float* out, float height) const override;
     bool locate(int index, latticeCursor& cursor) const override;
     int cellIndex(const latticeCursor& cursor) const override;
+    // The cells in a row, 0 for a row that does not exist.
+    std::int32_t rowLength(std::int32_t row) const;
+    // The degrees of latitude between one row's centre and the next's.
+    float latitudeStep() const;
 
     const std::int32_t stride;  // cells on the equator, and the index step between rows
     const std::int32_t rowCount;
@@ -44,7 +48,6 @@ public:
 
 private:
     sphereLattice(std::vector<sphereRow> rows, std::int32_t stride, float radius);
-    std::int32_t rowLength(std::int32_t row) const;
     bool holdsCell(const latticeCursor& cursor) const;
     void squareCorners(const latticeCursor& cursor, float height, float size, double corners[4][3]) const;
     void emitSquare(unsigned primitive, const latticeCursor& cursor, float height, float size) const;

@@ -10,6 +10,7 @@ namespace {
 
 constexpr float fullTurn = 6.28f;
 constexpr double degreesToRadians = 3.14159265358979323846 / 180.0;
+constexpr std::int64_t degreesInTurn = 360;
 
 struct point {
     float x, y;
@@ -66,6 +67,15 @@ std::int32_t spiralLattice::ringSize(std::int32_t ring) const
 {
     if (ring < 0 || ring >= numRings()) return 0;
     return static_cast<std::int32_t>(rings[static_cast<size_t>(ring)].size());
+}
+
+std::int32_t spiralLattice::positionAtAngle(std::int32_t ring, double degrees) const
+{
+    // Tile k starts at 360 k / size whole degrees: the last tile starting at or before the angle's degree covers it.
+    const std::int64_t size = ringSize(ring);
+    const std::int64_t degree = std::clamp(static_cast<std::int64_t>(std::floor(degrees)), std::int64_t{0}, degreesInTurn - 1);
+    const std::int64_t position = ((degree + 1) * size + degreesInTurn - 1) / degreesInTurn - 1;
+    return static_cast<std::int32_t>(std::clamp(position, std::int64_t{0}, size - 1));
 }
 
 bool spiralLattice::holdsCell(const latticeCursor& cursor) const { return cursor.j >= 0 && cursor.j < ringSize(cursor.i); }

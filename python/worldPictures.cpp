@@ -66,6 +66,7 @@ Picture worldPicture(const World& world, int outerMode, int innerMode, std::stri
         return {};
     }
     View view;
+    view.camera = worldCamera(world);
     view.outerRenderMode = outerMode;
     view.innerRenderMode = innerMode;
     Picture picture = drawSnapshot(world, view);

@@ -1,6 +1,8 @@
 // The transform a camera makes.
 #include "camera.h"
 
+#include "world.h"
+
 #include <GL/glu.h>
 
 #include <algorithm>
@@ -8,17 +10,41 @@
 namespace {
 constexpr double fieldOfView = 90.0;
 constexpr double nearPlane = 1.0;
-constexpr double farPlane = 1000.0;
+
+// The extent of a topology's size, in the measure viewScale compares.
+float extentOf(int topology, const WorldSizes& sizes)
+{
+    if (topology == discTopology) return static_cast<float>(sizes.discRings);
+    if (topology == sphereTopology) return static_cast<float>(sphereEquatorCells(sizes.sphereRows));
+    return static_cast<float>(std::max(sizes.planeWidth, sizes.planeHeight));
+}
+
 }  // namespace
+
+float viewScale(const World& world)
+{
+    if (world.empty()) return 1.0f;
+    return std::max(1.0f, extentOf(world.topology, world.sizes) / extentOf(world.topology, WorldSizes{}));
+}
+
+Camera worldCamera(const World& world)
+{
+    Camera camera;
+    camera.scale = viewScale(world);
+    camera.distance = initialCameraDistance * camera.scale;
+    return camera;
+}
+
+float farthestDistance(const Camera& camera) { return farthestCameraDistance * camera.scale; }
 
 double projectionAspect(int width, int height) { return static_cast<double>(std::max(width, 1)) / std::max(height, 1); }
 
-void multiplyProjection()
+void multiplyProjection(const Camera& camera)
 {
     // The viewport is the window's size in a window (GLUT keeps it so) and the buffer's offscreen.
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
-    gluPerspective(fieldOfView, projectionAspect(viewport[2], viewport[3]), nearPlane, farPlane);
+    gluPerspective(fieldOfView, projectionAspect(viewport[2], viewport[3]), nearPlane, farthestDistance(camera));
 }
 
 void loadCamera(const Camera& camera)
@@ -36,6 +62,6 @@ void setProjectionAndCamera(const Camera& camera)
 {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    multiplyProjection();
+    multiplyProjection(camera);
     loadCamera(camera);
 }

@@ -30,13 +30,23 @@ void layerTiles::forgetCorners(const World& world)
     cellOfQuad.assign(cells, -1);
     heightOfQuad.assign(cells, 0);
     topology = world.topology;
+    sizeMeasures(world.topology, world.sizes, measures);
 }
+
+bool layerTiles::belongsTo(const World& world) const
+{
+    int sizes[2];
+    sizeMeasures(world.topology, world.sizes, sizes);
+    return topology == world.topology && measures[0] == sizes[0] && measures[1] == sizes[1] &&
+           cellOfQuad.size() == static_cast<std::size_t>(world.cellCount);
+}
+
+void layerTiles::release() { *this = layerTiles{}; }
 
 void layerTiles::gather(const World& world, int mode, const reliefScale& relief, float lift, float size)
 {
-    // Corners belong to a shape and a size: a lattice of the same topology has the same shape.
-    if (topology != world.topology || sizeBits != bitsOf(size) || cellOfQuad.size() != static_cast<std::size_t>(world.cellCount))
-        forgetCorners(world);
+    // Corners belong to a shape and a size: a lattice of the same topology and size has the same shape.
+    if (!belongsTo(world) || sizeBits != bitsOf(size)) forgetCorners(world);
     sizeBits = bitsOf(size);
     const lattice& cells = *world.currentLattice;
     Colour colour{};

@@ -19,14 +19,18 @@ public:
     void gather(const World& world, int mode, const reliefScale& relief, float lift, float size);
     // Draws what was gathered, as quads.
     void draw() const;
+    // Lets the arrays go, for a world drawn otherwise.
+    void release();
 
 private:
     void forgetCorners(const World& world);
+    bool belongsTo(const World& world) const;
 
     std::vector<float> corners, colours;  // three numbers for each corner
     std::vector<std::int32_t> cellOfQuad;  // the cell whose corners a quad holds, -1 for none
     std::vector<std::uint32_t> heightOfQuad;  // the bits of the height they were worked out at
     std::size_t quads = 0;
     int topology = -1;  // the shape and size the corners belong to
+    int measures[2] = {};
     std::uint32_t sizeBits = 0;
 };

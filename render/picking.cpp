@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -18,6 +19,7 @@ namespace {
 constexpr double cullRegion = 3.0;
 constexpr double clipMargin = 1e-4;  // of a coordinate's size: GL clips in floats, this test in doubles
 constexpr int channels = 3;
+constexpr int texelBytes = 4;  // the channels and alpha
 
 // The product of the projection and the modelview: object coordinates to clip coordinates.
 struct clipTransform {
@@ -78,6 +80,15 @@ struct nameColour {
         }
         glColor3fv(colour);
     }
+    // The same colour as bytes, as a texel takes it: the pixel it leaves reads back as the name.
+    void bytes(int name, GLubyte out[channels]) const
+    {
+        for (int channel = 0; channel < channels; ++channel) {
+            const int largest = (1 << bits[channel]) - 1;
+            out[channel] = static_cast<GLubyte>(((name & largest) * UINT8_MAX + largest / 2) / largest);
+            name >>= bits[channel];
+        }
+    }
     int read(const GLubyte pixel[channels]) const
     {
         int name = 0, shift = 0;
@@ -107,12 +118,31 @@ void drawPickTiles(const World& world, const View& view, const clipTransform& cu
     }
 }
 
+// The texture of the frame, in the colours that name the texels' cells: every cell named, as every
+// tile is in drawPickTiles, whether a layer shows it or not.
+void drawPickTexture(const World& world, const View& view, int stride, const nameColour& names)
+{
+    textureLayout laidOut;
+    const textureLayout* layout = &view.texture;
+    if (!layout->fits(world, stride)) {
+        laidOut.layOut(world, stride);
+        layout = &laidOut;
+    }
+    const std::vector<std::int32_t>& cells = layout->texelCells();
+    std::vector<std::uint8_t> rgba(cells.size() * texelBytes);
+    for (std::size_t texel = 0; texel < cells.size(); ++texel) {
+        names.bytes(cells[texel] + 1, &rgba[texel * texelBytes]);
+        rgba[texel * texelBytes + channels] = cells[texel] == -1 ? 0 : UINT8_MAX;
+    }
+    layout->draw(rgba);
+}
+
 // The projection and camera of the frame, squeezed first onto the region around the pixel.
 clipTransform cullTransform(const Camera& camera, int x, int row, const GLint viewport[4])
 {
     glLoadIdentity();
     gluPickMatrix(x + 0.5, row + 0.5, cullRegion, cullRegion, const_cast<GLint*>(viewport));
-    multiplyProjection();
+    multiplyProjection(camera);
     loadCamera(camera);
     return currentClipTransform();
 }
@@ -132,7 +162,7 @@ int pickCellAt(const World& world, const View& view, int x, int y)
     const clipTransform cull = cullTransform(view.camera, x, row, viewport);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    multiplyProjection();
+    multiplyProjection(view.camera);
     loadCamera(view.camera);
     glEnable(GL_SCISSOR_TEST);
     glScissor(viewport[0] + x, viewport[1] + row, 1, 1);
@@ -144,8 +174,13 @@ int pickCellAt(const World& world, const View& view, int x, int y)
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     const nameColour names;
-    drawPickTiles(world, view, cull, names, 0.0f, 1.0f);
-    if (innerTilesDrawn(view)) drawPickTiles(world, view, cull, names, innerLift, view.tileSize);
+    const int stride = viewportStride(world, view);
+    if (stride > 0) {
+        drawPickTexture(world, view, stride, names);
+    } else {
+        drawPickTiles(world, view, cull, names, 0.0f, 1.0f);
+        if (innerTilesDrawn(view)) drawPickTiles(world, view, cull, names, innerLift, view.tileSize);
+    }
     GLubyte pixel[channels];
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(viewport[0] + x, viewport[1] + row, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, pixel);

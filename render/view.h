@@ -5,6 +5,10 @@
 #include "camera.h"
 #include "layerTiles.h"
 #include "renderMode.h"
+#include "worldTexture.h"
+
+#include <cstdint>
+#include <vector>
 
 // A view belongs to whoever looks (the desktop program's window, a lab run's snapshots), never to
 // the world: a world needs no view, and a view can be pointed at another world. Rendering reads
@@ -20,4 +24,7 @@ struct View {
     float seconds = 0.0f;  // the time the picture shows: the highlight's pulse and Geneology's colours follow it
     // Kept from frame to frame, so that a frame of a world that has not moved works out no corners.
     layerTiles outerTiles, innerTiles;
+    // A world drawn as a texture keeps the texture's layout instead, and the bytes of its texels.
+    textureLayout texture;
+    std::vector<std::uint8_t> texels;
 };

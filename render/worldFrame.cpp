@@ -3,6 +3,7 @@
 
 #include "view.h"
 #include "worldLayer.h"
+#include "worldTexture.h"
 
 #include <GL/gl.h>
 
@@ -14,12 +15,35 @@ bool innerLayerDrawn(const View& view)
     return view.innerRenderMode != noneMode && view.innerRenderMode != view.outerRenderMode;
 }
 
+// Both layers as one texture, and the highlight on it; the tiles' arrays are let go meanwhile.
+void drawTextureLayers(const World& world, View& view, int stride)
+{
+    view.outerTiles.release();
+    view.innerTiles.release();
+    const int innerMode = innerLayerDrawn(view) ? view.innerRenderMode : noneMode;
+    if (view.outerRenderMode == noneMode && innerMode == noneMode) return;
+    drawWorldTexture(world, view, stride, view.outerRenderMode, innerMode);
+    drawFlatHighlight(world, view);
+}
+
 }  // namespace
 
 bool innerTilesDrawn(const View& view) { return innerLayerDrawn(view) && view.innerRenderMode != geneologyMode; }
 
+int viewportStride(const World& world, const View& view)
+{
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    return textureStride(world, view.camera, viewport[3]);
+}
+
 void drawWorldLayers(const World& world, View& view)
 {
+    const int stride = viewportStride(world, view);
+    if (stride > 0) {
+        drawTextureLayers(world, view, stride);
+        return;
+    }
     if (view.outerRenderMode != noneMode) drawWorldLayer(world, view, view.outerRenderMode, 0.0f, 1.0f, view.outerTiles);
     if (innerLayerDrawn(view)) drawWorldLayer(world, view, view.innerRenderMode, innerLift, view.tileSize, view.innerTiles);
 }

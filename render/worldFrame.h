@@ -12,9 +12,14 @@ inline constexpr float innerLift = 0.1f;
 // not Geneology, whose links are lines.
 bool innerTilesDrawn(const View& view);
 
+// How the world is drawn in the current viewport with the view's camera: textureStride's stride,
+// 0 for tiles.
+int viewportStride(const World& world, const View& view);
+
 // The world as the view shows it: the outer layer (full tiles) and, when it is not None and
 // differs from the outer, the inner layer (tileSize tiles, 0.1 higher), in whatever projection is
-// loaded. The view keeps its layers' tiles for the next frame.
+// loaded; where tiles would be under a pixel, both layers as one texture (see drawWorldTexture).
+// The view keeps its layers' tiles or texture layout for the next frame.
 void drawWorldLayers(const World& world, View& view);
 
 // Clears colour and depth, loads the projection for the current viewport and the view's camera,

@@ -73,3 +73,9 @@ void drawWorldLayer(const World& world, const View& view, int mode, float lift, 
     drawHighlight(world, view, relief, lift);
     setColour(noGroupColour);
 }
+
+void drawFlatHighlight(const World& world, const View& view)
+{
+    drawHighlight(world, view, reliefScale{environmentField, 0.0f}, 0.0f);
+    setColour(noGroupColour);
+}

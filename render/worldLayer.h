@@ -10,3 +10,6 @@ struct World;
 // view's selected cell in a colour pulsing from white to red once a second of the view's time.
 // Leaves the colour black and the line width 1. Nothing for an empty world.
 void drawWorldLayer(const World& world, const View& view, int mode, float lift, float size, layerTiles& tiles);
+
+// The view's selected cell outlined as drawWorldLayer outlines it, on cells laid flat at height 0.
+void drawFlatHighlight(const World& world, const View& view);

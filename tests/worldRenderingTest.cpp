@@ -12,6 +12,8 @@
 #include "shellState.h"
 #include "touchPass.h"
 #include "worldActions.h"
+#include "worldChanges.h"
+#include "worldFrame.h"
 #include "worldWatchers.h"
 #include "worldWindow.h"
 
@@ -209,6 +211,75 @@ TEST_F(WorldRendering, AClickSelectsTheCellDrawnAtThePixelsCentre)
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
     EXPECT_EQ(std::count_if(projection, projection + 16, [](float entry) { return std::isfinite(entry); }), 16);
     EXPECT_EQ(pickCellAt(world, view, 0, 0), -1) << "keeps a finite projection and has nothing under the mouse";
+}
+
+// A world of many cells, each cell's environment different from its neighbours'.
+World largeWorld(int topology, const WorldSizes& sizes)
+{
+    World large = newWorld(topology, calendarSeed, sizes);
+    for (int index = 0; index < large.cellCount; ++index) large.cells[index].field[environmentField] = (index % 97) / 96.0f;
+    return large;
+}
+
+// A world whose cells are under a pixel is drawn as a texture of its cells: the frame shows at a
+// pixel the colour of the cell the pick pass finds there.
+TEST_F(WorldRendering, ALargeWorldShowsThePickedCellsColour)
+{
+    WorldSizes sizes;
+    sizes.planeWidth = sizes.planeHeight = 1024;
+    sizes.sphereRows = 601;
+    sizes.discRings = 400;
+    view.innerRenderMode = noneMode;
+    // The window's centre: on the plane a texel of 2 x 2 cells showing its upper right one; on the
+    // disc, at 225 degrees in the texel of rings 0 and 1, ring 1's sixth cell (rings 2506 apart);
+    // on the sphere the front of the equator row, its second cell, a texel of two rows showing the lower.
+    for (const auto& [topology, centre] :
+         {std::pair{planeTopology, 511 * 1024 + 513}, {discTopology, 2506 + 5}, {sphereTopology, 301 * 1204 + 1}}) {
+        startWorld(largeWorld(topology, sizes));
+        view.camera = worldCamera(world);
+        view.outerRenderMode = environmentMode;
+        drawFrame();
+        const auto rgb = readFrame();
+        EXPECT_GT(viewportStride(world, view), 0) << topologyNames[topology];
+        EXPECT_EQ(pickCellAt(world, view, frameSize / 2, frameSize / 2), centre) << topologyNames[topology];
+        for (const int x : {250, 333, 370, 371, 420, 480})
+            for (const int y : {290, 369, 370, 450}) {
+                const int cell = pickCellAt(world, view, x, y);
+                ASSERT_NE(cell, -1) << topologyNames[topology] << " at " << x << ", " << y;
+                const Colour colour = environmentRamp(world.cells[cell].field[environmentField]);
+                const auto byte = [](float value) { return static_cast<int>(std::lround(value * 255)); };
+                const std::size_t at = (static_cast<std::size_t>(frameSize - 1 - y) * frameSize + x) * 3;
+                expectColour({rgb[at], rgb[at + 1], rgb[at + 2]}, {byte(colour.red), byte(colour.green), byte(colour.blue)},
+                             topologyNames[topology] + (" at " + std::to_string(x)) + ", " + std::to_string(y));
+            }
+    }
+}
+
+// The camera a world starts from stands back, and '+' stops, in proportion to the world's extent
+// past its topology's default.
+TEST_F(WorldRendering, TheCameraGrowsWithTheWorld)
+{
+    const struct {
+        int topology;
+        int measures[2];
+        float distance, farthest;
+    } cameras[] = {
+        {planeTopology, {80, 80}, 50, 1000}, {planeTopology, {40, 16}, 50, 1000},    {planeTopology, {512, 1024}, 640, 12800},
+        {discTopology, {40, 0}, 50, 1000},   {discTopology, {400, 0}, 500, 10000},   {sphereTopology, {79, 0}, 50, 1000},
+        {sphereTopology, {9, 0}, 50, 1000},  {sphereTopology, {799, 0}, 500, 10000},
+    };
+    for (const auto& camera : cameras) {
+        SCOPED_TRACE(std::string(topologyNames[camera.topology]) + " " + std::to_string(camera.measures[0]));
+        WorldSizes sizes;
+        setMeasures(camera.topology, camera.measures, sizes);
+        startWorld(newWorld(planeTopology == camera.topology ? discTopology : planeTopology, 1, sizes));
+        view.camera = Camera{};
+        changeTopology(camera.topology);
+        EXPECT_EQ(view.camera.distance, camera.distance) << "after a topology change";
+        view.camera.distance = camera.farthest - 0.5f;
+        handleKey('+', 0);
+        EXPECT_EQ(view.camera.distance, camera.farthest);
+    }
 }
 
 TEST_F(WorldRendering, HoldingTheButtonTouchesTheCellUnderTheMouseWithAGrowingBrush)
