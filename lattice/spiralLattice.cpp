@@ -20,8 +20,17 @@ point operator+(point a, point b) { return {a.x + b.x, a.y + b.y}; }
 point operator-(point a, point b) { return {a.x - b.x, a.y - b.y}; }
 point operator*(point a, float t) { return {a.x * t, a.y * t}; }
 
-// The corners at radius r and r + 1 for an angle in whole degrees, measured from +y toward -x.
-discTile tileAt(std::int32_t ring, std::int32_t degrees)
+// Where tile k of a ring of size tiles starts, in degrees from +y toward -x. Tiles start at whole
+// degrees; a ring of more tiles than a turn has degrees would give some of them no width at all, so
+// on such rings (only on discs of more than about 57 rings) they start at their exact share of the turn.
+double tileStart(std::int32_t k, std::int32_t size)
+{
+    if (size <= degreesInTurn) return static_cast<double>(degreesInTurn * k / size);
+    return static_cast<double>(degreesInTurn) * k / size;
+}
+
+// The corners at radius r and r + 1 for an angle in degrees, measured from +y toward -x.
+discTile tileAt(std::int32_t ring, double degrees)
 {
     const double sine = std::sin(degrees * degreesToRadians);
     const double cosine = std::cos(degrees * degreesToRadians);
@@ -53,7 +62,7 @@ void spiralLattice::buildShape()
         const std::int32_t size = r * step / ringCount + 2;
         std::vector<discTile>& ring = rings[static_cast<size_t>(r)];
         ring.reserve(static_cast<size_t>(size));
-        for (std::int32_t k = 0; k < size; ++k) ring.push_back(tileAt(r, 360 * k / size));
+        for (std::int32_t k = 0; k < size; ++k) ring.push_back(tileAt(r, tileStart(k, size)));
         cellTotal += size;
         longest = std::max(longest, size);
     }
@@ -71,8 +80,11 @@ std::int32_t spiralLattice::ringSize(std::int32_t ring) const
 
 std::int32_t spiralLattice::positionAtAngle(std::int32_t ring, double degrees) const
 {
-    // Tile k starts at 360 k / size whole degrees: the last tile starting at or before the angle's degree covers it.
     const std::int64_t size = ringSize(ring);
+    if (size > degreesInTurn)
+        return static_cast<std::int32_t>(
+            std::clamp(static_cast<std::int64_t>(degrees * size / degreesInTurn), std::int64_t{0}, size - 1));
+    // Tile k starts at 360 k / size whole degrees: the last tile starting at or before the angle's degree covers it.
     const std::int64_t degree = std::clamp(static_cast<std::int64_t>(std::floor(degrees)), std::int64_t{0}, degreesInTurn - 1);
     const std::int64_t position = ((degree + 1) * size + degreesInTurn - 1) / degreesInTurn - 1;
     return static_cast<std::int32_t>(std::clamp(position, std::int64_t{0}, size - 1));

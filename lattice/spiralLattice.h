@@ -39,7 +39,7 @@ public:
     std::int32_t numRings() const;
     std::int32_t ringSize(std::int32_t ring) const;
     // The position along an existing ring whose tile covers the angle, in degrees 0..360 from +y
-    // toward -x: tiles start at whole degrees, so a tile narrower than a degree may cover none.
+    // toward -x.
     std::int32_t positionAtAngle(std::int32_t ring, double degrees) const;
 
 protected:

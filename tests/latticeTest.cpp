@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 struct LatticeCase {
@@ -53,6 +55,29 @@ INSTANTIATE_TEST_SUITE_P(EveryTopology, Lattice,
                                          LatticeCase{discTopology, 0x4eaa435756f7e60bull, {0, 5}},
                                          LatticeCase{sphereTopology, 0x9dc446f21cf1473cull, {10, 0}}),
                          [](const auto& info) { return std::string(topologyNames[info.param.topology]); });
+
+// At the smallest size and a large one, every cell has a tile of some area: a disc's ring of more
+// cells than a turn has degrees gives none of them a tile of no width.
+TEST_P(Lattice, AtEverySizeEveryCellHasATileOfItsOwn)
+{
+    const WorldSizes smallest{smallestPlaneSide, smallestPlaneSide, fewestDiscRings, fewestSphereRows};
+    const WorldSizes large{300, 200, 100, 201};
+    for (const WorldSizes& sizes : {smallest, large}) {
+        const auto shape = makeLattice(GetParam().topology, sizes);
+        shape->build();
+        latticeCursor cursor;
+        int flat = 0;
+        for (int index = shape->firstCell(cursor); index != -1; index = shape->nextCell(cursor)) {
+            float c[4][3];
+            shape->tileCorners(cursor, index, 0.0f, 1.0f, c);
+            const float cross[3] = {(c[2][1] - c[0][1]) * (c[3][2] - c[1][2]) - (c[2][2] - c[0][2]) * (c[3][1] - c[1][1]),
+                                    (c[2][2] - c[0][2]) * (c[3][0] - c[1][0]) - (c[2][0] - c[0][0]) * (c[3][2] - c[1][2]),
+                                    (c[2][0] - c[0][0]) * (c[3][1] - c[1][1]) - (c[2][1] - c[0][1]) * (c[3][0] - c[1][0])};
+            flat += std::abs(cross[0]) + std::abs(cross[1]) + std::abs(cross[2]) < 1e-4f;
+        }
+        EXPECT_EQ(flat, 0) << sizeText(GetParam().topology, sizes);
+    }
+}
 
 // A cursor off the sphere's lattice is reported, and nextCell carries it to the next row or ends.
 TEST(LatticeExamples, TheSphereReportsACursorOffIt)
