@@ -1,11 +1,19 @@
 // The simulation step on a populated world of each topology, per real cell, beside its memory
-// floor: the copy into and out of the next block that every double-buffered step makes.
+// floor: the copy into and out of the next block that every double-buffered step makes; and the
+// step on worlds up to 2048 x 2048 cells, per real cell, against the default size's in the same run.
 #include "benchWorlds.h"
 #include "perTopology.h"
+#include "worldActions.h"
+#include "worldSettings.h"
+#include "worldSize.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
+#include <string>
+
+#include <time.h>
 
 namespace {
 
@@ -43,5 +51,108 @@ void step(benchmark::State& state, int topology)
     state.counters["shareOfCheetah"] = stepSeconds / cheetahInterval;  // goal: at most 0.05 on the sphere
 }
 const bool stepRegistered = perTopology("step", step, benchmark::kMicrosecond);
+
+// The sizes the step is measured at: the default, then about 64 thousand, a million and four million
+// cells, the disc's rings and the sphere's rows chosen to hold about as many cells as the plane.
+struct ScaleRow {
+    int topology;
+    WorldSizes sizes;
+};
+const ScaleRow scaleRows[] = {
+    {planeTopology, {}},
+    {planeTopology, {256, 256}},
+    {planeTopology, {1024, 1024}},
+    {planeTopology, {2048, 2048}},
+    {discTopology, {}},
+    {discTopology, {80, 80, 144}},
+    {discTopology, {80, 80, 577}},
+    {discTopology, {80, 80, 1155}},
+    {sphereTopology, {}},
+    {sphereTopology, {80, 80, 40, 227}},
+    {sphereTopology, {80, 80, 40, 907}},
+    {sphereTopology, {80, 80, 40, 1813}},
+};
+
+// A populated world of any size. Grown from six cells, as the default one is, a world of millions of
+// cells would take thousands of steps to fill; instead life is seeded in one cell of every
+// cellsPerSeed (a seed spreads to its neighbours within a few tens of steps), then grown, looking
+// every few steps, until three quarters of the cells live or growingLimit steps have passed.
+World populatedWorldOfSize(int topology, const WorldSizes& sizes)
+{
+    if (hasDefaultSize(topology, sizes)) return growPopulatedWorld(topology);
+    constexpr double populated = 0.75;
+    constexpr int cellsPerSeed = 16, growingLimit = 150, stepsBetweenLooks = 10;
+    World world = newWorld(topology, benchSeed, sizes);
+    feedRules(world);
+    seedLife(world, static_cast<int>(world.currentLattice->walkOrder().size()) / cellsPerSeed);
+    for (int grown = 0; grown < growingLimit && livingShare(world) < populated; grown += stepsBetweenLooks)
+        for (int step = 0; step < stepsBetweenLooks; ++step) simulationStep(world);
+    return world;
+}
+
+// The seconds this thread has run: both sizes are timed by the processor time they take, which other
+// programs sharing the machine change less than the time on the clock.
+double threadSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// Seconds per step of the world, over about minimumSeconds.
+double secondsPerStep(World& world)
+{
+    constexpr double minimumSeconds = 0.5;
+    const double start = threadSeconds();
+    for (int steps = 1;; ++steps) {
+        simulationStep(world);
+        const double seconds = threadSeconds() - start;
+        if (seconds >= minimumSeconds) return seconds / steps;
+    }
+}
+
+// The bytes the world holds for its cells: the cell and lineage records and the lattice's walk and
+// neighbour tables, over the index space (holes included), per real cell.
+double bytesPerCell(const World& world)
+{
+    const lattice& shape = *world.currentLattice;
+    const double bytes =
+        static_cast<double>(world.cells.capacity() * sizeof(Cell) + world.lineageStack.capacity() * sizeof(LineageFrame) +
+                            (shape.walkOrder().capacity() + shape.neighbourTable().capacity()) * sizeof(std::int32_t));
+    return bytes / static_cast<double>(shape.walkOrder().size());
+}
+
+// The step's time per real cell at the row's size over the default size's, both timed here; the goal
+// is at most 1.25: the step's cost follows its cells.
+void stepAtScale(benchmark::State& state, const ScaleRow& row)
+{
+    World standard = growPopulatedWorld(row.topology);
+    const double standardNsPerCell =
+        secondsPerStep(standard) * 1e9 / static_cast<double>(standard.currentLattice->walkOrder().size());
+    World world = populatedWorldOfSize(row.topology, row.sizes);
+    const double cells = static_cast<double>(world.currentLattice->walkOrder().size());
+    state.counters["cells"] = cells;
+    state.counters["living"] = livingShare(world);
+
+    const double start = threadSeconds();
+    for (auto _ : state) simulationStep(world);
+    const double stepSeconds = (threadSeconds() - start) / static_cast<double>(state.iterations());
+
+    state.counters["msPerStep"] = stepSeconds * 1e3;
+    state.counters["nsPerCell"] = stepSeconds * 1e9 / cells;
+    state.counters["toDefaultPerCell"] = stepSeconds * 1e9 / cells / standardNsPerCell;
+    state.counters["bytesPerCell"] = bytesPerCell(world);
+}
+
+bool registerScaleRows()
+{
+    for (const ScaleRow& row : scaleRows) {
+        const std::string name =
+            std::string("stepAtScale/") + topologyNames[row.topology] + "/" + sizeText(row.topology, row.sizes);
+        benchmark::RegisterBenchmark(name.c_str(), stepAtScale, row)->Unit(benchmark::kMillisecond);
+    }
+    return true;
+}
+const bool scaleRegistered = registerScaleRows();
 
 }  // namespace
