@@ -73,11 +73,11 @@ const ScaleRow scaleRows[] = {
     {sphereTopology, {80, 80, 40, 1813}},
 };
 
-// A populated world of any size. Grown from six cells, as the default one is, a world of millions of
-// cells would take thousands of steps to fill; instead life is seeded in one cell of every
+// A populated world of any size, grown rather than copied from the grown default world. Grown from six cells, as the default one
+// is, a world of millions of cells would take thousands of steps to fill; instead life is seeded in one cell of every
 // cellsPerSeed (a seed spreads to its neighbours within a few tens of steps), then grown, looking
 // every few steps, until three quarters of the cells live or growingLimit steps have passed.
-World populatedWorldOfSize(int topology, const WorldSizes& sizes)
+World grownWorldOfSize(int topology, const WorldSizes& sizes)
 {
     if (hasDefaultSize(topology, sizes)) return growPopulatedWorld(topology);
     constexpr double populated = 0.75;
@@ -129,7 +129,7 @@ void stepAtScale(benchmark::State& state, const ScaleRow& row)
     World standard = growPopulatedWorld(row.topology);
     const double standardNsPerCell =
         secondsPerStep(standard) * 1e9 / static_cast<double>(standard.currentLattice->walkOrder().size());
-    World world = populatedWorldOfSize(row.topology, row.sizes);
+    World world = grownWorldOfSize(row.topology, row.sizes);
     const double cells = static_cast<double>(world.currentLattice->walkOrder().size());
     state.counters["cells"] = cells;
     state.counters["living"] = livingShare(world);
