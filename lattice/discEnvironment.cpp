@@ -23,6 +23,7 @@ constexpr int outward = 6;
 
 // Arms alternate between high and low ground and start a quarter turn apart.
 constexpr float armStart[4] = {0.0f, 0.25f, 0.5f, 0.75f};
+constexpr float goldenShare = 0.618034f;  // successive multiples of it spread evenly over 0..1
 constexpr float armHeight[4] = {1.0f, 0.0f, 1.0f, 0.0f};
 
 // How many times the disc's rings outnumber the rings the arms were shaped on.
@@ -32,12 +33,18 @@ float armScale(const spiralLattice& disc) { return static_cast<float>(disc.numRi
 
 int paintDiscArm(const terrain& land, const spiralLattice& disc, int stroke)
 {
-    const int startSize = disc.ringSize(startRing);
-    const int rimSize = disc.ringSize(disc.numRings() - 1);
     const float scale = armScale(disc);
+    const int rimSize = disc.ringSize(disc.numRings() - 1);
     float keep = (land.random.u() * 0.012222f + 0.024445f) / scale;
     const int arm = stroke % 4;
-    latticeCursor cursor{startRing, static_cast<int>(static_cast<float>(startSize) * armStart[arm]) % startSize};
+    // Near its start an arm cannot wander (its stay on a ring is under one cell), so arms that start
+    // together run together. On a larger disc they start as far out, in share of the rings, as on
+    // 40 rings, spread over the whole turn: an arm on a larger disc winds as many turns over more
+    // rings, and so wanders less from where it started than on the default disc.
+    const int firstRing = scale > 1.0f ? static_cast<int>(std::lround(startRing * scale)) : startRing;
+    const float spread = scale > 1.0f ? std::fmod(static_cast<float>(stroke / 4) * goldenShare, 1.0f) : 0.0f;
+    const int startSize = disc.ringSize(firstRing);
+    latticeCursor cursor{firstRing, static_cast<int>(static_cast<float>(startSize) * (armStart[arm] + spread)) % startSize};
     int lap = 0;
     while (true) {
         const int ring = cursor.i;
