@@ -20,3 +20,11 @@ void display()
     drawFrame();
     glutSwapBuffers();
 }
+
+void keepTilesInWindowBuffers() { view.tilesInBuffers = true; }
+
+void letGoOfWindowTiles()
+{
+    glutSetWindow(mainWindow);
+    letGoOfTiles(view);
+}

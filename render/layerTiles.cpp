@@ -29,6 +29,8 @@ void layerTiles::forgetCorners(const World& world)
     colours.assign(cells * cornerValues, 0.0f);
     cellOfQuad.assign(cells, -1);
     heightOfQuad.assign(cells, 0);
+    changedCorners.addAll(cells);
+    changedColours.addAll(cells);
     topology = world.topology;
     sizeMeasures(world.topology, world.sizes, measures);
 }
@@ -64,16 +66,29 @@ void layerTiles::gather(const World& world, int mode, const reliefScale& relief,
             cellOfQuad[quads] = drawn ? index : -1;
             if (!drawn) continue;
             heightOfQuad[quads] = heightBits;
+            changedCorners.add(quads);
         }
-        const float rgb[] = {colour.red, colour.green, colour.blue};
-        for (std::size_t value = 0; value < cornerValues; value += 3)
-            std::memcpy(&colours[quads * cornerValues + value], rgb, sizeof rgb);
+        setColour(quads, colour);
         ++quads;
     }
 }
 
-void layerTiles::draw() const
+void layerTiles::setColour(std::size_t quad, const Colour& colour)
 {
+    const float rgb[] = {colour.red, colour.green, colour.blue};
+    float* const values = &colours[quad * cornerValues];
+    if (std::memcmp(values, rgb, sizeof rgb) == 0) return;  // a quad's four corners share its colour
+    for (std::size_t value = 0; value < cornerValues; value += 3) std::memcpy(values + value, rgb, sizeof rgb);
+    changedColours.add(quad);
+}
+
+void layerTiles::draw(bool inBuffers)
+{
+    if (inBuffers) {
+        buffers.send(corners, changedCorners, colours, changedColours);
+        buffers.draw(quads);
+        return;
+    }
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
     glVertexPointer(3, GL_FLOAT, 0, corners.data());

@@ -68,7 +68,7 @@ void drawWorldLayer(const World& world, const View& view, int mode, float lift, 
         drawGeneology(world, relief, lift, view.seconds);
     } else {
         tiles.gather(world, mode, relief, lift, size);
-        tiles.draw();
+        tiles.draw(view.tilesInBuffers);
     }
     drawHighlight(world, view, relief, lift);
     setColour(noGroupColour);
