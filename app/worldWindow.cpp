@@ -12,6 +12,7 @@ void drawFrame()
 {
     glutSetWindow(mainWindow);
     view.seconds = elapsedSeconds();
+    view.worldRevision = worldRevision();
     drawWorldFrame(world, view);
 }
 

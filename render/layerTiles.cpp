@@ -45,11 +45,20 @@ bool layerTiles::belongsTo(const World& world) const
 
 void layerTiles::release() { *this = layerTiles{}; }
 
-void layerTiles::gather(const World& world, int mode, const reliefScale& relief, float lift, float size)
+bool layerTiles::request::operator==(const request& other) const
 {
+    return revision == other.revision && mode == other.mode && reliefField == other.reliefField &&
+           reliefScale == other.reliefScale && lift == other.lift && size == other.size;
+}
+
+void layerTiles::gather(const World& world, std::uint64_t revision, int mode, const reliefScale& relief, float lift, float size)
+{
+    const request asked{revision, mode, relief.field, bitsOf(relief.scale), bitsOf(lift), bitsOf(size)};
+    const bool belongs = belongsTo(world);
+    if (revision != 0 && asked == gathered && belongs) return;
     // Corners belong to a shape and a size: a lattice of the same topology and size has the same shape.
-    if (!belongsTo(world) || sizeBits != bitsOf(size)) forgetCorners(world);
-    sizeBits = bitsOf(size);
+    if (!belongs || gathered.size != asked.size) forgetCorners(world);
+    gathered = asked;
     const lattice& cells = *world.currentLattice;
     Colour colour{};
     quads = 0;

@@ -19,8 +19,9 @@ struct World;
 class layerTiles {
 public:
     // Gathers the tiles of the world's cells in the mode, at their heights in the relief plus the
-    // lift, size wide. The world may differ from call to call.
-    void gather(const World& world, int mode, const reliefScale& relief, float lift, float size);
+    // lift, size wide. The world may differ from call to call. A world numbered by a revision (not
+    // 0) gathered before at that revision, mode, relief, lift and size keeps the tiles it has.
+    void gather(const World& world, std::uint64_t revision, int mode, const reliefScale& relief, float lift, float size);
     // Draws what was gathered, as quads: from buffers of the current context when inBuffers (made
     // on the first such draw, and let go of with the tiles, in that context), else from the arrays.
     void draw(bool inBuffers);
@@ -28,6 +29,14 @@ public:
     void release();
 
 private:
+    // What a gathering was asked for, the numbers by their bits.
+    struct request {
+        std::uint64_t revision = 0;
+        int mode = -1, reliefField = -1;
+        std::uint32_t reliefScale = 0, lift = 0, size = 0;
+        bool operator==(const request& other) const;
+    };
+
     void forgetCorners(const World& world);
     bool belongsTo(const World& world) const;
     void setColour(std::size_t quad, const Colour& colour);
@@ -40,5 +49,5 @@ private:
     std::size_t quads = 0;
     int topology = -1;  // the shape and size the corners belong to
     int measures[2] = {};
-    std::uint32_t sizeBits = 0;
+    request gathered;  // the last gathering
 };

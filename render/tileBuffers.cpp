@@ -21,8 +21,7 @@ void sendArray(unsigned int buffer, bool resized, const std::vector<float>& valu
     const std::size_t count = (changed.end - changed.first) * quadValues;
     glBindBuffer(GL_ARRAY_BUFFER, buffer);
     if (resized || 2 * count > values.size())
-        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(values.size() * sizeof(float)), values.data(),
-                     GL_DYNAMIC_DRAW);
+        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(values.size() * sizeof(float)), values.data(), GL_DYNAMIC_DRAW);
     else if (count > 0)
         glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(first * sizeof(float)),
                         static_cast<GLsizeiptr>(count * sizeof(float)), &values[first]);
@@ -45,8 +44,7 @@ void quadSpan::addAll(std::size_t quads)
 }
 
 tileBuffers::tileBuffers(tileBuffers&& other) noexcept
-    : corners(std::exchange(other.corners, 0)), colours(std::exchange(other.colours, 0)),
-      values(std::exchange(other.values, 0))
+    : corners(std::exchange(other.corners, 0)), colours(std::exchange(other.colours, 0)), values(std::exchange(other.values, 0))
 {
 }
 
@@ -71,8 +69,8 @@ void tileBuffers::letGo()
     values = 0;
 }
 
-void tileBuffers::send(const std::vector<float>& cornerValues, quadSpan& changedCorners,
-                       const std::vector<float>& colourValues, quadSpan& changedColours)
+void tileBuffers::send(const std::vector<float>& cornerValues, quadSpan& changedCorners, const std::vector<float>& colourValues,
+                       quadSpan& changedColours)
 {
     if (corners == 0) {
         GLuint names[2];

@@ -27,6 +27,10 @@ struct View {
     // over (the program's world window), may keep them in GL buffers of that context, and send GL
     // only what changed; any other (a lab run's, a picture's, a test's) draws them from its arrays.
     bool tilesInBuffers = false;
+    // The state of the world drawn, numbered by whoever knows when it changes (the program, told of
+    // every change): a layer gathered at the same number, in the same mode, relief and size, is drawn
+    // again as it was. 0, for a world whose changes nobody counts, gathers every frame.
+    std::uint64_t worldRevision = 0;
     layerTiles outerTiles, innerTiles;
     // A world drawn as a texture keeps the texture's layout instead, and the bytes of its texels.
     textureLayout texture;
