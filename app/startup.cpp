@@ -88,6 +88,8 @@ bool windowClosed = false;
 // Closing a window while the notice stands ends the notice and the program, as it does later.
 void onWindowClosed()
 {
+    // The first window to close finds every window standing; the others close with the program.
+    if (!windowClosed) letGoOfWindowTiles();
     windowClosed = true;
     endNotice();
     glutLeaveMainLoop();
@@ -141,6 +143,7 @@ int runQuillmoss(int argc, char** argv)
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     mainWindow = glutCreateWindow("Quillmoss");
     glutReshapeWindow(mainWindowSize, mainWindowSize);
+    keepTilesInWindowBuffers();
     reportDriver();
     if (options.seedGiven) std::printf("Seed: %u\n", static_cast<unsigned>(options.seed));
 

@@ -19,6 +19,7 @@ constexpr std::size_t defaultBudget = std::size_t{64} << 20;
 World theWorld;
 WorldHistory history(defaultBudget);
 std::vector<std::function<void(WorldChange)>> watchers;
+std::uint64_t revision = 1;
 const void* openSource = nullptr;
 std::string lastSaid;  // what the last moves that found nothing said, until the world changes
 bool toldNothingKept = false;
@@ -40,6 +41,7 @@ void sayWhenNothingKept()
 
 void tell(WorldChange change)
 {
+    ++revision;
     sayWhenNothingKept();
     if (change != WorldChange::paused) lastSaid.clear();
     for (const auto& watcher : watchers) watcher(change);
@@ -103,6 +105,8 @@ void beginAction(const void* source)
 
 const World& world = theWorld;
 const int strokeSource = 0;
+
+std::uint64_t worldRevision() { return revision; }
 
 void watchWorld(std::function<void(WorldChange)> watcher) { watchers.push_back(std::move(watcher)); }
 

@@ -8,6 +8,7 @@
 #include "worldStatistics.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -22,6 +23,10 @@ enum class WorldChange {
 
 // The program's world, to read; only the functions below change it.
 extern const World& world;
+
+// The number of the world's state: it grows with every change the watchers are told of, before they
+// are told.
+std::uint64_t worldRevision();
 
 // Adds a watcher, told of every change from then on, after the watchers added before it.
 void watchWorld(std::function<void(WorldChange)> watcher);

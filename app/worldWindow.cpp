@@ -12,6 +12,7 @@ void drawFrame()
 {
     glutSetWindow(mainWindow);
     view.seconds = elapsedSeconds();
+    view.worldRevision = worldRevision();
     drawWorldFrame(world, view);
 }
 
@@ -19,4 +20,12 @@ void display()
 {
     drawFrame();
     glutSwapBuffers();
+}
+
+void keepTilesInWindowBuffers() { view.tilesInBuffers = true; }
+
+void letGoOfWindowTiles()
+{
+    glutSetWindow(mainWindow);
+    letGoOfTiles(view);
 }

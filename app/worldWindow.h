@@ -6,3 +6,10 @@ void drawFrame();
 
 // The display callback of the world window: drawFrame, then swap the buffers.
 void display();
+
+// The world window's context stands for the program's life, so its view keeps the tiles in that
+// context's buffers, from the next frame on.
+void keepTilesInWindowBuffers();
+
+// Lets go of the view's tiles while the world window still stands, its context with it.
+void letGoOfWindowTiles();

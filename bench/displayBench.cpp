@@ -24,6 +24,7 @@ void populate(int topology)
 {
     startWorld(growPopulatedWorld(topology));
     view = View{};  // Outer Environment, Inner Culture, Z Environment
+    keepTilesInWindowBuffers();  // as the program does
 }
 
 // The triangles the frame draws, in object coordinates with their colours, through GL feedback.
@@ -135,6 +136,7 @@ void largeFrame(benchmark::State& state, int topology, const WorldSizes& sizes)
     const double defaultBefore = defaultPlaneFrameSeconds();
     startWorld(populatedWorldOfSize(topology, sizes));
     view = View{};
+    keepTilesInWindowBuffers();
     view.camera = worldCamera(world);
     state.counters["cells"] = static_cast<double>(world.currentLattice->walkOrder().size());
     drawOurs();

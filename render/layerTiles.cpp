@@ -29,6 +29,8 @@ void layerTiles::forgetCorners(const World& world)
     colours.assign(cells * cornerValues, 0.0f);
     cellOfQuad.assign(cells, -1);
     heightOfQuad.assign(cells, 0);
+    changedCorners.addAll(cells);
+    changedColours.addAll(cells);
     topology = world.topology;
     sizeMeasures(world.topology, world.sizes, measures);
 }
@@ -43,11 +45,20 @@ bool layerTiles::belongsTo(const World& world) const
 
 void layerTiles::release() { *this = layerTiles{}; }
 
-void layerTiles::gather(const World& world, int mode, const reliefScale& relief, float lift, float size)
+bool layerTiles::request::operator==(const request& other) const
 {
+    return revision == other.revision && mode == other.mode && reliefField == other.reliefField &&
+           reliefScale == other.reliefScale && lift == other.lift && size == other.size;
+}
+
+void layerTiles::gather(const World& world, std::uint64_t revision, int mode, const reliefScale& relief, float lift, float size)
+{
+    const request asked{revision, mode, relief.field, bitsOf(relief.scale), bitsOf(lift), bitsOf(size)};
+    const bool belongs = belongsTo(world);
+    if (revision != 0 && asked == gathered && belongs) return;
     // Corners belong to a shape and a size: a lattice of the same topology and size has the same shape.
-    if (!belongsTo(world) || sizeBits != bitsOf(size)) forgetCorners(world);
-    sizeBits = bitsOf(size);
+    if (!belongs || gathered.size != asked.size) forgetCorners(world);
+    gathered = asked;
     const lattice& cells = *world.currentLattice;
     Colour colour{};
     quads = 0;
@@ -64,16 +75,29 @@ void layerTiles::gather(const World& world, int mode, const reliefScale& relief,
             cellOfQuad[quads] = drawn ? index : -1;
             if (!drawn) continue;
             heightOfQuad[quads] = heightBits;
+            changedCorners.add(quads);
         }
-        const float rgb[] = {colour.red, colour.green, colour.blue};
-        for (std::size_t value = 0; value < cornerValues; value += 3)
-            std::memcpy(&colours[quads * cornerValues + value], rgb, sizeof rgb);
+        setColour(quads, colour);
         ++quads;
     }
 }
 
-void layerTiles::draw() const
+void layerTiles::setColour(std::size_t quad, const Colour& colour)
 {
+    const float rgb[] = {colour.red, colour.green, colour.blue};
+    float* const values = &colours[quad * cornerValues];
+    if (std::memcmp(values, rgb, sizeof rgb) == 0) return;  // a quad's four corners share its colour
+    for (std::size_t value = 0; value < cornerValues; value += 3) std::memcpy(values + value, rgb, sizeof rgb);
+    changedColours.add(quad);
+}
+
+void layerTiles::draw(bool inBuffers)
+{
+    if (inBuffers) {
+        buffers.send(corners, changedCorners, colours, changedColours);
+        buffers.draw(quads);
+        return;
+    }
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
     glVertexPointer(3, GL_FLOAT, 0, corners.data());

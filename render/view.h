@@ -23,6 +23,14 @@ struct View {
     int selectedIndex = -1;  // the selected cell, -1 for none; cleared by whoever replaces the world's lattice
     float seconds = 0.0f;  // the time the picture shows: the highlight's pulse and Geneology's colours follow it
     // Kept from frame to frame, so that a frame of a world that has not moved works out no corners.
+    // A view drawn in one context only, which is current whenever the view is let go of or assigned
+    // over (the program's world window), may keep them in GL buffers of that context, and send GL
+    // only what changed; any other (a lab run's, a picture's, a test's) draws them from its arrays.
+    bool tilesInBuffers = false;
+    // The state of the world drawn, numbered by whoever knows when it changes (the program, told of
+    // every change): a layer gathered at the same number, in the same mode, relief and size, is drawn
+    // again as it was. 0, for a world whose changes nobody counts, gathers every frame.
+    std::uint64_t worldRevision = 0;
     layerTiles outerTiles, innerTiles;
     // A world drawn as a texture keeps the texture's layout instead, and the bytes of its texels.
     textureLayout texture;

@@ -18,8 +18,7 @@ bool innerLayerDrawn(const View& view)
 // Both layers as one texture, and the highlight on it; the tiles' arrays are let go meanwhile.
 void drawTextureLayers(const World& world, View& view, int stride)
 {
-    view.outerTiles.release();
-    view.innerTiles.release();
+    letGoOfTiles(view);
     const int innerMode = innerLayerDrawn(view) ? view.innerRenderMode : noneMode;
     if (view.outerRenderMode == noneMode && innerMode == noneMode) return;
     drawWorldTexture(world, view, stride, view.outerRenderMode, innerMode);
@@ -29,6 +28,12 @@ void drawTextureLayers(const World& world, View& view, int stride)
 }  // namespace
 
 bool innerTilesDrawn(const View& view) { return innerLayerDrawn(view) && view.innerRenderMode != geneologyMode; }
+
+void letGoOfTiles(View& view)
+{
+    view.outerTiles.release();
+    view.innerTiles.release();
+}
 
 int viewportStride(const World& world, const View& view)
 {

@@ -22,6 +22,10 @@ int viewportStride(const World& world, const View& view);
 // The view keeps its layers' tiles or texture layout for the next frame.
 void drawWorldLayers(const World& world, View& view);
 
+// Lets go of the tiles the view keeps for its layers: in the view's context, when they are in its
+// buffers.
+void letGoOfTiles(View& view);
+
 // Clears colour and depth, loads the projection for the current viewport and the view's camera,
 // and draws the layers.
 void drawWorldFrame(const World& world, View& view);

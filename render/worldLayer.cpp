@@ -67,8 +67,8 @@ void drawWorldLayer(const World& world, const View& view, int mode, float lift, 
     if (mode == geneologyMode) {
         drawGeneology(world, relief, lift, view.seconds);
     } else {
-        tiles.gather(world, mode, relief, lift, size);
-        tiles.draw();
+        tiles.gather(world, view.worldRevision, mode, relief, lift, size);
+        tiles.draw(view.tilesInBuffers);
     }
     drawHighlight(world, view, relief, lift);
     setColour(noGroupColour);

@@ -117,7 +117,7 @@ TEST_F(WorldRendering, TheSelectedCellPulsesFromWhiteToRed)
 }
 
 // Every mode on every topology, with the relief and the selection: every pixel of the frame is as
-// recorded, and GL reports no error.
+// recorded, and GL reports no error, with the tiles drawn from arrays and from buffers alike.
 TEST_F(WorldRendering, EveryModeOnEveryTopologyShowsTheRecordedPicture)
 {
     RuleSwitches lineagesOn;
@@ -127,16 +127,20 @@ TEST_F(WorldRendering, EveryModeOnEveryTopologyShowsTheRecordedPicture)
         World grown = growWorld(topology, calendarSeed, 150, lineagesOn);
         view.selectedIndex = selectableCell(grown, grown.currentLattice->randomCell(grown.random));
         startWorld(grown);
-        Digest digest;
-        for (int mode = 0; mode < renderModeCount; ++mode) {
-            view.outerRenderMode = mode;
-            view.innerRenderMode = (mode + 4) % renderModeCount;
-            view.zRenderMode = (mode + 11) % renderModeCount;
-            drawFrame();
-            ASSERT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << topologyNames[topology] << " " << renderModeNames[mode];
-            for (unsigned char byte : readFrame()) digest << byte;
+        for (const bool inBuffers : {false, true}) {
+            view.tilesInBuffers = inBuffers;
+            const std::string drawn = topologyNames[topology] + std::string(inBuffers ? " from buffers" : "");
+            Digest digest;
+            for (int mode = 0; mode < renderModeCount; ++mode) {
+                view.outerRenderMode = mode;
+                view.innerRenderMode = (mode + 4) % renderModeCount;
+                view.zRenderMode = (mode + 11) % renderModeCount;
+                drawFrame();
+                ASSERT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << drawn << " " << renderModeNames[mode];
+                for (unsigned char byte : readFrame()) digest << byte;
+            }
+            EXPECT_EQ(digest.value, recorded[topology]) << drawn;
         }
-        EXPECT_EQ(digest.value, recorded[topology]) << topologyNames[topology];
     }
 }
 
