@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -278,21 +279,31 @@ bool allFinite(const float (&values)[cellFieldCount])
     return products[0] + products[1] + products[2] + products[3] == 0.0f;
 }
 
-}  // namespace
+// The cells committed in the walk's order, up to an index: group = nextGroup, field = next. A hole of
+// the index space takes no part in a step: the readying made its next values its values, so
+// committing it would change nothing, and only the cells are committed. Counts the cells whose
+// parent lies beyond the lattice's neighbour span.
+class commitSweep {
+public:
+    explicit commitSweep(World& world)
+        : cells(world.cells.data()),
+          walk(world.currentLattice->walkOrder().data()),
+          walkEnd(walk + world.currentLattice->walkOrder().size()),
+          span(world.currentLattice->neighbourSpan())
+    {
+    }
 
-void beginStep(World& world)
-{
-    readySweep every(world);
-    every.through(world.cellCount - 1);
-}
+    void through(int index)
+    {
+        for (; walk != walkEnd && *walk <= index; ++walk) commit(*walk);
+    }
 
-// A hole of the index space takes no part in a step: beginStep has made its next values its values,
-// so committing it would change nothing. Only the cells are committed.
-void commitStep(World& world)
-{
-    if (!world.currentLattice) return;
-    for (const std::int32_t index : world.currentLattice->walkOrder()) {
-        Cell& cell = world.cells[index];
+    int farParents() const { return far; }
+
+private:
+    void commit(int index)
+    {
+        Cell& cell = cells[index];
         cell.group = cell.nextGroup;
         std::memcpy(cell.field, cell.next, sizeof cell.field);
         // Some results are left unclamped (a conquered cell's population, a recruiter's strength,
@@ -303,7 +314,30 @@ void commitStep(World& world)
         if (!allFinite(cell.next))
             for (int f = 0; f < cellFieldCount; ++f)
                 if (!std::isfinite(cell.next[f])) cell.field[f] = cell.next[f] = clamp01(cell.next[f]);
+        if (cell.parent != -1 && std::abs(cell.parent - index) > span) ++far;
     }
+
+    Cell* cells;
+    const std::int32_t* walk;
+    const std::int32_t* walkEnd;
+    int span;
+    int far = 0;
+};
+
+}  // namespace
+
+void beginStep(World& world)
+{
+    readySweep every(world);
+    every.through(world.cellCount - 1);
+}
+
+void commitStep(World& world)
+{
+    if (!world.currentLattice) return;
+    commitSweep every(world);
+    every.through(world.cellCount - 1);
+    world.farParents = every.farParents();
 }
 
 void simulationStep(World& world)
@@ -315,10 +349,17 @@ void simulationStep(World& world)
     const stepRules rules = readRules(world, sweep);
     if (rules.lineages) computeLineages(world);
     const int reach = world.currentLattice->neighbourReach();
+    const int span = world.currentLattice->neighbourSpan();
+    // Every link a visit follows leads to a neighbour, unless a loaded world brought far parents:
+    // a cell a whole span behind the visit is then final, and is committed while its record is at hand.
+    const bool commitAlong = world.farParents == 0;
+    commitSweep commits(world);
     for (const std::int32_t index : world.currentLattice->walkOrder()) {
         sweep.through(index + reach);
         visit(index, rules);
+        if (commitAlong) commits.through(index - span);
     }
     sweep.through(world.cellCount - 1);
-    commitStep(world);
+    commits.through(world.cellCount - 1);
+    world.farParents = commits.farParents();
 }
