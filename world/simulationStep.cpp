@@ -39,7 +39,10 @@ public:
     void through(int index)
     {
         const int last = std::min(index, cellCount - 1);
-        for (; ready < last; ++ready) beginRecord(cells[ready + 1]);
+        for (; ready < last; ++ready) {
+            if (ready + 1 + recordsFetchedAhead < cellCount) fetch(cells[ready + 1 + recordsFetchedAhead]);
+            beginRecord(cells[ready + 1]);
+        }
     }
 
     static void beginRecord(Cell& cell)
@@ -50,6 +53,20 @@ public:
     }
 
 private:
+    // The sweep is the step's first touch of a record, which in a world larger than the caches
+    // comes from memory; the processor's own prefetching starts anew at every page (some two dozen
+    // records), so every line of a record is asked for a few records ahead, while the ones before
+    // it are readied and visited.
+    static constexpr int recordsFetchedAhead = 8;
+    static constexpr std::size_t cacheLineBytes = 64;
+
+    static void fetch(const Cell& cell)
+    {
+        const char* bytes = reinterpret_cast<const char*>(&cell);
+        for (std::size_t offset = 0; offset < sizeof(Cell); offset += cacheLineBytes) __builtin_prefetch(bytes + offset, 1);
+        __builtin_prefetch(bytes + sizeof(Cell) - 1, 1);
+    }
+
     Cell* cells;
     int cellCount;
     int ready = -1;
