@@ -3,6 +3,9 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 lattice::~lattice() = default;
 
 void lattice::build()
@@ -61,7 +64,9 @@ void lattice::buildTables()
             latticeCursor around = cursor;
             const int found = neighbour(around, index, direction);
             neighbours[static_cast<std::size_t>(index) * neighbourDirections + direction] = found;
-            if (found - index > reach) reach = found - index;
+            if (found == -1) continue;
+            reach = std::max(reach, found - index);
+            span = std::max(span, std::abs(found - index));
         }
     }
 }
@@ -71,3 +76,5 @@ const std::vector<std::int32_t>& lattice::walkOrder() const { return walk; }
 const std::vector<std::int32_t>& lattice::neighbourTable() const { return neighbours; }
 
 int lattice::neighbourReach() const { return reach; }
+
+int lattice::neighbourSpan() const { return span; }

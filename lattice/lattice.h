@@ -77,6 +77,8 @@ public:
     const std::vector<std::int32_t>& neighbourTable() const;
     // The largest step forward in index from a cell to one of its neighbours.
     int neighbourReach() const;
+    // The largest step in index, forward or back, from a cell to one of its neighbours.
+    int neighbourSpan() const;
 
 protected:
     // What a lattice works out of its shape before the tables: nothing for most.
@@ -88,4 +90,5 @@ private:
     std::vector<std::int32_t> walk;
     std::vector<std::int32_t> neighbours;
     int reach = 0;
+    int span = 0;
 };

@@ -4,6 +4,7 @@
 #include "groups.h"
 #include "simulationStep.h"
 #include "testWorlds.h"
+#include "worldFile.h"
 #include "worldHash.h"
 
 namespace {
@@ -39,6 +40,37 @@ INSTANTIATE_TEST_SUITE_P(
                     RunCase{discTopology, false, 0xe52a7ffd8918c45eull}, RunCase{discTopology, true, 0x8add20a7f927287cull},
                     RunCase{sphereTopology, false, 0xa72f0c51e71309c1ull}, RunCase{sphereTopology, true, 0xf52c34d4c24b0669ull}),
     [](const auto& info) { return std::string(topologyNames[info.param.topology]) + (info.param.rulesOn ? "RulesOn" : ""); });
+
+// Committed along the walk, a world ends where its copy ends that commits after the walk, as one
+// that may hold far parent links does, at sizes other than the default. A loaded world whose cells
+// in the second half of the walk name the cell half a walk before as their parent keeps the commit
+// after the walk, and so the recorded world.
+TEST(CommitAlongTheWalk, EndsWhereTheCommitAfterTheWalkEnds)
+{
+    const std::uint64_t recordedWithFarParents[topologyCount] = {0xa063212181eb3887ull, 0xdfa6c4a98cec91b0ull,
+                                                                 0xab85843c892c5b2dull};
+    for (int topology = 0; topology < topologyCount; ++topology) {
+        SCOPED_TRACE(topologyNames[topology]);
+        const World grown = growWorld(topology, calendarSeed, 300, {}, WorldSizes{24, 16, 12, 21});
+        World along = grown, after = grown;
+        World farParents = grown;
+        const std::vector<std::int32_t>& walk = grown.currentLattice->walkOrder();
+        for (std::size_t late = walk.size() / 2; late < walk.size(); ++late) {
+            Cell& cell = farParents.cells[walk[late]];
+            cell.parent = walk[late - walk.size() / 2];
+            cell.parentBirthStep = grown.cells[cell.parent].birthStep;
+        }
+        std::string error;
+        farParents = worldFromFileBytes(worldFileBytes(farParents), error);
+        for (int step = 0; step < 20; ++step) {
+            after.farParents = -1;
+            for (World* world : {&along, &after, &farParents}) simulationStep(*world);
+        }
+        EXPECT_EQ(worldHash(along), worldHash(after));
+        EXPECT_EQ(along.farParents, 0) << "the commit along the walk is taken once it is sure";
+        EXPECT_EQ(worldHash(farParents), recordedWithFarParents[topology]);
+    }
+}
 
 // A zero deviation, or a field that is not a cell's, gives no member.
 TEST(Groups, NoneBelongToAGroupOfNoWidthOrOfAFieldThatIsNotACells)

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -38,7 +39,10 @@ public:
     void through(int index)
     {
         const int last = std::min(index, cellCount - 1);
-        for (; ready < last; ++ready) beginRecord(cells[ready + 1]);
+        for (; ready < last; ++ready) {
+            if (ready + 1 + recordsFetchedAhead < cellCount) fetch(cells[ready + 1 + recordsFetchedAhead]);
+            beginRecord(cells[ready + 1]);
+        }
     }
 
     static void beginRecord(Cell& cell)
@@ -49,6 +53,20 @@ public:
     }
 
 private:
+    // The sweep is the step's first touch of a record, which in a world larger than the caches
+    // comes from memory; the processor's own prefetching starts anew at every page (some two dozen
+    // records), so every line of a record is asked for a few records ahead, while the ones before
+    // it are readied and visited.
+    static constexpr int recordsFetchedAhead = 8;
+    static constexpr std::size_t cacheLineBytes = 64;
+
+    static void fetch(const Cell& cell)
+    {
+        const char* bytes = reinterpret_cast<const char*>(&cell);
+        for (std::size_t offset = 0; offset < sizeof(Cell); offset += cacheLineBytes) __builtin_prefetch(bytes + offset, 1);
+        __builtin_prefetch(bytes + sizeof(Cell) - 1, 1);
+    }
+
     Cell* cells;
     int cellCount;
     int ready = -1;
@@ -278,21 +296,31 @@ bool allFinite(const float (&values)[cellFieldCount])
     return products[0] + products[1] + products[2] + products[3] == 0.0f;
 }
 
-}  // namespace
+// The cells committed in the walk's order, up to an index: group = nextGroup, field = next. A hole of
+// the index space takes no part in a step: the readying made its next values its values, so
+// committing it would change nothing, and only the cells are committed. Counts the cells whose
+// parent lies beyond the lattice's neighbour span.
+class commitSweep {
+public:
+    explicit commitSweep(World& world)
+        : cells(world.cells.data()),
+          walk(world.currentLattice->walkOrder().data()),
+          walkEnd(walk + world.currentLattice->walkOrder().size()),
+          span(world.currentLattice->neighbourSpan())
+    {
+    }
 
-void beginStep(World& world)
-{
-    readySweep every(world);
-    every.through(world.cellCount - 1);
-}
+    void through(int index)
+    {
+        for (; walk != walkEnd && *walk <= index; ++walk) commit(*walk);
+    }
 
-// A hole of the index space takes no part in a step: beginStep has made its next values its values,
-// so committing it would change nothing. Only the cells are committed.
-void commitStep(World& world)
-{
-    if (!world.currentLattice) return;
-    for (const std::int32_t index : world.currentLattice->walkOrder()) {
-        Cell& cell = world.cells[index];
+    int farParents() const { return far; }
+
+private:
+    void commit(int index)
+    {
+        Cell& cell = cells[index];
         cell.group = cell.nextGroup;
         std::memcpy(cell.field, cell.next, sizeof cell.field);
         // Some results are left unclamped (a conquered cell's population, a recruiter's strength,
@@ -303,7 +331,30 @@ void commitStep(World& world)
         if (!allFinite(cell.next))
             for (int f = 0; f < cellFieldCount; ++f)
                 if (!std::isfinite(cell.next[f])) cell.field[f] = cell.next[f] = clamp01(cell.next[f]);
+        if (cell.parent != -1 && std::abs(cell.parent - index) > span) ++far;
     }
+
+    Cell* cells;
+    const std::int32_t* walk;
+    const std::int32_t* walkEnd;
+    int span;
+    int far = 0;
+};
+
+}  // namespace
+
+void beginStep(World& world)
+{
+    readySweep every(world);
+    every.through(world.cellCount - 1);
+}
+
+void commitStep(World& world)
+{
+    if (!world.currentLattice) return;
+    commitSweep every(world);
+    every.through(world.cellCount - 1);
+    world.farParents = every.farParents();
 }
 
 void simulationStep(World& world)
@@ -315,10 +366,17 @@ void simulationStep(World& world)
     const stepRules rules = readRules(world, sweep);
     if (rules.lineages) computeLineages(world);
     const int reach = world.currentLattice->neighbourReach();
+    const int span = world.currentLattice->neighbourSpan();
+    // Every link a visit follows leads to a neighbour, unless a loaded world brought far parents:
+    // a cell a whole span behind the visit is then final, and is committed while its record is at hand.
+    const bool commitAlong = world.farParents == 0;
+    commitSweep commits(world);
     for (const std::int32_t index : world.currentLattice->walkOrder()) {
         sweep.through(index + reach);
         visit(index, rules);
+        if (commitAlong) commits.through(index - span);
     }
     sweep.through(world.cellCount - 1);
-    commitStep(world);
+    commits.through(world.cellCount - 1);
+    world.farParents = commits.farParents();
 }

@@ -14,5 +14,5 @@ void beginStep(World& world);
 
 // For every cell: group = nextGroup, field = next, an infinite or NaN value clamped to 0..1 in
 // both, so that afterwards next equals field. The holes of the index space, which no step changes,
-// are left as beginStep made them.
+// are left as beginStep made them. Counts the world's farParents anew.
 void commitStep(World& world);

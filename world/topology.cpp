@@ -27,6 +27,7 @@ void emptyWorld(World& world)
     world.lineageStack = {};
     world.cellCount = 0;
     world.topology = -1;
+    world.farParents = -1;
 }
 
 std::shared_ptr<const lattice> builtLattice(int topology, const WorldSizes& sizes = {})

@@ -45,6 +45,10 @@ struct World {
     int spareParent = 1;  // while not 0, a cell never spreads into its own live parent; no control changes it
     float lastStepTime = 0.0f;  // clock seconds at the start of the last step, stamped by whoever steps on a clock
     RandomGenerator random;  // the world's one source of randomness
+    // The cells whose parent lies further in index than the lattice's neighbour span, counted by
+    // the last commit; -1 = not known (a new, rebuilt or loaded world). The step only ever links
+    // neighbours, so once it is 0 every link a visit follows stays within the span.
+    int farParents = -1;
 
     bool empty() const { return !currentLattice || cells.empty(); }
 };
