@@ -17,36 +17,30 @@ const char* const listHelp[] = {
     "the lineage rule off, on or off,on (default off)",
 };
 
+// A list of values, kept as given with the option that gave it.
+void addListOption(CLI::App& sweep, SweepTexts& texts, const std::string& name, const char* help)
+{
+    sweep
+        .add_option_function<std::string>(
+            "--" + name,
+            [&texts, name](const std::string& value) {
+                texts[name] = {value, "--" + name};
+            },
+            help)
+        ->type_name("LIST");
+}
+
 }  // namespace
 
 void addSweepOptions(CLI::App& sweep, SweepOptions& options)
 {
     SweepTexts& texts = options.texts;
-    for (int key = 0; key < sweptKeyCount; ++key) {
-        const std::string name = sweptKeys[key];
-        sweep
-            .add_option_function<std::string>(
-                "--" + name,
-                [&texts, name](const std::string& value) {
-                    texts[name] = {value, "--" + name};
-                },
-                listHelp[key])
-            ->type_name("LIST");
-    }
+    for (int key = 0; key < sweptKeyCount; ++key) addListOption(sweep, texts, sweptKeys[key], listHelp[key]);
     const char* const sizeHelp[topologyCount] = {"the planes' sizes: WIDTHxHEIGHT (a list: 80x80,160x160)",
                                                  "the discs' rings (a list: 40,80)",
                                                  "the spheres' rows, odd numbers (a list: 79,159)"};
-    for (int topology = 0; topology < topologyCount; ++topology) {
-        const std::string name = sizeKeys[topology];
-        sweep
-            .add_option_function<std::string>(
-                "--" + name,
-                [&texts, name](const std::string& value) {
-                    texts[name] = {value, "--" + name};
-                },
-                sizeHelp[topology])
-            ->type_name("LIST");
-    }
+    for (int topology = 0; topology < topologyCount; ++topology)
+        addListOption(sweep, texts, sizeKeys[topology], sizeHelp[topology]);
     const std::pair<const char*, const char*> singles[] = {
         {"seeds", "the seeds of each setting: numbers and ranges, 1-20,25"},
         {"steps", "simulation steps of each run"},

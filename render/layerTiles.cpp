@@ -31,16 +31,12 @@ void layerTiles::forgetCorners(const World& world)
     heightOfQuad.assign(cells, 0);
     changedCorners.addAll(cells);
     changedColours.addAll(cells);
-    topology = world.topology;
-    sizeMeasures(world.topology, world.sizes, measures);
+    shape = latticeShape(world.topology, world.sizes);
 }
 
 bool layerTiles::belongsTo(const World& world) const
 {
-    int sizes[2];
-    sizeMeasures(world.topology, world.sizes, sizes);
-    return topology == world.topology && measures[0] == sizes[0] && measures[1] == sizes[1] &&
-           cellOfQuad.size() == static_cast<std::size_t>(world.cellCount);
+    return shape == latticeShape(world.topology, world.sizes) && cellOfQuad.size() == static_cast<std::size_t>(world.cellCount);
 }
 
 void layerTiles::release() { *this = layerTiles{}; }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "tileBuffers.h"
+#include "worldSize.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -47,7 +48,6 @@ private:
     quadSpan changedCorners, changedColours;  // what the buffers do not have yet
     tileBuffers buffers;
     std::size_t quads = 0;
-    int topology = -1;  // the shape and size the corners belong to
-    int measures[2] = {};
+    LatticeShape shape;  // of the lattice the corners belong to
     request gathered;  // the last gathering
 };

@@ -5,7 +5,7 @@
 #include "camera.h"
 #include "layerTiles.h"
 #include "renderMode.h"
-#include "worldTexture.h"
+#include "textureLayout.h"
 
 #include <cstdint>
 #include <vector>

@@ -39,8 +39,6 @@ std::shared_ptr<const lattice> builtLattice(int topology, const WorldSizes& size
 
 }  // namespace
 
-int sphereEquatorCells(int rows) { return 2 * (rows + 1); }
-
 std::unique_ptr<lattice> makeLattice(int topology, const WorldSizes& sizes)
 {
     switch (topology) {

@@ -5,20 +5,12 @@
 #include "lattice.h"
 #include "randomGenerator.h"
 #include "ruleSwitches.h"
+#include "topologies.h"
 #include "worldSize.h"
 
 #include <cstdint>
 #include <memory>
-#include <string>
 #include <vector>
-
-enum Topology { planeTopology = 0, discTopology = 1, sphereTopology = 2 };
-inline constexpr int topologyCount = 3;
-
-// The topologies' names on command lines and in reports, indexed by Topology.
-inline constexpr const char* topologyNames[topologyCount] = {"plane", "disc", "sphere"};
-// The Topology of a name, or -1.
-int topologyNamed(const std::string& name);
 
 // Slots of the rule switches the step reads.
 inline constexpr int ruleSlotCount = 8;
@@ -52,9 +44,6 @@ struct World {
 
     bool empty() const { return !currentLattice || cells.empty(); }
 };
-
-// The cells on the equator of a sphere of the given rows: the index step between its rows.
-int sphereEquatorCells(int rows);
 
 // The lattice of a Topology at the size sizes give it, constructed but not yet built (the caller
 // calls build()); nullptr for any other number. The size must be in range (sizeRangeProblem).

@@ -4,7 +4,7 @@
 #include "availableMemory.h"
 #include "cell.h"
 #include "lattice.h"
-#include "world.h"
+#include "topologies.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -41,12 +41,24 @@ bool operator==(const WorldSizes& a, const WorldSizes& b)
 
 bool operator!=(const WorldSizes& a, const WorldSizes& b) { return !(a == b); }
 
+LatticeShape latticeShape(int topology, const WorldSizes& sizes)
+{
+    LatticeShape shape;
+    shape.topology = topology;
+    sizeMeasures(topology, sizes, shape.measures);
+    return shape;
+}
+
+bool operator==(const LatticeShape& a, const LatticeShape& b)
+{
+    return a.topology == b.topology && a.measures[0] == b.measures[0] && a.measures[1] == b.measures[1];
+}
+
+bool operator!=(const LatticeShape& a, const LatticeShape& b) { return !(a == b); }
+
 bool hasDefaultSize(int topology, const WorldSizes& sizes)
 {
-    int given[2], usual[2];
-    sizeMeasures(topology, sizes, given);
-    sizeMeasures(topology, WorldSizes{}, usual);
-    return given[0] == usual[0] && given[1] == usual[1];
+    return latticeShape(topology, sizes) == latticeShape(topology, WorldSizes{});
 }
 
 void sizeMeasures(int topology, const WorldSizes& sizes, int measures[2])
@@ -126,6 +138,8 @@ bool readPlaneSize(const std::string& text, WorldSizes& sizes)
     sizes.planeHeight = height;
     return true;
 }
+
+int sphereEquatorCells(int rows) { return 2 * (rows + 1); }
 
 std::int64_t indexSpaceOf(int topology, const WorldSizes& sizes)
 {

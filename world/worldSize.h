@@ -26,6 +26,16 @@ inline constexpr int mostSphereRows = 3627;
 bool operator==(const WorldSizes& a, const WorldSizes& b);
 bool operator!=(const WorldSizes& a, const WorldSizes& b);
 
+// A lattice's shape: its topology and its size in the topology's own measures. Lattices of one
+// shape have the same cells in the same places, whichever world built them.
+struct LatticeShape {
+    int topology = -1;
+    int measures[2] = {};
+};
+LatticeShape latticeShape(int topology, const WorldSizes& sizes);
+bool operator==(const LatticeShape& a, const LatticeShape& b);
+bool operator!=(const LatticeShape& a, const LatticeShape& b);
+
 // Whether the topology's size in sizes is the default one (any other topology number: true).
 bool hasDefaultSize(int topology, const WorldSizes& sizes);
 
@@ -43,6 +53,9 @@ std::string sizeRangeProblem(int topology, const WorldSizes& sizes);
 // "WIDTHxHEIGHT" and a whole number, read into sizes; false, with sizes unchanged, for any other text.
 bool readPlaneSize(const std::string& text, WorldSizes& sizes);
 bool readWholeNumber(const std::string& text, int& number);
+
+// The cells on the equator of a sphere of the given rows: the index step between its rows.
+int sphereEquatorCells(int rows);
 
 // The lattice's index space (holes included) for a size in range, worked out without building it.
 std::int64_t indexSpaceOf(int topology, const WorldSizes& sizes);
