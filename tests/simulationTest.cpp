@@ -1,9 +1,11 @@
 // The simulation step held by long runs to their recorded worlds; lineages, blends, mutation and the
 // group ids are in them. Here the edge of group membership a run rarely meets.
 #include "digest.h"
+#include "environment.h"
 #include "groups.h"
 #include "simulationStep.h"
 #include "testWorlds.h"
+#include "worldActions.h"
 #include "worldFile.h"
 #include "worldHash.h"
 
@@ -69,6 +71,47 @@ TEST(CommitAlongTheWalk, EndsWhereTheCommitAfterTheWalkEnds)
         EXPECT_EQ(worldHash(along), worldHash(after));
         EXPECT_EQ(along.farParents, 0) << "the commit along the walk is taken once it is sure";
         EXPECT_EQ(worldHash(farParents), recordedWithFarParents[topology]);
+    }
+}
+
+// A step readies only the cells, and the holes between them once something may have written them
+// since: saved after any step, disasters at every one, a world holds the bytes of one whose every
+// record was readied before every step, after loading a file whose holes hold anything, making the
+// terrain anew and a Kill All.
+TEST(Holes, ASavedWorldHoldsThemAsWhenEveryRecordIsReadied)
+{
+    const std::function<void(World&)> actions[] = {
+        [](World&) {},
+        [](World& world) {
+            const std::vector<std::int32_t>& walk = world.currentLattice->walkOrder();
+            std::int32_t firstHole = 0;
+            while (walk[firstHole] == firstHole) ++firstHole;
+            Cell& hole = world.cells[firstHole];
+            hole.field[environmentField] = hole.field[populationField] = 0.25f;
+            std::string error;
+            world = worldFromFileBytes(worldFileBytes(world), error);
+        },
+        [](World& world) { generateEnvironment(world); },
+        [](World& world) {
+            killAll(world);
+            seedLife(world, 6);
+        },
+    };
+    for (const int topology : {discTopology, sphereTopology}) {
+        SCOPED_TRACE(topologyNames[topology]);
+        World world = newWorld(topology, calendarSeed, WorldSizes{8, 8, 12, 21});
+        world.disasterRate = 1.0f;
+        World everyRecord = world;
+        for (const auto& action : actions) {
+            action(world);
+            action(everyRecord);
+            for (int step = 0; step < 3; ++step) {
+                simulationStep(world);
+                beginStep(everyRecord);
+                simulationStep(everyRecord);
+            }
+            EXPECT_EQ(worldFileBytes(world), worldFileBytes(everyRecord));
+        }
     }
 }
 

@@ -12,6 +12,7 @@ void generateEnvironment(World& world)
 {
     if (world.empty()) return;
     generateEnvironment(worldTerrain(world));
+    world.holesReady = false;
 }
 
 void environmentDisaster(World& world)

@@ -28,20 +28,25 @@ constexpr float defenceBase = 0.025f;
 constexpr float foundingRate = 0.003125f;  // 1/320
 constexpr float colourDriftRate = 0.005f;
 
-// The records made ready for the step (next = field, nextGroup = group, overtaken = 0) a little
-// ahead of the walk rather than in a pass of their own: a visit writes the next values of its own
-// cell, of its neighbours, which lie at most the lattice's reach ahead, and of its parent. Every
-// record is made ready once, in index order, before anything of the step touches its next block.
+// The cells made ready for the step (next = field, nextGroup = group, overtaken = 0) a little ahead of
+// the walk rather than in a pass of their own: a visit writes the next values of its own cell, of its
+// neighbours, which lie at most the lattice's reach ahead, and of its parent. Every cell is made ready
+// once, in the walk's order, before anything of the step touches its next block; the holes between
+// them, which no visit reads or writes, are left out (readyHoles).
 class readySweep {
 public:
-    explicit readySweep(World& world) : cells(world.cells.data()), cellCount(world.cellCount) {}
+    explicit readySweep(World& world)
+        : cells(world.cells.data()),
+          walk(world.currentLattice->walkOrder().data()),
+          walkEnd(walk + world.currentLattice->walkOrder().size())
+    {
+    }
 
     void through(int index)
     {
-        const int last = std::min(index, cellCount - 1);
-        for (; ready < last; ++ready) {
-            if (ready + 1 + recordsFetchedAhead < cellCount) fetch(cells[ready + 1 + recordsFetchedAhead]);
-            beginRecord(cells[ready + 1]);
+        for (; walk != walkEnd && *walk <= index; ++walk) {
+            if (walkEnd - walk > recordsFetchedAhead) fetch(cells[walk[recordsFetchedAhead]]);
+            beginRecord(cells[*walk]);
         }
     }
 
@@ -68,8 +73,8 @@ private:
     }
 
     Cell* cells;
-    int cellCount;
-    int ready = -1;
+    const std::int32_t* walk;
+    const std::int32_t* walkEnd;
 };
 
 // The rules as the step reads them, once per step, the world's cells and generator, the lattice's
@@ -341,12 +346,27 @@ private:
     int far = 0;
 };
 
+// The holes of the index space made ready as the step once readied every record: only needed when
+// something may have written them since the last step, and the files a world is saved to keep them.
+void readyHoles(World& world)
+{
+    const std::vector<std::int32_t>& walk = world.currentLattice->walkOrder();
+    auto cell = walk.begin();
+    for (int index = 0; index < world.cellCount; ++index) {
+        if (cell != walk.end() && *cell == index) ++cell;
+        else readySweep::beginRecord(world.cells[index]);
+    }
+    world.holesReady = true;
+}
+
 }  // namespace
 
 void beginStep(World& world)
 {
+    if (world.empty()) return;
     readySweep every(world);
     every.through(world.cellCount - 1);
+    readyHoles(world);
 }
 
 void commitStep(World& world)
@@ -379,4 +399,5 @@ void simulationStep(World& world)
     sweep.through(world.cellCount - 1);
     commits.through(world.cellCount - 1);
     world.farParents = commits.farParents();
+    if (!world.holesReady) readyHoles(world);
 }

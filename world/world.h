@@ -41,6 +41,10 @@ struct World {
     // the last commit; -1 = not known (a new, rebuilt or loaded world). The step only ever links
     // neighbours, so once it is 0 every link a visit follows stays within the span.
     int farParents = -1;
+    // Every hole of the index space has its next values equal to its values, as a step leaves them.
+    // Holes take no part in a step, which readies them only when something may have written them
+    // since: false for a new or loaded world, and after the terrain is made or life is cleared.
+    bool holesReady = false;
 
     bool empty() const { return !currentLattice || cells.empty(); }
 };

@@ -25,10 +25,12 @@ void killAll(World& world)
 {
     for (int index = 0; index < world.cellCount; ++index) world.cells[index].clear();
     world.stepCount = 0;
+    world.holesReady = false;
 }
 
 void clearLife(World& world, const std::vector<int>& cellIndices)
 {
     for (const int index : cellIndices)
         if (index >= 0 && index < world.cellCount) world.cells[index].clear();
+    world.holesReady = false;
 }
