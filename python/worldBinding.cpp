@@ -146,6 +146,16 @@ std::unique_ptr<PythonWorld> copyOf(PythonWorld& self)
     return copy;
 }
 
+// A copy whose generator starts anew from a seed: one state branched into replicates of their own.
+std::unique_ptr<PythonWorld> branchOf(PythonWorld& self, const py::object& seed)
+{
+    if (seed.is_none()) return copyOf(self);
+    const std::uint32_t future = seedOf(seed);
+    auto copy = copyOf(self);
+    copy->with([&](World& world) { world.random.seed(future); });
+    return copy;
+}
+
 // One row of the lab's table as Python values: whole numbers as ints, the rest as floats, an
 // empty column (lineages while the rule is off) as None.
 py::dict statisticsOf(World& world)
@@ -261,12 +271,15 @@ void saveTo(PythonWorld& self, const py::object& path)
 }
 
 // A rule switch as a bool property; setting it feeds the rule slots, as every frame of the program does.
-void defineSwitch(py::class_<PythonWorld>& world, const char* name, int RuleSwitches::*rule, const char* doc)
+// An inverted switch reads True while its source is 0 (self_mutation is the source "no self-mutation" off).
+void defineSwitch(py::class_<PythonWorld>& world, const char* name, int RuleSwitches::*rule, const char* doc,
+                  bool inverted = false)
 {
     world.def_property(
-        name, [rule](PythonWorld& self) { return self.with([rule](World& w) { return w.switches.*rule != 0; }); },
-        [rule, name](PythonWorld& self, const py::object& value) {
-            const bool on = truthValue(value, name);
+        name,
+        [rule, inverted](PythonWorld& self) { return self.with([&](World& w) { return (w.switches.*rule != 0) != inverted; }); },
+        [rule, name, inverted](PythonWorld& self, const py::object& value) {
+            const bool on = truthValue(value, name) != inverted;
             self.with([&](World& w) {
                 w.switches.*rule = on;
                 feedRules(w);
@@ -470,6 +483,15 @@ the full brush). copy_culture copies the selected cell's culture.)");
     defineSwitch(world, "human_rules", &RuleSwitches::humanRules, "The Human Rules rule.");
     defineSwitch(world, "lineage_rule", &RuleSwitches::lineages,
                  "The lineage rule: no culture spreads into a cell of its own lineage.");
+    defineSwitch(world, "spread_cost", &RuleSwitches::spreadCost,
+                 "Spreading costs the attacker a random share of its people, won or lost. On at start.");
+    defineSwitch(
+        world, "group_defence", &RuleSwitches::groupDefence,
+        "A spread into a cell of the attacker's own group is turned back with the chance of its membership. On at start.");
+    defineSwitch(world, "self_mutation", &RuleSwitches::noSelfMutation,
+                 "Every acting cell's culture mutates a little in each step. Off at start.", true);
+    defineSwitch(world, "culture_drift", &RuleSwitches::cultureDrift,
+                 "A member's colour drifts toward its group's. On at start.");
     world.def_property("disaster_rate", &disasterRate, &setDisasterRate,
                        "The chance of a disaster in each step, 0..1. Kept as a 32-bit float and read back as the shortest "
                        "decimal that float is: 0.1 reads back 0.1, a number of more than seven significant digits rounded.");
@@ -491,7 +513,12 @@ Ctrl+C stops it between two steps with RunInterrupted, a KeyboardInterrupt whose
               "Writes picture() as a PNG file, the same bytes as the lab's snapshots. path: str, bytes or os.PathLike; "
               "the file is opened as open() opens it, with its exceptions.");
 
-    world.def("copy", &copyOf, "An independent copy: stepped alike, it stays bit for bit equal to this world.");
+    world.def("copy", &branchOf, py::arg("seed") = py::none(),
+              R"(An independent copy. Without a seed, stepped alike, it stays bit for bit equal to this world.
+
+seed: a whole number 0..4294967295 replaces the copy's generator state with that seed's, so that
+copies of one state with different seeds are replicates with their own random futures (the same
+seed, the same future). Everything else is copied, .seed included (the seed the world grew from).)");
     world.def("__copy__", &copyOf);
     world.def(
         "__deepcopy__", [](PythonWorld& self, const py::object&) { return copyOf(self); }, py::arg("memo"));

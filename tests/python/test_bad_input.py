@@ -33,6 +33,8 @@ BAD = [
     (lambda w: w.seed_life(2**31 - 1), ValueError, "count must be 0..6400, not 2147483647"),
     (lambda w: w.touch(0, "copy_culture"), ValueError, "no cell is selected"),
     (lambda w: setattr(w, "pollution", None), TypeError, "pollution must be True or False, not None"),
+    (lambda w: setattr(w, "self_mutation", 1), TypeError, "self_mutation must be True or False, not 1"),
+    (lambda w: w.copy(seed=-1), ValueError, "seed must be 0..4294967295"),
     (lambda w: w.touch(0, "hammer"), ValueError, "'paint_with_one', 'paint_with_zero'"),
     (lambda w: w.touch(0, "paint_noise", mode="Smell"), ValueError, "no render mode is called 'Smell'"),
     (lambda w: w.touch(-1, "select_cell"), IndexError, "cell -1"),

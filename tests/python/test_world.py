@@ -118,3 +118,33 @@ def test_worlds_travel_to_other_processes_and_back_exactly(start):
     for (there, there_picture), (here, here_picture) in zip(back, map(stepped_and_drawn, worlds)):
         assert state(there) == state(here)
         assert np.array_equal(there_picture, here_picture), "drawn alike there and, after the fork, here"
+
+
+SWITCHES_AT_START = {"pollution": False, "human_rules": False, "lineage_rule": False, "spread_cost": True,
+                     "group_defence": True, "self_mutation": False, "culture_drift": True}
+
+
+@pytest.mark.parametrize("switch, at_start", SWITCHES_AT_START.items())
+def test_every_rule_switch_reaches_the_step(switch, at_start):
+    world = quillmoss.World("plane", seed=4)
+    world.step(60)
+    assert getattr(world, switch) is at_start
+    turned = world.copy()
+    setattr(turned, switch, not at_start)
+    assert getattr(turned, switch) is (not at_start)
+    for stepped in (world, turned):
+        stepped.step(40)
+    assert state(turned) != state(world), f"{switch} turned changes what the step does"
+
+
+def test_copies_with_seeds_are_replicates_of_their_own():
+    world = quillmoss.World("sphere", seed=8)
+    world.step(50)
+    unbranched = world.copy()
+    first, again, second = world.copy(seed=1), world.copy(seed=1), world.copy(seed=2)
+    assert first.seed == world.seed == 8 and first.step_count == 50
+    for stepped in (world, unbranched, first, again, second):
+        stepped.step(30)
+    assert state(unbranched) == state(world), "branching leaves the original's future as it was"
+    assert state(again) == state(first), "the same seed, the same future"
+    assert len({state(world), state(first), state(second)}) == 3, "each seed its own future"
