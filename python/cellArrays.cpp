@@ -61,6 +61,20 @@ std::string notARow(const World& world, const std::string& row)
     return "cell " + row + " is not a row of the " + std::to_string(world.currentLattice->walkOrder().size()) + " cells";
 }
 
+// A boolean mask over the rows: one value per cell, True for the cells chosen.
+std::vector<int> indicesOfMask(const World& world, const py::array& mask)
+{
+    const std::vector<std::int32_t>& walk = world.currentLattice->walkOrder();
+    if (mask.ndim() != 1 || static_cast<std::size_t>(mask.size()) != walk.size())
+        throw py::value_error("a mask of cells must hold one value for each of the " + std::to_string(walk.size()) +
+                              " cells, not an array of shape " + std::string(py::str(mask.attr("shape"))));
+    std::vector<int> indices;
+    const py::list chosen = mask.attr("tolist")();
+    for (std::size_t row = 0; row < walk.size(); ++row)
+        if (chosen[row].cast<bool>()) indices.push_back(walk[row]);
+    return indices;
+}
+
 }  // namespace
 
 const std::vector<std::string>& pythonFieldNames()
@@ -137,6 +151,7 @@ std::vector<int> indicesOfRows(const World& world, const py::object& cells)
     const std::vector<std::int32_t>& walk = world.currentLattice->walkOrder();
     if (cells.is_none()) return {walk.begin(), walk.end()};
     const py::array rows = py::module_::import("numpy").attr("asarray")(cells);
+    if (rows.dtype().kind() == 'b') return indicesOfMask(world, rows);
     if (rows.size() == 0) return {};  // an empty list is an array of float64, and no less a list of rows
     if (!std::strchr("iu", rows.dtype().kind()))
         throw py::type_error("cells must be whole row numbers, not " + std::string(py::str(rows.dtype())));

@@ -33,8 +33,9 @@ pybind11::array_t<std::int32_t> neighbourRows(const World& world);
 pybind11::array_t<std::int32_t> latticeIndices(const World& world);
 
 // The lattice indices of rows given as set_field takes them (every cell for None, none for an
-// empty list): TypeError for rows that are not whole numbers, ValueError for an array of rows of
-// more than one dimension, IndexError for a row that is no cell's.
+// empty list, the True ones of a boolean mask over the rows): TypeError for rows that are not whole
+// numbers, ValueError for an array of rows of more than one dimension or a mask not one value per
+// cell, IndexError for a row that is no cell's.
 std::vector<int> indicesOfRows(const World& world, const pybind11::object& cells);
 // The lattice index of a row; IndexError for a row that is no cell's.
 int indexOfRow(const World& world, long long row);

@@ -442,7 +442,8 @@ of b. A few rows of the disc name the same neighbour in two directions.)");
             self.with([&](World& w) { writeField(w, field, fieldWrite(w, values, cells)); });
         },
         py::arg("name"), py::arg("values"), py::arg("cells") = py::none(),
-        R"(Sets a field of some cells (rows; None for every cell), clamped to 0..1 as the panel's sliders do.
+        R"(Sets a field of some cells (rows, or a boolean mask with one value per row; None for every cell),
+clamped to 0..1 as the panel's sliders do.
 
 values: one number for all, or one per cell. An empty list of cells changes nothing.
 NaN, a wrong shape or a row that is no cell's is refused (ValueError, TypeError or

@@ -10,8 +10,11 @@ it was made (World("plane", size=(160, 120)), World("disc", size=80),
 World("sphere", size=159); world.size reads it back). Cells are
 NumPy arrays with one row per real cell in the lattice's walk order: world.fields
 (all twelve fields), world.field("technology"), world.groups, world.parents,
-world.positions, world.neighbours. Worlds step without holding the GIL, so a thread
-pool steps several at once; they copy, deepcopy and pickle exactly.
+world.positions, world.neighbours. cells= takes rows or a boolean mask over them, and
+quillmoss.box (plane), rings (disc) and latitude_band (sphere) make masks of regions.
+world.copy(seed=...) branches a replicate with its own random future. Worlds step
+without holding the GIL, so a thread pool steps several at once; they copy, deepcopy
+and pickle exactly.
 
 NumPy is needed from the start; pandas only by World.run, which returns a DataFrame.
 """
@@ -27,3 +30,7 @@ except ImportError as missing:
 from ._quillmoss import FIELDS, RENDER_MODES, TOPOLOGIES, TOUCH_TOOLS, RunInterrupted, World, WorldFileError
 
 __all__ = ["FIELDS", "RENDER_MODES", "TOPOLOGIES", "TOUCH_TOOLS", "RunInterrupted", "World", "WorldFileError"]
+
+from ._regions import box, latitude_band, rings  # noqa: E402  (after the engine, which they read)
+
+__all__ += ["box", "latitude_band", "rings"]

@@ -35,6 +35,8 @@ BAD = [
     (lambda w: setattr(w, "pollution", None), TypeError, "pollution must be True or False, not None"),
     (lambda w: setattr(w, "self_mutation", 1), TypeError, "self_mutation must be True or False, not 1"),
     (lambda w: w.copy(seed=-1), ValueError, "seed must be 0..4294967295"),
+    (lambda w: w.clear_life(np.ones(6399, bool)), ValueError, "one value for each of the 6400 cells, not an array of shape .6399,."),
+    (lambda w: quillmoss.rings(w, 0), ValueError, "rings selects cells of a disc, not of a plane"),
     (lambda w: w.touch(0, "hammer"), ValueError, "'paint_with_one', 'paint_with_zero'"),
     (lambda w: w.touch(0, "paint_noise", mode="Smell"), ValueError, "no render mode is called 'Smell'"),
     (lambda w: w.touch(-1, "select_cell"), IndexError, "cell -1"),

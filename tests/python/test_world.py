@@ -148,3 +148,25 @@ def test_copies_with_seeds_are_replicates_of_their_own():
     assert state(unbranched) == state(world), "branching leaves the original's future as it was"
     assert state(again) == state(first), "the same seed, the same future"
     assert len({state(world), state(first), state(second)}) == 3, "each seed its own future"
+
+
+@pytest.mark.parametrize("topology, size, region, cells", [
+    ("plane", (10, 8), lambda w: quillmoss.box(w, (2, 5), (1, 3)), 6),
+    ("disc", 8, lambda w: quillmoss.rings(w, 1, 3), 8 + 14),
+    ("disc", 8, lambda w: quillmoss.rings(w, 7), 45),
+    ("sphere", 9, lambda w: quillmoss.latitude_band(w, -1.0, 1.0), 20),
+    ("sphere", 9, lambda w: quillmoss.latitude_band(w, 0.5, 90.0), (124 - 20) // 2),
+])
+def test_a_region_s_life_is_cleared_through_its_mask(topology, size, region, cells):
+    world = quillmoss.World(topology, seed=6, size=size)
+    world.step(120)
+    before = world.fields
+    mask = region(world)
+    assert mask.dtype == bool and mask.sum() == cells
+    world.clear_life(mask)
+    after = world.fields
+    environment = quillmoss.FIELDS.index("environment")
+    assert not after[mask][:, environment + 1:].any(), "no life is left in the region"
+    assert np.array_equal(after[~mask], before[~mask]), "outside the region nothing changes"
+    assert np.array_equal(after[:, environment], before[:, environment]), "the environment stays"
+    assert before[mask][:, quillmoss.FIELDS.index("population")].any(), "there was life to clear"
