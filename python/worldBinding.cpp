@@ -203,7 +203,9 @@ py::object tableOf(const py::module_& pandas, const std::string& csv)
     throw py::error_already_set();
 }
 
-py::object runTable(PythonWorld& self, long long steps, long long every)
+// The table of a run; onRow, when not None, is called with no arguments after each row is measured,
+// before the world steps on: the Python side records its reporters and fields there.
+py::object runTable(PythonWorld& self, long long steps, long long every, const py::object& onRow)
 {
     if (steps < 0) throw py::value_error("steps must be 0 or more, not " + std::to_string(steps));
     if (every < 1) throw py::value_error("every must be 1 or more, not " + std::to_string(every));
@@ -219,6 +221,7 @@ py::object runTable(PythonWorld& self, long long steps, long long every)
             self.step(rowStep - at, interruption);
             at = recorded = rowStep;
             table += row();
+            if (!onRow.is_none()) onRow();
         }
     } catch (py::error_already_set& stopped) {
         if (!stopped.matches(PyExc_KeyboardInterrupt)) throw;
@@ -500,12 +503,8 @@ the full brush). copy_culture copies the selected cell's culture.)");
     world.def(
         "stats", [](PythonWorld& self) { return self.with(statisticsOf); },
         "The world's numbers as a dict: the columns and values of one row of the lab's stats.csv.");
-    world.def("run", &runTable, py::arg("steps"), py::arg("every") = 100,
-              R"(Steps the world, measuring it as quillmoss-lab run does: a pandas DataFrame of stats.csv's
-rows (the first step, every multiple of every, the last).
-
-Ctrl+C stops it between two steps with RunInterrupted, a KeyboardInterrupt whose
-.table holds the rows measured so far and one at the step it stopped at. Needs pandas.)");
+    world.def("_run_table", &runTable, py::arg("steps"), py::arg("every"), py::arg("on_row"),
+              "World.run's table of stats.csv's rows; on_row (or None) is called after each row is measured.");
     world.def("picture", &pictureArray, py::kw_only(), py::arg("mode") = "Environment", py::arg("inner") = "Culture",
               "The world window's picture with these Outer and Inner render modes: uint8, shape (height, width, 3). "
               "Drawn in this process, a forked child of it (a multiprocessing worker) included.");

@@ -4,8 +4,8 @@
 set -euo pipefail
 
 runPackages=(g++ make cmake freeglut3-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev libzstd-dev libcli11-dev)
-pythonPackages=(pybind11-dev python3-dev python3-numpy python3-pandas)
-notebookPackages=(python3-pytest python3-nbclient python3-nbformat python3-ipykernel python3-matplotlib)
+pythonPackages=(pybind11-dev python3-dev python3-numpy python3-pandas python3-xarray python3-tqdm)
+notebookPackages=(python3-pytest python3-nbclient python3-nbformat python3-ipykernel python3-matplotlib python3-distributed)
 testPackages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool libegl-dev libegl-mesa0 gnuplot-nox parallel ffmpeg
               "${pythonPackages[@]}" "${notebookPackages[@]}")
 benchPackages=("${testPackages[@]}")

@@ -16,7 +16,12 @@ world.copy(seed=...) branches a replicate with its own random future. Worlds ste
 without holding the GIL, so a thread pool steps several at once; they copy, deepcopy
 and pickle exactly.
 
-NumPy is needed from the start; pandas only by World.run, which returns a DataFrame.
+world.run(steps, every, reporters={...}, record=[...]) adds a column per reporter and keeps
+fields of every cell as xarray; quillmoss.sweep runs a grid of settings times seeds on threads,
+processes or a Dask cluster into one DataFrame, the lab's sweep.csv (to_dataset makes it xarray).
+
+NumPy is needed from the start; pandas only by World.run and sweep, which return DataFrames;
+xarray to record fields, tqdm for progress bars, dask.distributed to sweep on a cluster.
 """
 
 try:
@@ -31,6 +36,9 @@ from ._quillmoss import FIELDS, RENDER_MODES, TOPOLOGIES, TOUCH_TOOLS, RunInterr
 
 __all__ = ["FIELDS", "RENDER_MODES", "TOPOLOGIES", "TOUCH_TOOLS", "RunInterrupted", "World", "WorldFileError"]
 
-from ._regions import box, latitude_band, rings  # noqa: E402  (after the engine, which they read)
+from . import _experiments  # noqa: E402  (after the engine, which these build on)
+from ._regions import box, latitude_band, rings  # noqa: E402
+from ._sweep import sweep, to_dataset  # noqa: E402
 
-__all__ += ["box", "latitude_band", "rings"]
+World.run = _experiments.run
+__all__ += ["box", "latitude_band", "rings", "sweep", "to_dataset"]

@@ -1,7 +1,7 @@
 """Type stubs of the quillmoss package."""
 
 import os
-from typing import Any, Literal, Sequence, SupportsIndex
+from typing import Any, Callable, Iterable, Literal, Mapping, Sequence, SupportsIndex, overload
 
 import numpy as np
 import numpy.typing as npt
@@ -79,7 +79,26 @@ class World:
     culture_drift: bool
     disaster_rate: float
     def stats(self) -> dict[str, int | float | None]: ...
-    def run(self, steps: int, every: int = 100) -> pd.DataFrame: ...
+    @overload
+    def run(
+        self,
+        steps: int,
+        every: int = 100,
+        *,
+        reporters: Mapping[str, Callable[[World], Any]] | None = None,
+        record: None = None,
+        progress: bool = False,
+    ) -> pd.DataFrame: ...
+    @overload
+    def run(
+        self,
+        steps: int,
+        every: int = 100,
+        *,
+        reporters: Mapping[str, Callable[[World], Any]] | None = None,
+        record: Iterable[str],
+        progress: bool = False,
+    ) -> tuple[pd.DataFrame, Any]: ...
     def picture(self, *, mode: str = "Environment", inner: str = "Culture") -> npt.NDArray[np.uint8]: ...
     def snapshot(self, path: Path, *, mode: str = "Environment", inner: str = "Culture") -> None: ...
     def copy(self, seed: SupportsIndex | None = None) -> World: ...
@@ -89,3 +108,13 @@ class World:
 def box(world: World, columns: tuple[int, int], rows: tuple[int, int]) -> npt.NDArray[np.bool_]: ...
 def rings(world: World, first: int, stop: int | None = None) -> npt.NDArray[np.bool_]: ...
 def latitude_band(world: World, south: float, north: float) -> npt.NDArray[np.bool_]: ...
+def sweep(
+    steps: int,
+    every: int = 100,
+    seeds: Iterable[int] = (1,),
+    executor: Any = None,
+    reporters: Mapping[str, Callable[[World], Any]] | None = None,
+    progress: bool = False,
+    **settings: Any,
+) -> pd.DataFrame: ...
+def to_dataset(table: pd.DataFrame) -> Any: ...
