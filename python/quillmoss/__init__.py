@@ -19,6 +19,8 @@ and pickle exactly.
 world.run(steps, every, reporters={...}, record=[...]) adds a column per reporter and keeps
 fields of every cell as xarray; quillmoss.sweep runs a grid of settings times seeds on threads,
 processes or a Dask cluster into one DataFrame, the lab's sweep.csv (to_dataset makes it xarray).
+world.grid(name) gives a field in the lattice's shape, world.to_xarray() every field with the
+lattice's coordinates.
 
 NumPy is needed from the start; pandas only by World.run and sweep, which return DataFrames;
 xarray to record fields, tqdm for progress bars, dask.distributed to sweep on a cluster.
@@ -36,9 +38,11 @@ from ._quillmoss import FIELDS, RENDER_MODES, TOPOLOGIES, TOUCH_TOOLS, RunInterr
 
 __all__ = ["FIELDS", "RENDER_MODES", "TOPOLOGIES", "TOUCH_TOOLS", "RunInterrupted", "World", "WorldFileError"]
 
-from . import _experiments  # noqa: E402  (after the engine, which these build on)
+from . import _experiments, _grids  # noqa: E402  (after the engine, which these build on)
 from ._regions import box, latitude_band, rings  # noqa: E402
 from ._sweep import sweep, to_dataset  # noqa: E402
 
 World.run = _experiments.run
+World.grid = _grids.grid
+World.to_xarray = _grids.to_xarray
 __all__ += ["box", "latitude_band", "rings", "sweep", "to_dataset"]

@@ -7,6 +7,7 @@ from __future__ import annotations
 
 import numpy as np
 
+from ._grids import angles, rows_of
 from ._quillmoss import World
 
 
@@ -22,25 +23,19 @@ def box(world: World, columns: tuple[int, int], rows: tuple[int, int]) -> np.nda
     (0, 5)) is the 50 cells of the first ten columns of the first five rows.
     """
     _require(world, "plane", "box")
-    width = world.size[0]
-    index = world.lattice_index
-    column, row = index % width, index // width
+    column, row = world.lattice_index % world.size[0], rows_of(world)
     return (columns[0] <= column) & (column < columns[1]) & (rows[0] <= row) & (row < rows[1])
 
 
 def rings(world: World, first: int, stop: int | None = None) -> np.ndarray:
     """The disc's cells in rings first <= ring < stop (stop None: the ring first alone); ring 0 is the centre."""
     _require(world, "disc", "rings")
-    index = world.lattice_index
-    # The outermost ring is the longest, and every ring starts a whole stride of indices after the one inside it.
-    stride = (int(index.max()) + 1) // world.size
-    ring = index // stride
+    ring = rows_of(world)
     return (first <= ring) & (ring < (first + 1 if stop is None else stop))
 
 
 def latitude_band(world: World, south: float, north: float) -> np.ndarray:
     """The sphere's cells whose centres lie at latitudes south <= latitude <= north, in degrees (-90..90)."""
     _require(world, "sphere", "latitude_band")
-    positions = world.positions.astype(np.float64)
-    latitude = np.degrees(np.arcsin(positions[:, 1] / np.linalg.norm(positions, axis=1)))
+    latitude = angles(world)[0]
     return (south <= latitude) & (latitude <= north)

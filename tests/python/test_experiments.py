@@ -57,3 +57,22 @@ def test_a_run_keeps_its_reporters_and_recorded_fields(capsys):
     assert np.array_equal(records.x, world.positions[:, 0]) and records.technology.dims == ("step", "cell")
     assert "25/25" in capsys.readouterr().err, "the bar counts the steps"
     pd.testing.assert_frame_equal(table.drop(columns="tech"), quillmoss.World("sphere", seed=5).run(25, 10))
+
+
+@pytest.mark.parametrize("topology, size, row_lengths, coordinates", [
+    ("plane", (10, 8), [10] * 8, ("y", "x")),
+    ("disc", 8, [2, 8, 14, 20, 27, 33, 39, 45], ("ring", "angle")),
+    ("sphere", 9, [6, 11, 16, 19, 20, 19, 16, 11, 6], ("row", "latitude", "longitude")),
+])
+def test_fields_come_in_the_lattices_shape(topology, size, row_lengths, coordinates):
+    world = quillmoss.World(topology, seed=2, size=size)
+    grid, dataset = world.grid("environment"), world.to_xarray()
+    assert [len(row) for row in grid] == row_lengths
+    assert np.array_equal(np.concatenate(list(grid)), world.field("environment")), "rows in the walk's order"
+    assert all(name in dataset.coords for name in coordinates) and list(dataset.data_vars) == list(quillmoss.FIELDS)
+    assert np.array_equal(dataset.technology.values.ravel(), world.field("technology"))
+    if topology == "sphere":
+        assert dataset.latitude[0] > 0 > dataset.latitude[-1] and set(np.round(dataset.latitude.values[dataset.row == 4])) == {0}
+        assert np.allclose(dataset.longitude[:6], [0, 60, 120, 180, 240, 300], atol=0.5)
+    if topology == "disc":
+        assert (np.diff(dataset.angle.values[dataset.ring == 1]) % 360 < 180).all(), "a ring's cells go round"
