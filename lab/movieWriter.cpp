@@ -17,11 +17,13 @@ bool endsWith(const std::string& text, const std::string& ending)
 }
 
 // H.264 in yuv420p plays everywhere; VP9 for the web. The container is named, since the working
-// name's ending does not say it.
+// name's ending does not say it. WebM's muxer gives every file random identifiers unless asked to
+// be exact, and a run made again must give the same file.
 std::vector<std::string> codecArguments(const std::string& path)
 {
     if (endsWith(path, ".webm"))
-        return {"-c:v", "libvpx-vp9", "-deadline", "realtime", "-cpu-used", "8", "-b:v", "0", "-crf", "30", "-f", "webm"};
+        return {"-c:v", "libvpx-vp9", "-deadline", "realtime", "-cpu-used", "8",  "-b:v",
+                "0",    "-crf",       "30",        "-fflags",  "+bitexact", "-f", "webm"};
     return {"-c:v", "libx264", "-preset", "veryfast", "-crf", "18", "-f", "mp4"};
 }
 

@@ -5,6 +5,7 @@
 #include "cellArrays.h"
 #include "environment.h"
 #include "floatText.h"
+#include "movieWriter.h"
 #include "pythonArguments.h"
 #include "pythonWorld.h"
 #include "renderMode.h"
@@ -266,6 +267,36 @@ void writeSnapshot(PythonWorld& self, const py::object& path, const std::string&
     file.attr("close")();
 }
 
+// The frames quillmoss-lab run --movie writes: the picture at every row of the run's table, encoded
+// by ffmpeg as they come. The frames are drawn and the steps taken with the GIL released.
+void writeMovie(PythonWorld& self, const py::object& path, long long steps, long long every, const std::string& mode,
+                const std::string& inner, long long fps)
+{
+    constexpr long long mostFps = 120;
+    const std::string file = pathOf(path);
+    if (!isMovieName(file)) throw py::value_error("a movie is an .mp4 or a .webm file, not " + file);
+    if (steps < 0) throw py::value_error("steps must be 0 or more, not " + std::to_string(steps));
+    if (every < 1) throw py::value_error("every must be 1 or more, not " + std::to_string(every));
+    if (fps < 1 || fps > mostFps)
+        throw py::value_error("fps must be 1.." + std::to_string(mostFps) + ", not " + std::to_string(fps));
+    Picture frame = pictureOf(self, mode, inner);
+    MovieWriter movie;
+    std::string problem = movie.open(file, frame.width, frame.height, static_cast<int>(fps));
+    StepInterruption interruption;
+    const long long first = self.with([](World& world) { return world.stepCount; });
+    long long at = first;
+    for (const long long frameStep : recordedSteps(first, first + steps, every)) {
+        if (!problem.empty()) break;
+        self.step(frameStep - at, interruption);
+        if (frameStep != at) frame = pictureOf(self, mode, inner);
+        at = frameStep;
+        py::gil_scoped_release released;
+        problem = movie.add(frame);
+    }
+    if (problem.empty()) problem = movie.finish();
+    if (!problem.empty()) raiseWithPath(PyExc_OSError, problem);
+}
+
 void saveTo(PythonWorld& self, const py::object& path)
 {
     std::string error;
@@ -508,6 +539,19 @@ the full brush). copy_culture copies the selected cell's culture.)");
     world.def("picture", &pictureArray, py::kw_only(), py::arg("mode") = "Environment", py::arg("inner") = "Culture",
               "The world window's picture with these Outer and Inner render modes: uint8, shape (height, width, 3). "
               "Drawn in this process, a forked child of it (a multiprocessing worker) included.");
+    world.def("movie", &writeMovie, py::arg("path"), py::arg("steps"), py::arg("every") = 100, py::kw_only(),
+              py::arg("mode") = "Environment", py::arg("inner") = "Culture", py::arg("fps") = 10,
+              R"(Steps the world, writing a movie as quillmoss-lab run --movie does: picture() at every row
+of run()'s table (the first step, every multiple of every, the last), fps frames a second, the same
+file for the same options. path: an .mp4 (H.264) or .webm (VP9) file, written under a working name
+and given its own once whole. Needs ffmpeg; OSError when it cannot write.)");
+    world.def(
+        "_repr_png_",
+        [](PythonWorld& self) {
+            const std::vector<std::uint8_t> png = pngBytes(pictureOf(self, "Environment", "Culture"));
+            return py::bytes(reinterpret_cast<const char*>(png.data()), png.size());
+        },
+        "The world's picture as PNG bytes: a notebook shows a world as its picture.");
     world.def("snapshot", &writeSnapshot, py::arg("path"), py::kw_only(), py::arg("mode") = "Environment",
               py::arg("inner") = "Culture",
               "Writes picture() as a PNG file, the same bytes as the lab's snapshots. path: str, bytes or os.PathLike; "

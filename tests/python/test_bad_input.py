@@ -42,6 +42,8 @@ BAD = [
     (lambda w: w.run(5, reporters={"boom": lambda w: 1 / 0}), ZeroDivisionError, "division by zero"),
     (lambda w: w.run(5, record=["wealth"]), ValueError, "there is none called 'wealth'"),
     (lambda w: quillmoss.sweep(5, seeds=[1], climate=[1]), TypeError, "sweep has no setting 'climate'"),
+    (lambda w: w.movie("world.avi", 5), ValueError, "a movie is an .mp4 or a .webm file, not world.avi"),
+    (lambda w: w.movie("world.mp4", 5, fps=0), ValueError, "fps must be 1..120, not 0"),
     (lambda w: quillmoss.sweep(5, seeds=[1], executor=4), TypeError, "executor must be None or 'threads'"),
     (lambda w: quillmoss.sweep(5, seeds=[], topology="disc"), ValueError, "seeds lists no seeds"),
     (lambda w: w.touch(0, "hammer"), ValueError, "'paint_with_one', 'paint_with_zero'"),

@@ -76,3 +76,14 @@ def test_fields_come_in_the_lattices_shape(topology, size, row_lengths, coordina
         assert np.allclose(dataset.longitude[:6], [0, 60, 120, 180, 240, 300], atol=0.5)
     if topology == "disc":
         assert (np.diff(dataset.angle.values[dataset.ring == 1]) % 360 < 180).all(), "a ring's cells go round"
+
+
+def test_a_movie_is_the_labs_and_a_notebook_shows_the_picture(lab, tmp_path):
+    lab("run", "--topology", "disc", "--seed", 3, "--steps", 30, "--every", 10, "--fps", 5, "--mode", "Technology",
+        "--movie", "lab.webm", "--out", "run")
+    world = quillmoss.World("disc", seed=3)
+    world.movie(tmp_path / "python.webm", 30, 10, mode="Technology", fps=5)
+    assert (tmp_path / "python.webm").read_bytes() == (tmp_path / "lab.webm").read_bytes()
+    assert world.step_count == 30
+    world.snapshot(tmp_path / "now.png")
+    assert world._repr_png_() == (tmp_path / "now.png").read_bytes()
