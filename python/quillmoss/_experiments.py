@@ -11,13 +11,18 @@ from ._quillmoss import FIELDS, RunInterrupted, World
 Reporter = Callable[[World], Any]
 
 
-def progress_bar(total: int, description: str) -> Any:
-    """A tqdm bar, drawn as a widget in a notebook and as a line in a terminal."""
+def progress_bar(total: int, description: str, unit: str) -> Any:
+    """A tqdm bar: a widget in a notebook that has ipywidgets, a line in a terminal and elsewhere."""
     try:
-        from tqdm.auto import tqdm
+        from tqdm import tqdm
     except ImportError as missing:
         raise ImportError("progress=True needs tqdm: install Debian's python3-tqdm") from missing
-    return tqdm(total=total, desc=description, unit="step")
+    try:
+        import ipywidgets  # noqa: F401  (without it tqdm.auto warns and draws the line anyway)
+        from tqdm.auto import tqdm
+    except ImportError:
+        pass
+    return tqdm(total=total, desc=description, unit=unit)
 
 
 def _checked_reporters(reporters: Mapping[str, Reporter] | None, taken: Iterable[str]) -> dict[str, Reporter]:
@@ -74,7 +79,7 @@ def run(
     columns: dict[str, list[Any]] = {name: [] for name in checked}
     kept: dict[str, list[np.ndarray]] = {name: [] for name in fields}
     measured: list[int] = []
-    bar = progress_bar(int(steps), "run") if progress else None
+    bar = progress_bar(int(steps), "run", "step") if progress else None
 
     def on_row() -> None:
         for name, reporter in checked.items():

@@ -120,7 +120,7 @@ def sweep(
 
     runs = _plan(settings, seeds)
     pool, ours = _executor(executor)
-    bar = progress_bar(len(runs), "sweep") if progress else None
+    bar = progress_bar(len(runs), "sweep", "run") if progress else None
     try:
         futures = [pool.submit(_one_run, run, steps, every, reporters) for run in runs]
         tables = []
