@@ -1,6 +1,7 @@
 // The three lattices: which cells exist, how they neighbour and where they lie. Their random draws are
 // held by the recorded worlds of the step, the terrain and the fuzzers' scripts.
 #include "digest.h"
+#include "spiralLattice.h"
 #include "world.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +91,22 @@ TEST(LatticeExamples, TheSphereReportsACursorOffIt)
     EXPECT_EQ(sphere->nextCell(pastItsRow), 160);
     EXPECT_EQ(sphere->nextCell(belowTheRows), -1);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "0:10 (#79:6)\n79:0 (#79:0)\n");
+}
+
+// The disc's rings grow from two cells at the centre to the longest at the rim, and together hold
+// every cell; a ring before the first or past the last has none.
+TEST(LatticeExamples, TheDiscsRingsRunFromTheCentreToTheRimAndNoFurther)
+{
+    const auto disc = makeLattice(discTopology);
+    disc->build();
+    const auto& rings = dynamic_cast<const spiralLattice&>(*disc);
+    int cells = 0;
+    for (int ring = 0; ring < rings.numRings(); ++ring) cells += rings.ringSize(ring);
+    EXPECT_EQ(cells, static_cast<int>(disc->walkOrder().size()));
+    EXPECT_EQ(rings.ringSize(0), 2);
+    EXPECT_EQ(rings.ringSize(rings.numRings() - 1) * rings.numRings(), disc->cellCount()) << "the rim is the longest ring";
+    EXPECT_EQ(rings.ringSize(-1), 0);
+    EXPECT_EQ(rings.ringSize(rings.numRings()), 0);
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // The simulation step held by long runs to their recorded worlds; lineages, blends, mutation and the
-// group ids are in them. Here the edge of group membership a run rarely meets.
+// group ids are in them. Here the edges a run rarely meets: group membership and the brush's reach.
 #include "digest.h"
 #include "environment.h"
 #include "groups.h"
+#include "renderMode.h"
 #include "simulationStep.h"
 #include "testWorlds.h"
 #include "worldActions.h"
@@ -124,6 +125,27 @@ TEST(Groups, NoneBelongToAGroupOfNoWidthOrOfAFieldThatIsNotACells)
     for (const Group& none : {Group{1, 3, 0.5f, 0.0f, colourRed}, Group{1, -1, 0.5f, 0.4f, colourRed},
                               Group{1, cellFieldCount, 0.5f, 0.4f, colourRed}})
         EXPECT_EQ(membership(none, cell), 0.0f) << none.field;
+}
+
+// On a 30 x 40 plane the brush's full radius, the grid's diagonal, is 50 cells: at a tenth of it, a
+// paint stroke reaches the cells closer than 5 cells and not those exactly 5 away.
+TEST(Brush, ReachesTheCellsCloserThanItsRadiusAndNoFurther)
+{
+    const struct {
+        int dx, dy;
+        bool painted;
+    } cases[] = {{0, 0, true},  {4, 2, true},  {-4, 2, true},   {0, -4, true},
+                 {3, 4, false}, {5, 0, false}, {-4, -3, false}, {6, 1, false}};
+    World world = newWorld(planeTopology, calendarSeed, WorldSizes{30, 40});
+    const World before = world;
+    int selected = -1;
+    const int x0 = 10, y0 = 10, width = 30;
+    touch(world, TouchView{selected, technologyMode}, x0 + width * y0, paintWithOne, 0.1f);
+    for (const auto& at : cases) {
+        const int index = x0 + at.dx + width * (y0 + at.dy);
+        EXPECT_EQ(world.cells[index].field[technologyField] != before.cells[index].field[technologyField], at.painted)
+            << at.dx << ", " << at.dy;
+    }
 }
 
 }  // namespace
