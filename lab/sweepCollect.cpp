@@ -42,22 +42,6 @@ std::string settingHeader(const SweepPlan& plan)
     return plan.sized() ? "topology,size,disaster_rate,pollution,human_rules,lineage_rule" : sweptColumns;
 }
 
-// The legend's name of a setting: the values of the options that vary in the sweep, but for the
-// topology, which has a column of panels of its own when it varies.
-std::string settingName(const SweepPlan& plan, const SweepRun& run)
-{
-    std::string name;
-    const int topology = topologyNamed(run.setting[0]);
-    if (plan.sizes[topology].size() > 1) name = "size " + run.size;
-    for (int key = 1; key < sweptKeyCount; ++key) {
-        if (plan.lists[key].size() < 2) continue;
-        std::string word = std::string(sweptKeys[key]) + " " + run.setting[key];
-        std::replace(word.begin(), word.end(), '-', ' ');
-        name += (name.empty() ? "" : ", ") + word;
-    }
-    return name.empty() ? "all runs" : name;
-}
-
 // Mean and sample standard deviation of the seeds' values, in seed order; NaN when there are none.
 std::pair<double, double> meanAndSpread(const std::vector<double>& values)
 {
@@ -78,6 +62,20 @@ std::string writeFile(const std::string& path, const std::string& text)
 }
 
 }  // namespace
+
+std::string settingName(const SweepPlan& plan, const SweepRun& run)
+{
+    std::string name;
+    const int topology = topologyNamed(run.setting[0]);
+    if (plan.sizes[topology].size() > 1) name = "size " + run.size;
+    for (int key = 1; key < sweptKeyCount; ++key) {
+        if (plan.lists[key].size() < 2) continue;
+        std::string word = std::string(sweptKeys[key]) + " " + run.setting[key];
+        std::replace(word.begin(), word.end(), '-', ' ');
+        name += (name.empty() ? "" : ", ") + word;
+    }
+    return name.empty() ? "all runs" : name;
+}
 
 CollectResult collectSweep(const SweepPlan& plan, const std::string& directory)
 {

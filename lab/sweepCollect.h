@@ -11,6 +11,11 @@ struct CollectResult {
     std::string problem;
 };
 
+// The legend's name of a run's setting: the values of the options that vary in the sweep ("size
+// 160x160, disaster rate 0.1"), but for the topology, which has a column of panels of its own when
+// it varies; "all runs" when nothing else varies.
+std::string settingName(const SweepPlan& plan, const SweepRun& run);
+
 // Reads every run's stats.csv under directory and writes directory/sweep.csv, summary.csv and
 // summary.png. Nothing is written unless every run is there, sound, and made as the plan says.
 CollectResult collectSweep(const SweepPlan& plan, const std::string& directory);

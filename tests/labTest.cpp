@@ -8,6 +8,7 @@
 #include "renderMode.h"
 #include "runTable.h"
 #include "summaryPlot.h"
+#include "sweepCollect.h"
 #include "world.h"
 #include "worldFile.h"
 #include "worldScenes.h"
@@ -178,6 +179,24 @@ TEST(LabOptions, EveryOptionIsReadAndEveryBadWordNamed)
         EXPECT_EQ(parse("sweep --file " + file + " --topology disc --steps 3 --out d", options).rfind(file + reason, 0), 0u)
             << reason;
     }
+}
+
+// The legend names a setting by the options that vary, a topology's size among them where it has
+// several, and never an option past the last.
+TEST(SweepLegend, NamesWhatVaries)
+{
+    SweepPlan plan;
+    plan.lists = {{{"plane", "disc"}, {"0", "0.1"}, {"off"}, {"off", "on"}, {"off"}}};
+    plan.sizes[planeTopology] = {"24x16", "32x16"};
+    const struct {
+        SweepRun run;
+        const char* name;
+    } cases[] = {{{1, {"plane", "0.1", "off", "on", "off"}, "24x16", 1}, "size 24x16, disaster rate 0.1, human rules on"},
+                 {{2, {"disc", "0", "off", "off", "off"}, "40", 1}, "disaster rate 0, human rules off"}};
+    for (const auto& [run, name] : cases) EXPECT_EQ(settingName(plan, run), name);
+    plan.lists[1] = plan.lists[3] = {"0"};
+    plan.sizes[planeTopology] = {"24x16"};
+    EXPECT_EQ(settingName(plan, cases[0].run), "all runs");
 }
 
 // The summary's bands stay within what each statistic can be, and its lines stay apart and readable
