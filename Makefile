@@ -88,13 +88,15 @@ fuzz:
 	$(FUZZ_ENV) scripts/run-fuzzers.sh $(FUZZ_DIR)/bin $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 # The share of small faults in the product code that the tests catch: MUTANTS of them (100 by
-# default), drawn with MUTANT_SEED from every product directory, common/ and tools/ among them, in
-# proportion to its lines of code, built and tested in build-mutants.
+# default), drawn with MUTANT_SEED from every product directory, common/, tools/ and python/ among
+# them, in proportion to its lines of code, built and tested in build-mutants. BASE=<commit> draws
+# only from the lines changed since that commit.
 MUTANTS ?= 100
 MUTANT_SEED ?= 1
+BASE ?=
 mutants:
 	@scripts/install-deps.sh mutants
-	scripts/mutants.py --count $(MUTANTS) --seed $(MUTANT_SEED) --build build-mutants
+	scripts/mutants.py --count $(MUTANTS) --seed $(MUTANT_SEED) --build build-mutants $(if $(BASE),--base $(BASE))
 
 # A sweep through a one-node Slurm cluster started here (as root), compared with the local sweep.
 test-slurm:

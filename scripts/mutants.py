@@ -2,20 +2,24 @@
 """Measures how many small faults in the product code the tests catch.
 
 Each mutant changes one site of one file: a comparison or equality turned round, + and -
-or * and / swapped, && and || swapped, true and false flipped, a float constant nudged, or a
-returned sentinel changed. The sites are drawn from world/, lattice/, render/, panel/, app/, lab/,
-common/ and tools/ in a fixed order for a seed: each directory's sites shuffled, and the directories
-drawn from in proportion to their lines of code, so that any sample shares out as the code does. A
+or * and / swapped, && and || (Python's and and or) swapped, true and false flipped, a float
+constant nudged, or a returned sentinel changed. The sites are drawn from world/, lattice/, render/,
+panel/, app/, lab/, common/, tools/ and python/ (its C++ bindings and its Python package) in a fixed
+order for a seed: each directory's sites shuffled, and the directories drawn from in proportion to
+their lines of code, so that any sample shares out as the code does. With --base, only the sites on
+lines changed since that commit are drawn, so that a change is checked against its own new code. A
 site is named by its file and its place among that file's sites, so the sample does not depend on
 the code's layout. Each mutant is built, then the test programs that cover its file run, fastest
 first, each under a time limit, until one fails; a test program and all it started (Xvfb, the
-programs it drives, ffmpeg) are one process group, ended whole when it runs out of time or the run
-is interrupted. A mutant that does not compile is not counted and the next site is drawn.
+programs it drives, ffmpeg, a Dask cluster) are one process group, ended whole when it runs out of
+time or the run is interrupted. A mutant that does not compile is not counted and the next site is
+drawn.
 
-Usage: scripts/mutants.py [--count N] [--seed S] [--build DIR] [--list]
+Usage: scripts/mutants.py [--count N] [--seed S] [--base COMMIT] [--build DIR] [--list]
 """
 
 import argparse
+import io
 import os
 import random
 import re
@@ -23,8 +27,9 @@ import signal
 import subprocess
 import sys
 import time
+import tokenize
 
-DIRECTORIES = ["world", "lattice", "render", "panel", "app", "lab", "common", "tools"]
+DIRECTORIES = ["world", "lattice", "render", "panel", "app", "lab", "common", "tools", "python"]
 
 # Which product files each test program exercises, through what it links and the programs it starts,
 # by the start of their paths: of tools/, the lab's tests run quillmoss-terrain and the program's
@@ -34,7 +39,14 @@ COVERAGE = {
     "glTests": {"app/", "panel/", "render/", "world/", "lattice/", "common/"},
     "labTests": {"lab/", "render/", "world/", "lattice/", "common/", "tools/terrain"},
     "programTests": {"app/", "panel/", "render/", "world/", "lattice/", "common/", "tools/panelDemo"},
+    "pythonTests": {"python/"},
 }
+
+# The Python module's tests, run by the interpreter the module is built for, with the module and the
+# lab of the mutants' build.
+PYTHON_TESTS = ["/usr/bin/python3", "-m", "pytest", "-q", "-x", "-p", "no:cacheprovider"]
+# What each test program needs built: the gtest programs themselves, the module and the lab for pytest.
+TARGETS = {"pythonTests": ["_quillmoss", "quillmoss-lab"]}
 
 # Test programs that open windows, run under a private Xvfb.
 NEEDS_DISPLAY = {"glTests", "programTests"}
@@ -136,22 +148,67 @@ def sites_of(text):
     return found
 
 
+PYTHON_SWAPS = {"<": ">", ">": "<", "<=": ">=", ">=": "<=", "==": "!=", "!=": "==", "+": "-", "-": "+",
+                "*": "/", "/": "*", "//": "*", "and": "or", "or": "and", "True": "False", "False": "True"}
+
+
+def python_sites_of(text):
+    """Every site of a Python file as (start, end, replacement), in file order: operators, and, or,
+    True, False and float constants, found by Python's own tokenizer, so never in strings or comments."""
+    line_starts = [0]
+    for line in text.splitlines(keepends=True):
+        line_starts.append(line_starts[-1] + len(line))
+    found = []
+    for token in tokenize.generate_tokens(io.StringIO(text).readline):
+        start = line_starts[token.start[0] - 1] + token.start[1]
+        end = start + len(token.string)
+        if token.type in (tokenize.OP, tokenize.NAME) and token.string in PYTHON_SWAPS:
+            found.append((start, end, PYTHON_SWAPS[token.string]))
+        elif token.type == tokenize.NUMBER and FLOAT.fullmatch(token.string):
+            found.append((start, end, nudged(token.string, "")))
+    return found
+
+
+def sites_in(path, text):
+    return python_sites_of(text) if path.endswith(".py") else sites_of(text)
+
+
 def tracked_sources(root):
     listed = subprocess.run(["git", "ls-files", "--"] + DIRECTORIES, cwd=root, capture_output=True, text=True, check=True)
-    return [path for path in listed.stdout.split() if path.endswith((".cpp", ".h"))]
+    return [path for path in listed.stdout.split() if path.endswith((".cpp", ".h", ".py"))]
 
 
-def draw_order(root, seed):
-    """Every site of the product code as (file, ordinal), in the seeded order that mutants are drawn in."""
+def changed_lines(root, base):
+    """For each file changed since the commit, the numbers of its lines that are new or changed."""
+    diff = subprocess.run(["git", "diff", "-U0", "--no-color", base, "--"] + DIRECTORIES, cwd=root,
+                          capture_output=True, text=True, check=True).stdout
+    lines, path = {}, None
+    for line in diff.splitlines():
+        if line.startswith("+++ "):
+            path = line[len("+++ b/"):] if line.startswith("+++ b/") else None
+        elif line.startswith("@@") and path:
+            added = line.split("+", 1)[1].split(" ", 1)[0]
+            first, _, count = added.partition(",")
+            lines.setdefault(path, set()).update(range(int(first), int(first) + int(count or "1")))
+    return lines
+
+
+def draw_order(root, seed, changed=None):
+    """Every site of the product code as (file, ordinal), in the seeded order that mutants are drawn
+    in; with changed (changed_lines), only the sites on those lines."""
     rng = random.Random(seed)
     per_directory = {directory: [] for directory in DIRECTORIES}
     lines = dict.fromkeys(DIRECTORIES, 0)
     for path in sorted(tracked_sources(root)):
+        if changed is not None and path not in changed:
+            continue
         with open(os.path.join(root, path), encoding="utf-8") as source:
             text = source.read()
         directory = path.split("/")[0]
         lines[directory] += sum(1 for line in masked(text).splitlines() if line.strip())
-        per_directory[directory].extend((path, ordinal) for ordinal in range(len(sites_of(text))))
+        sites = enumerate(sites_in(path, text))
+        per_directory[directory].extend((path, ordinal) for ordinal, (start, _, _) in sites
+                                        if changed is None or line_of(text, start)[0] in changed[path])
     for directory in DIRECTORIES:
         rng.shuffle(per_directory[directory])
     order, drawn = [], dict.fromkeys(DIRECTORIES, 0)
@@ -202,6 +259,21 @@ class Restorer:
         self.path = None
 
 
+def compiles(path, text):
+    """Whether a mutated file can be built: a Python file is compiled here, C++ by the build."""
+    if not path.endswith(".py"):
+        return True
+    try:
+        compile(text, path, "exec")
+    except SyntaxError:
+        return False
+    return True
+
+
+def targets(programs):
+    return [target for program in programs for target in TARGETS.get(program, [program])]
+
+
 def build(build_dir, targets):
     result = subprocess.run(["cmake", "--build", build_dir, "-j", str(os.cpu_count() or 2), "--target"] + targets,
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -224,12 +296,22 @@ def end_group(process):
     process.wait()
 
 
-def run_test(build_dir, program, limit):
+def test_command(root, build_dir, program):
+    """The command that runs a test program, and the environment it runs in."""
+    if program == "pythonTests":
+        environment = dict(os.environ, PYTHONPATH=os.path.join(build_dir, "python"), PYTHONDONTWRITEBYTECODE="1",
+                           QUILLMOSS_LAB=os.path.join(build_dir, "bin", "quillmoss-lab"))
+        return PYTHON_TESTS + [os.path.join(root, "tests", "python")], environment
+    command = [os.path.join(build_dir, "bin", program), "--gtest_fail_fast", "--gtest_brief=1"]
+    return (XVFB if program in NEEDS_DISPLAY else []) + command, None
+
+
+def run_test(root, build_dir, program, limit):
     """True when the program passes within the limit, with the seconds it took (None past the limit)."""
     started = time.monotonic()
-    command = [os.path.join(build_dir, "bin", program), "--gtest_fail_fast", "--gtest_brief=1"]
-    process = subprocess.Popen((XVFB if program in NEEDS_DISPLAY else []) + command, stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL, start_new_session=True, cwd=build_dir)
+    command, environment = test_command(root, build_dir, program)
+    process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True,
+                               cwd=build_dir, env=environment)
     try:
         while not has_ended(process):
             if limit is not None and time.monotonic() - started > limit:
@@ -252,6 +334,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--count", type=int, default=int(os.environ.get("MUTANTS", "100")))
     parser.add_argument("--seed", type=int, default=int(os.environ.get("MUTANT_SEED", "1")))
+    parser.add_argument("--base", help="draw only from the lines changed since this commit")
     parser.add_argument("--build", default="build-mutants")
     parser.add_argument("--list", action="store_true", help="print the sample without building anything")
     options = parser.parse_args()
@@ -261,24 +344,26 @@ def main():
 
     restorer = Restorer(root, build_dir)
     signal.signal(signal.SIGTERM, lambda *_: (_ for _ in ()).throw(KeyboardInterrupt()))
-    order = draw_order(root, options.seed)
+    order = draw_order(root, options.seed, changed_lines(root, options.base) if options.base else None)
+    if not order:
+        sys.exit(f"no line of the product code that can be mutated changed since {options.base}")
 
     if options.list:
         for path, ordinal in order[:options.count]:
             with open(os.path.join(root, path), encoding="utf-8") as source:
                 text = source.read()
-            start, end, replacement = sites_of(text)[ordinal]
+            start, end, replacement = sites_in(path, text)[ordinal]
             number, _ = line_of(text, start)
             print(f"{path}:{number}: {text[start:end].strip()} -> {replacement.strip()}")
         return 0
 
     subprocess.run(["cmake", "-S", root, "-B", build_dir, "-DCMAKE_BUILD_TYPE=Release", "-DQUILLMOSS_TESTS=ON"], check=True, stdout=subprocess.DEVNULL)
-    programs = list(COVERAGE)
-    if not build(build_dir, programs):
+    programs = [program for program in COVERAGE if any(path.startswith(tuple(COVERAGE[program])) for path, _ in order)]
+    if not build(build_dir, targets(programs)):
         sys.exit("the unchanged code does not build")
     seconds = {}
     for program in programs:
-        passed, took = run_test(build_dir, program, None)
+        passed, took = run_test(root, build_dir, program, None)
         if not passed:
             sys.exit(f"{program} fails on the unchanged code: mend that first")
         seconds[program] = took
@@ -292,19 +377,19 @@ def main():
                 break
             with open(os.path.join(root, path), encoding="utf-8") as source:
                 original = source.read()
-            start, end, replacement = sites_of(original)[ordinal]
+            start, end, replacement = sites_in(path, original)[ordinal]
             mutated = original[:start] + replacement + original[end:]
             number, changed = line_of(mutated, start)
             covering = [p for p in programs if path.startswith(tuple(COVERAGE[p]))]
             restorer.mutate(path, original, mutated)
             try:
-                if not build(build_dir, covering):
+                if not compiles(path, mutated) or not build(build_dir, targets(covering)):
                     print(f"      {path}:{number}: {changed}  (does not build, not counted)", flush=True)
                     continue
                 tried += 1
                 killer = None
                 for program in covering:
-                    passed, took = run_test(build_dir, program, TIME_LIMIT_FACTOR * seconds[program] + TIME_LIMIT_GRACE)
+                    passed, took = run_test(root, build_dir, program, TIME_LIMIT_FACTOR * seconds[program] + TIME_LIMIT_GRACE)
                     if not passed:
                         killer = program + ("" if took is not None else " (past its time limit)")
                         break
