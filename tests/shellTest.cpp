@@ -1,5 +1,6 @@
 // The shell's pieces without a window: the clock, the timer, the wheel before it is opened, the about notice's
-// text, the guard around the entry point and the stack reserve; and the way its files depend on each other.
+// text, the guard around the entry point and the stack reserve, a stroke as one action; and the way its files
+// depend on each other.
 #include "aboutNotice.h"
 #include "entryGuard.h"
 #include "platformNotice.h"
@@ -7,6 +8,7 @@
 #include "platformTimer.h"
 #include "platformWheel.h"
 #include "shellFixture.h"
+#include "worldHash.h"
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -40,6 +42,28 @@ TEST_F(ShellTest, TheClockCountsWrappingMillisecondsAndStandsStillWithoutACounte
 
 // The platform's timer runs with the monotonic clock: across a sleep it advances by at least the
 // sleep and by no more than the clock measured around it, however loaded the machine.
+// A paint stroke is one action from press to release: its release ends it (and no other action),
+// so the next stroke is an action of its own, and undo takes back just that one.
+TEST_F(ShellTest, AStrokeIsOneActionFromPressToReleaseAndUndoTakesBackJustIt)
+{
+    freshWorld(planeTopology);
+    const auto paint = [](int cell) {
+        act(&strokeSource, [cell](World& changed) { changed.cells[cell].field[technologyField] = 1.0f; });
+    };
+    paint(100);
+    paint(101);
+    endAction(&strokeSource);
+    const std::uint64_t afterFirstStroke = worldHash(world);
+    paint(300);
+    endAction(&strokeSource);
+    ASSERT_TRUE(undoAction());
+    EXPECT_EQ(worldHash(world), afterFirstStroke);
+    const int slider = 0;
+    act(&slider, [](World&) {});
+    endAction(&strokeSource);
+    EXPECT_EQ(actionSource(), &slider) << "a release ends the stroke's action, not the slider's";
+}
+
 TEST(Shell, TheMillisecondTimerAdvancesWithTheMonotonicClock)
 {
     using milliseconds = std::chrono::milliseconds;
