@@ -28,10 +28,18 @@ def test_a_sweep_is_the_labs_sweep_csv(threaded, lab, tmp_path):
                                                   "and pollution and step == 20").living_cells.item()
 
 
-def test_processes_give_the_same_table_with_their_reporters(threaded):
+def test_processes_give_the_same_table_with_their_reporters(threaded, capfd):
     table = quillmoss.sweep(20, 10, seeds=[1, 2], executor="processes", reporters={"rows": len}, **GRID)
     pd.testing.assert_frame_equal(table.drop(columns="rows"), threaded)
     assert (table.rows == table["size"].map({"24x16": 384, "32x16": 512, "40": 4955})).all()
+    assert capfd.readouterr().err == "", "no progress bar unless asked"
+
+
+def test_a_setting_is_one_value_or_a_list_a_planes_size_a_tuple():
+    table = quillmoss.sweep(0, seeds=range(1, 3), plane_size=(24, 16), disaster_rate=(0, 0.5), pollution=True)
+    assert list(zip(table["size"], table.disaster_rate, table.seed)) == [("24x16", 0, 1), ("24x16", 0, 2),
+                                                                         ("24x16", 0.5, 1), ("24x16", 0.5, 2)]
+    assert table.pollution.all()
 
 
 @pytest.mark.filterwarnings("ignore:make_current is deprecated:DeprecationWarning")

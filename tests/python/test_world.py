@@ -151,7 +151,7 @@ def test_copies_with_seeds_are_replicates_of_their_own():
 
 
 @pytest.mark.parametrize("topology, size, region, cells", [
-    ("plane", (10, 8), lambda w: quillmoss.box(w, (2, 5), (1, 3)), 6),
+    ("plane", (10, 8), lambda w: quillmoss.box(w, (2, 5), (1, 4)), 9),
     ("disc", 8, lambda w: quillmoss.rings(w, 1, 3), 8 + 14),
     ("disc", 8, lambda w: quillmoss.rings(w, 7), 45),
     ("sphere", 9, lambda w: quillmoss.latitude_band(w, -1.0, 1.0), 20),
