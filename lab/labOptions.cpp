@@ -16,7 +16,6 @@ const char* const modeList =
     "  Terraform, Assimilation, Technology, Groups, \"Group Strength\", Geneology, None";
 
 constexpr long long stepLimit = std::numeric_limits<int>::max();
-constexpr long long mostFps = 120;
 
 void addNewWorldOptions(CLI::App& command, LabOptions& options)
 {
@@ -47,7 +46,7 @@ void addRunOptions(CLI::App& run, LabOptions& options)
     addPathOption(run, "--movie", "FILE", options.movieFile, "the snapshots as a video: FILE.mp4 (H.264) or FILE.webm (VP9)")
         ->check(CLI::Validator(
             [](std::string& name) { return isMovieName(name) ? std::string() : "needs a name ending in .mp4 or .webm"; }, ""));
-    addWholeOption(run, "--fps", options.fps, 1, mostFps, "the movie's frames a second (default 10)");
+    addWholeOption(run, "--fps", options.fps, 1, mostMovieFps, "the movie's frames a second (default 10)");
     run.add_flag("--skip-complete", options.skipComplete,
                  "do nothing when DIR holds this very run already, whole (a sweep's jobs.txt asks for it)");
     run.footer(modeList);

@@ -9,6 +9,9 @@
 
 #include <string>
 
+// The most frames a second a movie may be asked for.
+inline constexpr long long mostMovieFps = 120;
+
 // Whether path names a video this writer makes: .mp4 (H.264) or .webm (VP9).
 bool isMovieName(const std::string& path);
 

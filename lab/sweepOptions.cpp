@@ -17,8 +17,8 @@ const char* const listHelp[] = {
     "the lineage rule off, on or off,on (default off)",
 };
 
-// A list of values, kept as given with the option that gave it.
-void addListOption(CLI::App& sweep, SweepTexts& texts, const std::string& name, const char* help)
+// An option whose value is kept as given, with the option that gave it.
+void addTextOption(CLI::App& sweep, SweepTexts& texts, const std::string& name, const char* help, const char* typeName)
 {
     sweep
         .add_option_function<std::string>(
@@ -27,7 +27,7 @@ void addListOption(CLI::App& sweep, SweepTexts& texts, const std::string& name, 
                 texts[name] = {value, "--" + name};
             },
             help)
-        ->type_name("LIST");
+        ->type_name(typeName);
 }
 
 }  // namespace
@@ -35,12 +35,12 @@ void addListOption(CLI::App& sweep, SweepTexts& texts, const std::string& name, 
 void addSweepOptions(CLI::App& sweep, SweepOptions& options)
 {
     SweepTexts& texts = options.texts;
-    for (int key = 0; key < sweptKeyCount; ++key) addListOption(sweep, texts, sweptKeys[key], listHelp[key]);
+    for (int key = 0; key < sweptKeyCount; ++key) addTextOption(sweep, texts, sweptKeys[key], listHelp[key], "LIST");
     const char* const sizeHelp[topologyCount] = {"the planes' sizes: WIDTHxHEIGHT (a list: 80x80,160x160)",
                                                  "the discs' rings (a list: 40,80)",
                                                  "the spheres' rows, odd numbers (a list: 79,159)"};
     for (int topology = 0; topology < topologyCount; ++topology)
-        addListOption(sweep, texts, sizeKeys[topology], sizeHelp[topology]);
+        addTextOption(sweep, texts, sizeKeys[topology], sizeHelp[topology], "LIST");
     const std::pair<const char*, const char*> singles[] = {
         {"seeds", "the seeds of each setting: numbers and ranges, 1-20,25"},
         {"steps", "simulation steps of each run"},
@@ -52,16 +52,10 @@ void addSweepOptions(CLI::App& sweep, SweepOptions& options)
     };
     for (const auto& [key, help] : singles) {
         const std::string name = key;
-        sweep
-            .add_option_function<std::string>(
-                "--" + name,
-                [&texts, name](const std::string& value) {
-                    texts[name] = {value, "--" + name};
-                },
-                help)
-            ->type_name(name == "seeds"                                               ? "LIST"
-                        : name == "mode" || name == "inner" || name == "movie-format" ? "NAME"
-                                                                                      : "N");
+        addTextOption(sweep, texts, name, help,
+                      name == "seeds"                                               ? "LIST"
+                      : name == "mode" || name == "inner" || name == "movie-format" ? "NAME"
+                                                                                    : "N");
     }
     sweep.add_flag_function(
         "--movies",

@@ -3,6 +3,7 @@
 
 #include "commandLine.h"
 #include "floatText.h"
+#include "movieWriter.h"
 #include "renderMode.h"
 #include "runTable.h"
 #include "sizeOptions.h"
@@ -24,7 +25,6 @@ namespace {
 
 constexpr long long mostRuns = 999999;
 constexpr long long stepLimit = std::numeric_limits<int>::max();
-constexpr long long mostFps = 120;
 
 std::string trimmed(const std::string& text)
 {
@@ -241,7 +241,7 @@ std::string planFromTexts(const SweepTexts& texts, SweepPlan& plan)
     const std::tuple<const char*, const char*, long long*, long long, long long> wholes[] = {
         {"steps", nullptr, &plan.steps, 0, stepLimit},
         {"every", "100", &plan.every, 1, stepLimit},
-        {"fps", "10", &plan.fps, 1, mostFps}};
+        {"fps", "10", &plan.fps, 1, mostMovieFps}};
     for (const auto& [key, otherwise, value, smallest, largest] : wholes) {
         const auto given = text(key, otherwise);
         problem = wholeNumberProblem(given->value, smallest, largest, *value);

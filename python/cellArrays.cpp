@@ -146,6 +146,17 @@ py::array_t<std::int32_t> latticeIndices(const World& world)
     return perRow<std::int32_t>(world, [](int index) { return index; });
 }
 
+py::array_t<std::int32_t> latticeCursors(const World& world)
+{
+    constexpr int cursorAxes = 2;
+    return rowsOf<std::int32_t>(world, cursorAxes, [&](int index, std::int32_t* out) {
+        latticeCursor cursor;
+        world.currentLattice->locate(index, cursor);
+        out[0] = cursor.i;
+        out[1] = cursor.j;
+    });
+}
+
 std::vector<int> indicesOfRows(const World& world, const py::object& cells)
 {
     const std::vector<std::int32_t>& walk = world.currentLattice->walkOrder();

@@ -31,6 +31,8 @@ pybind11::array_t<float> positionArray(const World& world);
 pybind11::array_t<std::int32_t> neighbourRows(const World& world);
 // (cells,) int32: the lattice index of each row.
 pybind11::array_t<std::int32_t> latticeIndices(const World& world);
+// The lattice's cursor of each row, (cells, 2): i and j as the lattice counts them.
+pybind11::array_t<std::int32_t> latticeCursors(const World& world);
 
 // The lattice indices of rows given as set_field takes them (every cell for None, none for an
 // empty list, the True ones of a boolean mask over the rows): TypeError for rows that are not whole

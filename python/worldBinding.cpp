@@ -204,12 +204,18 @@ py::object tableOf(const py::module_& pandas, const std::string& csv)
     throw py::error_already_set();
 }
 
+// A run's steps and the steps between its rows (and a movie's frames), refused before anything is done.
+void checkRunLength(long long steps, long long every)
+{
+    if (steps < 0) throw py::value_error("steps must be 0 or more, not " + std::to_string(steps));
+    if (every < 1) throw py::value_error("every must be 1 or more, not " + std::to_string(every));
+}
+
 // The table of a run; onRow, when not None, is called with no arguments after each row is measured,
 // before the world steps on: the Python side records its reporters and fields there.
 py::object runTable(PythonWorld& self, long long steps, long long every, const py::object& onRow)
 {
-    if (steps < 0) throw py::value_error("steps must be 0 or more, not " + std::to_string(steps));
-    if (every < 1) throw py::value_error("every must be 1 or more, not " + std::to_string(every));
+    checkRunLength(steps, every);
     const py::module_ pandas = pandasForRun();
     const auto stepCount = [&] { return self.with([](World& world) { return world.stepCount; }); };
     const auto row = [&] { return self.with([](World& world) { return statisticsRow(measureWorld(world)); }); };
@@ -272,13 +278,11 @@ void writeSnapshot(PythonWorld& self, const py::object& path, const std::string&
 void writeMovie(PythonWorld& self, const py::object& path, long long steps, long long every, const std::string& mode,
                 const std::string& inner, long long fps)
 {
-    constexpr long long mostFps = 120;
     const std::string file = pathOf(path);
     if (!isMovieName(file)) throw py::value_error("a movie is an .mp4 or a .webm file, not " + file);
-    if (steps < 0) throw py::value_error("steps must be 0 or more, not " + std::to_string(steps));
-    if (every < 1) throw py::value_error("every must be 1 or more, not " + std::to_string(every));
-    if (fps < 1 || fps > mostFps)
-        throw py::value_error("fps must be 1.." + std::to_string(mostFps) + ", not " + std::to_string(fps));
+    checkRunLength(steps, every);
+    if (fps < 1 || fps > mostMovieFps)
+        throw py::value_error("fps must be 1.." + std::to_string(mostMovieFps) + ", not " + std::to_string(fps));
     Picture frame = pictureOf(self, mode, inner);
     MovieWriter movie;
     std::string problem = movie.open(file, frame.width, frame.height, static_cast<int>(fps));
@@ -371,6 +375,7 @@ void bindWorld(py::module_& module)
                                                PyExc_KeyboardInterrupt, nullptr);
     module.attr("RunInterrupted") = py::handle(runInterrupted);
     module.attr("FIELDS") = py::tuple(py::cast(pythonFieldNames()));
+    module.attr("STATISTICS") = py::tuple(py::cast(statisticNames()));
     module.attr("TOPOLOGIES") = namesTuple(topologyNames, topologyCount);
     module.attr("RENDER_MODES") = namesTuple(renderModeNames, renderModeCount);
     module.attr("TOUCH_TOOLS") = namesTuple(touchToolNames, touchToolCount);
@@ -459,6 +464,10 @@ of b. A few rows of the disc name the same neighbour in two directions.)");
     world.def_property_readonly(
         "lattice_index", [](PythonWorld& self) { return self.with(latticeIndices); },
         "The index in the lattice (and the world file) of each row: int32, shape (cells,).");
+    world.def_property_readonly(
+        "lattice_cursor", [](PythonWorld& self) { return self.with(latticeCursors); },
+        "Each row's place in its lattice: int32, shape (cells, 2): the plane's column and row, the disc's ring and "
+        "place along it, the sphere's place along its row and row (0 the northernmost).");
     world.def_property_readonly(
         "selected",
         [](PythonWorld& self) -> py::object {

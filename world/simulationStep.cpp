@@ -28,19 +28,29 @@ constexpr float defenceBase = 0.025f;
 constexpr float foundingRate = 0.003125f;  // 1/320
 constexpr float colourDriftRate = 0.005f;
 
-// The cells made ready for the step (next = field, nextGroup = group, overtaken = 0) a little ahead of
-// the walk rather than in a pass of their own: a visit writes the next values of its own cell, of its
-// neighbours, which lie at most the lattice's reach ahead, and of its parent. Every cell is made ready
-// once, in the walk's order, before anything of the step touches its next block; the holes between
-// them, which no visit reads or writes, are left out (readyHoles).
-class readySweep {
-public:
-    explicit readySweep(World& world)
+// A pass over a world's cells in the walk's order, up to a given index at a time.
+class walkSweep {
+protected:
+    explicit walkSweep(World& world)
         : cells(world.cells.data()),
           walk(world.currentLattice->walkOrder().data()),
           walkEnd(walk + world.currentLattice->walkOrder().size())
     {
     }
+
+    Cell* cells;
+    const std::int32_t* walk;
+    const std::int32_t* walkEnd;
+};
+
+// The cells made ready for the step (next = field, nextGroup = group, overtaken = 0) a little ahead of
+// the walk rather than in a pass of their own: a visit writes the next values of its own cell, of its
+// neighbours, which lie at most the lattice's reach ahead, and of its parent. Every cell is made ready
+// once, in the walk's order, before anything of the step touches its next block; the holes between
+// them, which no visit reads or writes, are left out (readyHoles).
+class readySweep : walkSweep {
+public:
+    explicit readySweep(World& world) : walkSweep(world) {}
 
     void through(int index)
     {
@@ -71,10 +81,6 @@ private:
         for (std::size_t offset = 0; offset < sizeof(Cell); offset += cacheLineBytes) __builtin_prefetch(bytes + offset, 1);
         __builtin_prefetch(bytes + sizeof(Cell) - 1, 1);
     }
-
-    Cell* cells;
-    const std::int32_t* walk;
-    const std::int32_t* walkEnd;
 };
 
 // The rules as the step reads them, once per step, the world's cells and generator, the lattice's
@@ -305,15 +311,9 @@ bool allFinite(const float (&values)[cellFieldCount])
 // the index space takes no part in a step: the readying made its next values its values, so
 // committing it would change nothing, and only the cells are committed. Counts the cells whose
 // parent lies beyond the lattice's neighbour span.
-class commitSweep {
+class commitSweep : walkSweep {
 public:
-    explicit commitSweep(World& world)
-        : cells(world.cells.data()),
-          walk(world.currentLattice->walkOrder().data()),
-          walkEnd(walk + world.currentLattice->walkOrder().size()),
-          span(world.currentLattice->neighbourSpan())
-    {
-    }
+    explicit commitSweep(World& world) : walkSweep(world), span(world.currentLattice->neighbourSpan()) {}
 
     void through(int index)
     {
@@ -339,9 +339,6 @@ private:
         if (cell.parent != -1 && std::abs(cell.parent - index) > span) ++far;
     }
 
-    Cell* cells;
-    const std::int32_t* walk;
-    const std::int32_t* walkEnd;
     int span;
     int far = 0;
 };

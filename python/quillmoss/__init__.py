@@ -34,9 +34,9 @@ except ImportError as missing:
         "(apt-get install python3-numpy) and use /usr/bin/python3, or install NumPy for this Python"
     ) from missing
 
-from ._quillmoss import FIELDS, RENDER_MODES, TOPOLOGIES, TOUCH_TOOLS, RunInterrupted, World, WorldFileError
+from ._quillmoss import FIELDS, RENDER_MODES, STATISTICS, TOPOLOGIES, TOUCH_TOOLS, RunInterrupted, World, WorldFileError
 
-__all__ = ["FIELDS", "RENDER_MODES", "TOPOLOGIES", "TOUCH_TOOLS", "RunInterrupted", "World", "WorldFileError"]
+__all__ = ["FIELDS", "RENDER_MODES", "STATISTICS", "TOPOLOGIES", "TOUCH_TOOLS", "RunInterrupted", "World", "WorldFileError"]
 
 from . import _experiments, _grids  # noqa: E402  (after the engine, which these build on)
 from ._regions import box, latitude_band, rings  # noqa: E402

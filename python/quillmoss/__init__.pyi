@@ -8,6 +8,7 @@ import numpy.typing as npt
 import pandas as pd
 
 FIELDS: tuple[str, ...]
+STATISTICS: tuple[str, ...]
 TOPOLOGIES: tuple[str, ...]
 RENDER_MODES: tuple[str, ...]
 TOUCH_TOOLS: tuple[str, ...]
@@ -62,6 +63,8 @@ class World:
     def neighbours(self) -> npt.NDArray[np.int32]: ...
     @property
     def lattice_index(self) -> npt.NDArray[np.int32]: ...
+    @property
+    def lattice_cursor(self) -> npt.NDArray[np.int32]: ...
     @property
     def selected(self) -> int | None: ...
     def set_field(self, name: str, values: float | npt.ArrayLike, cells: Rows = None) -> None: ...

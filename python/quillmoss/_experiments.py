@@ -6,7 +6,7 @@ from typing import Any, Callable, Iterable, Mapping
 
 import numpy as np
 
-from ._quillmoss import FIELDS, RunInterrupted, World
+from ._quillmoss import FIELDS, STATISTICS, RunInterrupted, World
 
 Reporter = Callable[[World], Any]
 
@@ -74,7 +74,7 @@ def run(
     the rows measured so far and one at the step it stopped at. Needs pandas (and xarray to record).
     A reporter that fails at the first row, or a bad name, leaves the world as it was.
     """
-    checked = _checked_reporters(reporters, self.stats())
+    checked = _checked_reporters(reporters, ("step", *STATISTICS))
     fields = _checked_fields(record)
     columns: dict[str, list[Any]] = {name: [] for name in checked}
     kept: dict[str, list[np.ndarray]] = {name: [] for name in fields}

@@ -12,13 +12,7 @@ from ._quillmoss import FIELDS, World
 
 def rows_of(world: World) -> np.ndarray:
     """Each cell's row of the lattice: the plane's row, the disc's ring, the sphere's latitude row."""
-    index = world.lattice_index
-    if world.topology == "plane":
-        return index // world.size[0]
-    # The disc's outermost ring and the sphere's equator are the longest rows, and every row starts
-    # a whole stride of indices after the one before it.
-    stride = 2 * (world.size + 1) if world.topology == "sphere" else (int(index.max()) + 1) // world.size
-    return index // stride
+    return world.lattice_cursor[:, 0 if world.topology == "disc" else 1]
 
 
 def angles(world: World) -> tuple[np.ndarray, np.ndarray]:

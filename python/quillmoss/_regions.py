@@ -23,7 +23,7 @@ def box(world: World, columns: tuple[int, int], rows: tuple[int, int]) -> np.nda
     (0, 5)) is the 50 cells of the first ten columns of the first five rows.
     """
     _require(world, "plane", "box")
-    column, row = world.lattice_index % world.size[0], rows_of(world)
+    column, row = world.lattice_cursor.T
     return (columns[0] <= column) & (column < columns[1]) & (rows[0] <= row) & (row < rows[1])
 
 

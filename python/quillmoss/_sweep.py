@@ -69,9 +69,9 @@ def _one_run(run: Mapping[str, Any], steps: int, every: int, reporters: Mapping[
         if name in run:
             setattr(world, name, run[name])
     table = world.run(steps, every, reporters=reporters)
-    settings = {name: value for name, value in run.items()}
+    settings = dict(run)
     if "size" in settings:
-        settings["size"] = _size_text(run["topology"], settings["size"] if settings["size"] is not None else world.size)
+        settings["size"] = _size_text(run["topology"], world.size)
     for at, (name, value) in enumerate(settings.items()):
         table.insert(at, name, [value] * len(table))
     return table
