@@ -96,7 +96,7 @@ MUTANT_SEED ?= 1
 BASE ?=
 mutants:
 	@scripts/install-deps.sh mutants
-	scripts/mutants.py --count $(MUTANTS) --seed $(MUTANT_SEED) --build build-mutants $(if $(BASE),--base $(BASE))
+	scripts/mutants.py --count $(MUTANTS) --seed $(MUTANT_SEED) --build build-mutants $(if $(BASE),--base $(BASE)) $(if $(SKIP),--skip $(SKIP))
 
 # A sweep through a one-node Slurm cluster started here (as root), compared with the local sweep.
 test-slurm:

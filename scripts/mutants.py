@@ -15,7 +15,7 @@ programs it drives, ffmpeg, a Dask cluster) are one process group, ended whole w
 time or the run is interrupted. A mutant that does not compile is not counted and the next site is
 drawn.
 
-Usage: scripts/mutants.py [--count N] [--seed S] [--base COMMIT] [--build DIR] [--list]
+Usage: scripts/mutants.py [--count N] [--seed S] [--base COMMIT] [--skip K] [--build DIR] [--list]
 """
 
 import argparse
@@ -336,6 +336,8 @@ def main():
     parser.add_argument("--seed", type=int, default=int(os.environ.get("MUTANT_SEED", "1")))
     parser.add_argument("--base", help="draw only from the lines changed since this commit")
     parser.add_argument("--build", default="build-mutants")
+    parser.add_argument("--skip", type=int, default=0,
+                        help="leave out the first SKIP sites of the draw order: one run shared out between machines, or taken up again")
     parser.add_argument("--list", action="store_true", help="print the sample without building anything")
     options = parser.parse_args()
     root = subprocess.run(["git", "rev-parse", "--show-toplevel"], capture_output=True, text=True, check=True).stdout.strip()
@@ -347,6 +349,7 @@ def main():
     order = draw_order(root, options.seed, changed_lines(root, options.base) if options.base else None)
     if not order:
         sys.exit(f"no line of the product code that can be mutated changed since {options.base}")
+    order = order[options.skip:]
 
     if options.list:
         for path, ordinal in order[:options.count]:
