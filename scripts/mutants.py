@@ -39,7 +39,9 @@ COVERAGE = {
     "glTests": {"app/", "panel/", "render/", "world/", "lattice/", "common/"},
     "labTests": {"lab/", "render/", "world/", "lattice/", "common/", "tools/terrain"},
     "programTests": {"app/", "panel/", "render/", "world/", "lattice/", "common/", "tools/panelDemo"},
-    "pythonTests": {"python/"},
+    # The module is built on the world, its lattices, the lab's runs and sweeps and the renderer's
+    # movies, and its tests reach them all.
+    "pythonTests": {"python/", "world/", "lattice/", "render/", "common/", "lab/"},
 }
 
 # The Python module's tests, run by the interpreter the module is built for, with the module and the

@@ -3,6 +3,7 @@
 #include "digest.h"
 #include "spiralLattice.h"
 #include "world.h"
+#include "worldSize.h"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +79,24 @@ TEST_P(Lattice, AtEverySizeEveryCellHasATileOfItsOwn)
             flat += std::abs(cross[0]) + std::abs(cross[1]) + std::abs(cross[2]) < 1e-4f;
         }
         EXPECT_EQ(flat, GetParam().topology == discTopology ? 2 : 0) << sizeText(GetParam().topology, sizes);
+    }
+}
+
+// What a size is said to need before it is built covers what a world of that size then holds, the
+// lattice's own geometry aside, and not by much more: the refusal of a size too large for the memory
+// states this figure.
+TEST_P(Lattice, AWorldHoldsWhatItsSizeWasSaidToNeed)
+{
+    for (const WorldSizes& sizes : {WorldSizes{}, WorldSizes{300, 200, 100, 201}}) {
+        const int topology = GetParam().topology;
+        const World world = newWorld(topology, 1, sizes);
+        const lattice& shape = *world.currentLattice;
+        const double held =
+            static_cast<double>(world.cells.capacity() * sizeof(Cell) + world.lineageStack.capacity() * sizeof(LineageFrame) +
+                                (shape.walkOrder().capacity() + shape.neighbourTable().capacity()) * sizeof(std::int32_t));
+        const double said = static_cast<double>(worldBytesOf(topology, sizes));
+        EXPECT_GE(said, held) << sizeText(topology, sizes);
+        EXPECT_LE(said, 1.2 * held) << sizeText(topology, sizes);
     }
 }
 
