@@ -5,6 +5,7 @@
 #include "fuzzInputs.h"
 #include "fuzzScripts.h"
 #include "glTestContext.h"
+#include "panelDrawing.h"
 
 #include <GL/glut.h>
 #include <gtest/gtest.h>
@@ -49,6 +50,12 @@ TEST(PanelToolkit, ControlsPackIntoColumnsAndDrawTheirStates)
     EXPECT_EQ(pictures.value, 0xedd9eb4aa80646cfull);
     slider->setFloatLimits(0.5f, 0.5f);
     EXPECT_EQ(slider->floatFromKnob(), 0.5f) << "equal limits divide by nothing";
+    PanelWindow* titledWindow = freshPanelWindow("Titled");
+    const std::string title(30, 'W');
+    Panel* titled = titledWindow->addPanel(title, Panel::embossedBorder);
+    titledWindow->addCheckbox(titled, "x", &otherValue, 22, nullptr);
+    processEvents();
+    EXPECT_GT(titled->width, textWidth(*titledWindow, title)) << "a title wider than the controls widens its panel";
     for (const auto& each : panelManager.windows) each->deactivateCurrent();
 }
 
