@@ -27,7 +27,8 @@ TEST(PanelToolkit, ControlsPackIntoColumnsAndDrawTheirStates)
     window->addColumnBreak(1);
     Panel* raised = window->addPanel("", Panel::raisedBorder);
     RadioGroup* group = window->addRadioGroup(raised, &choice, 14, nullptr);
-    for (const char* name : {"One", "Two", "Three"}) window->addRadioButton(group, name);
+    RadioButton* lastChoice = nullptr;
+    for (const char* name : {"One", "Two", "Three"}) lastChoice = window->addRadioButton(group, name);
     Slider* slider = window->addSlider(raised, "Level", Control::floatLive, &level, 15, nullptr);
     slider->setFloatLimits(0.0f, 1.0f);
     window->addSlider(raised, "Count", Control::intLive, &count, 16, nullptr);
@@ -48,6 +49,12 @@ TEST(PanelToolkit, ControlsPackIntoColumnsAndDrawTheirStates)
     for (unsigned char byte : panelPicture(*window, false)) pictures << byte;
     window->mouse(GLUT_LEFT_BUTTON, GLUT_UP, x, y, 0);
     EXPECT_EQ(pictures.value, 0xedd9eb4aa80646cfull);
+    // A radio button pressed is drawn chosen at once, as the next full drawing draws it.
+    const int choiceX = lastChoice->xAbs + lastChoice->width / 2, choiceY = lastChoice->yAbs + lastChoice->height / 2;
+    window->mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, choiceX, choiceY, 0);
+    const std::vector<unsigned char> drawnAtOnce = panelPicture(*window, false);
+    EXPECT_TRUE(drawnAtOnce == panelPicture(*window)) << "the chosen button drawn at the press";
+    window->mouse(GLUT_LEFT_BUTTON, GLUT_UP, choiceX, choiceY, 0);
     slider->setFloatLimits(0.5f, 0.5f);
     EXPECT_EQ(slider->floatFromKnob(), 0.5f) << "equal limits divide by nothing";
     PanelWindow* titledWindow = freshPanelWindow("Titled");
