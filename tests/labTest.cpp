@@ -207,6 +207,7 @@ TEST(SummaryPlot, BandsKeepToTheirRangeAndLinesStayDistinct)
     const std::string script =
         summaryScript({{"one", "plane", {{0, 2, 5, 0.9, 0.3}, {10, NAN, NAN, NAN, NAN}}}}, panels, "x.png");
     EXPECT_NE(script.find("\n0 2 0 7 0.9 0.6 1\n10 NaN NaN NaN NaN NaN NaN\n"), std::string::npos) << script;
+    EXPECT_NE(script.find("plot $summary index 0 using 1:3:4 with filledcurves"), std::string::npos) << "its band drawn";
     std::set<std::pair<std::string, int>> styles;
     for (std::size_t at = 0; at < 24; ++at) {
         const LineStyle style = seriesStyle(at);
