@@ -68,10 +68,13 @@ std::vector<int> indicesOfMask(const World& world, const py::array& mask)
     if (mask.ndim() != 1 || static_cast<std::size_t>(mask.size()) != walk.size())
         throw py::value_error("a mask of cells must hold one value for each of the " + std::to_string(walk.size()) +
                               " cells, not an array of shape " + std::string(py::str(mask.attr("shape"))));
+    // Read in place through NumPy's buffer: a list of a million Python bools would cost more than the
+    // change the mask selects for.
+    const auto chosen = py::array_t<bool, py::array::c_style | py::array::forcecast>::ensure(mask);
+    const bool* flags = chosen.data();
     std::vector<int> indices;
-    const py::list chosen = mask.attr("tolist")();
     for (std::size_t row = 0; row < walk.size(); ++row)
-        if (chosen[row].cast<bool>()) indices.push_back(walk[row]);
+        if (flags[row]) indices.push_back(walk[row]);
     return indices;
 }
 

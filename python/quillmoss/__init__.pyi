@@ -17,6 +17,7 @@ Topology = Literal["plane", "disc", "sphere"]
 TouchTool = Literal["paint_with_one", "paint_with_zero", "paint_noise", "copy_culture", "select_cell"]
 Path = str | bytes | os.PathLike[str] | os.PathLike[bytes]
 Rows = int | Sequence[int] | npt.NDArray[np.integer[Any]] | npt.NDArray[np.bool_] | None
+Reporters = Mapping[str, Callable[["World"], Any]] | None
 
 class WorldFileError(ValueError):
     """A world file that cannot be read; the message is the loader's reason."""
@@ -88,7 +89,7 @@ class World:
         steps: int,
         every: int = 100,
         *,
-        reporters: Mapping[str, Callable[[World], Any]] | None = None,
+        reporters: Reporters = None,
         record: None = None,
         progress: bool = False,
     ) -> pd.DataFrame: ...
@@ -98,13 +99,17 @@ class World:
         steps: int,
         every: int = 100,
         *,
-        reporters: Mapping[str, Callable[[World], Any]] | None = None,
+        reporters: Reporters = None,
         record: Iterable[str],
         progress: bool = False,
     ) -> tuple[pd.DataFrame, Any]: ...
     def grid(self, name: str) -> npt.NDArray[np.float32] | list[npt.NDArray[np.float32]]: ...
     def to_xarray(self) -> Any: ...
     def picture(self, *, mode: str = "Environment", inner: str = "Culture") -> npt.NDArray[np.uint8]: ...
+    def movie(
+        self, path: Path, steps: int, every: int = 100, *, mode: str = "Environment", inner: str = "Culture", fps: int = 10
+    ) -> None: ...
+    def _repr_png_(self) -> bytes: ...
     def snapshot(self, path: Path, *, mode: str = "Environment", inner: str = "Culture") -> None: ...
     def copy(self, seed: SupportsIndex | None = None) -> World: ...
     def __copy__(self) -> World: ...
@@ -118,7 +123,7 @@ def sweep(
     every: int = 100,
     seeds: Iterable[int] = (1,),
     executor: Any = None,
-    reporters: Mapping[str, Callable[[World], Any]] | None = None,
+    reporters: Reporters = None,
     progress: bool = False,
     **settings: Any,
 ) -> pd.DataFrame: ...
