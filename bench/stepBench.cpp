@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <numeric>
 #include <string>
@@ -146,16 +147,13 @@ std::pair<double, double> quickestSecondsPerStep(const std::vector<World>& stand
 {
     constexpr double minimumSeconds = 1.0;
     constexpr int fewestTurns = 3;
-    std::vector<double> quickestStandard(standards.size());
-    double quickest = 0.0;
+    std::vector<double> quickestStandard(standards.size(), HUGE_VAL);
+    double quickest = HUGE_VAL;
     const double start = threadSeconds();
     for (int turn = 0; turn < fewestTurns || threadSeconds() - start < minimumSeconds; ++turn) {
-        for (std::size_t k = 0; k < standards.size(); ++k) {
-            const double seconds = quickestOfTurn(standards[k]);
-            quickestStandard[k] = turn == 0 ? seconds : std::min(quickestStandard[k], seconds);
-        }
-        const double seconds = quickestOfTurn(world);
-        quickest = turn == 0 ? seconds : std::min(quickest, seconds);
+        for (std::size_t k = 0; k < standards.size(); ++k)
+            quickestStandard[k] = std::min(quickestStandard[k], quickestOfTurn(standards[k]));
+        quickest = std::min(quickest, quickestOfTurn(world));
     }
     const double standardTotal = std::accumulate(quickestStandard.begin(), quickestStandard.end(), 0.0);
     return {standardTotal / static_cast<double>(standards.size()), quickest};
